@@ -1,0 +1,147 @@
+// Throughput of the colour core; run build/bench/colour_bench.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "colour/color_difference.h"
+#include "colour/color_values.h"
+#include "colour/measurement_record.h"
+#include "colour/tristimulus.h"
+
+namespace corvana {
+namespace {
+
+std::vector<MeasurementRecord> records(int count) {
+  std::mt19937 rng(1);
+  std::uniform_real_distribution<float> centre(450, 650), level(0.05f, 0.8f);
+  std::vector<MeasurementRecord> out(static_cast<std::size_t>(count));
+  for (auto& r : out) {
+    const float c = centre(rng), l = level(rng);
+    for (int i = 0; i < kCurvePoints; ++i)
+      r.reflectance[std::size_t(i)] = 0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
+    r.UseReflect = true;
+  }
+  return out;
+}
+
+void tristimulus(benchmark::State& state, int illuminant) {
+  const auto rs = records(1024);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    float X, Y, Z;
+    computeTristimulus(rs[i++ & 1023].reflectance, illuminant, 1, X, Y, Z);
+    benchmark::DoNotOptimize(X);
+    benchmark::DoNotOptimize(Y);
+    benchmark::DoNotOptimize(Z);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+void BM_Tristimulus10nm(benchmark::State& s) { tristimulus(s, D65); }
+void BM_Tristimulus5nmSpline(benchmark::State& s) { tristimulus(s, F1); }
+BENCHMARK(BM_Tristimulus10nm);
+BENCHMARK(BM_Tristimulus5nmSpline);
+
+// Two records with curves: CIELAB of both from their curves, then CIE 2000.
+void BM_Cie2000OfTwoRecords(benchmark::State& state) {
+  const auto rs = records(1024);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    Lab t, s;
+    recordLab(rs[i & 1023], D65, 1, t);
+    recordLab(rs[(i + 1) & 1023], D65, 1, s);
+    benchmark::DoNotOptimize(cie2000Difference(t, s, parametricFactors()));
+    ++i;
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Cie2000OfTwoRecords);
+
+void BM_Cie2000FromLab(benchmark::State& state) {
+  const Lab t{50, 20, 10, std::hypot(20.0f, 10.0f), hueAngle(20, 10)};
+  Lab s{51, 21, 9, std::hypot(21.0f, 9.0f), hueAngle(21, 9)};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(s);
+    benchmark::DoNotOptimize(cie2000Difference(t, s, parametricFactors()));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Cie2000FromLab);
+
+// What the value table does for one sample under one illuminant.
+void BM_SampleValuesAndDifferences(benchmark::State& state) {
+  const auto rs = records(1024);
+  const MeasurementRecord& standard = rs[0];
+  ColorValues tv{};
+  std::uint32_t colour;
+  computeColorValues(standard, CieLab, D65, 1, tv, colour);
+  const MetamericConditions metameric;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const MeasurementRecord& sample = rs[i++ & 1023];
+    ColorValues sv{};
+    computeColorValues(sample, CieLab, D65, 1, sv, colour);
+    ColorDifferences d;
+    d.fill(-2000.0f);
+    computeDifferences(standard, sample, tv, sv, CieLab, Cie2000, D65, 1, metameric, d);
+    benchmark::DoNotOptimize(d);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SampleValuesAndDifferences);
+
+}  // namespace
+}  // namespace corvana
+
+namespace corvana {
+namespace {
+void BM_XyzToLab(benchmark::State& state) {
+  float X = 40, Y = 42, Z = 30;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(X);
+    benchmark::DoNotOptimize(xyzToLab(X, Y, Z, WhitePoint{94.81f, 100, 107.32f}));
+  }
+}
+BENCHMARK(BM_XyzToLab);
+void BM_DisplayColor(benchmark::State& state) {
+  float L = 50, a = 20, b = 10;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(L);
+    benchmark::DoNotOptimize(labToDisplayColor(L, a, b));
+  }
+}
+BENCHMARK(BM_DisplayColor);
+}  // namespace
+}  // namespace corvana
+
+namespace corvana {
+namespace {
+// The value table's path: the standard's CIELAB is held once per illuminant,
+// the sample's comes with its values.
+void BM_SampleValuesAndDifferencesCachedStandard(benchmark::State& state) {
+  const auto rs = records(1024);
+  const MeasurementRecord& standard = rs[0];
+  ColorValues tv{};
+  std::uint32_t colour;
+  computeColorValues(standard, CieLab, D65, 1, tv, colour);
+  Lab t;
+  recordLab(standard, D65, 1, t);
+  const MetamericConditions metameric;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const MeasurementRecord& sample = rs[i++ & 1023];
+    ColorValues sv{};
+    computeColorValues(sample, CieLab, D65, 1, sv, colour);
+    Lab s;
+    recordLab(sample, D65, 1, s);
+    ColorDifferences d;
+    d.fill(-2000.0f);
+    computeDifferencesFromLab(standard, sample, &t, &s, tv, sv, CieLab, Cie2000, D65, metameric, d);
+    benchmark::DoNotOptimize(d);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SampleValuesAndDifferencesCachedStandard);
+}  // namespace
+}  // namespace corvana

@@ -1,0 +1,207 @@
+#include "colour/indices.h"
+
+#include <cmath>
+#include <limits>
+
+#include "app/language_table.h"
+#include "colour/color_difference.h"
+#include "colour/measurement_record.h"
+
+namespace corvana {
+
+namespace {
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+// Reference white chromaticities of ASTM E313 whiteness.
+bool e313WhiteChromaticity(std::int32_t illuminant, std::int32_t observer, float& xn, float& yn) {
+  struct Entry {
+    std::int32_t illuminant;
+    float x2, y2, x10, y10;
+  };
+  static constexpr Entry kTable[] = {
+      {D65, 0.3127f, 0.3290f, 0.3138f, 0.3310f},
+      {D50, 0.3457f, 0.3585f, 0.3477f, 0.3595f},
+      {C, 0.3101f, 0.3161f, 0.3104f, 0.3191f},
+  };
+  if (observer != 0 && observer != 1) return false;
+  for (const Entry& e : kTable)
+    if (e.illuminant == illuminant) {
+      xn = observer == 0 ? e.x2 : e.x10;
+      yn = observer == 0 ? e.y2 : e.y10;
+      return true;
+    }
+  return false;
+}
+
+// Coefficients of ASTM E313 yellowness.
+bool e313YellownessCoefficients(std::int32_t illuminant, std::int32_t observer, float& cx,
+                                float& cz) {
+  struct Entry {
+    std::int32_t illuminant;
+    float cx2, cz2, cx10, cz10;
+  };
+  static constexpr Entry kTable[] = {
+      {C, 1.2769f, 1.0592f, 1.2871f, 1.0781f},
+      {D65, 1.2985f, 1.1335f, 1.3013f, 1.1498f},
+  };
+  if (observer != 0 && observer != 1) return false;
+  for (const Entry& e : kTable)
+    if (e.illuminant == illuminant) {
+      cx = observer == 0 ? e.cx2 : e.cx10;
+      cz = observer == 0 ? e.cz2 : e.cz10;
+      return true;
+    }
+  return false;
+}
+
+constexpr std::string_view kGreyScale[] = {"1", "1-2", "2", "2-3", "3", "3-4", "4", "4-5", "5"};
+}  // namespace
+
+float whitenessE313(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer) {
+  float xn, yn;
+  if (!e313WhiteChromaticity(illuminant, observer, xn, yn)) return kNaN;
+  const float sum = X + Y + Z;
+  const float x = X / sum, y = Y / sum;
+  return Y + 800.0f * (xn - x) + 1700.0f * (yn - y);
+}
+
+float whitenessCie(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer) {
+  if (illuminant != D65 || observer != Observer10) return kNaN;
+  const float sum = X + Y + Z;
+  const float x = X / sum, y = Y / sum;
+  return Y + 800.0f * (0.31382f - x) + 1700.0f * (0.331f - y);
+}
+
+float yellownessD1925(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer) {
+  if (illuminant != C || observer != Observer2) return kNaN;
+  return 100.0f * (1.28f * X - 1.06f * Z) / Y;
+}
+
+float yellownessE313(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer) {
+  float cx, cz;
+  if (!e313YellownessCoefficients(illuminant, observer, cx, cz)) return kNaN;
+  return 100.0f * (cx * X - cz * Z) / Y;
+}
+
+float colourChangeDifference(const Lab& t, const Lab& s, float dL, float dH) {
+  const float dC = s.C - t.C;
+  const float meanC = (t.C + s.C) / 2.0f;
+  const float dh = s.h - t.h;
+  float meanH = (t.h + s.h) / 2.0f;
+  if (std::fabs(dh) > 180.0f) meanH = (t.h + s.h < 360.0f) ? meanH + 180.0f : meanH - 180.0f;
+  const float X = std::fabs(meanH - 280.0f) <= 180.0f ? (meanH - 280.0f) / 30.0f
+                                                      : (360.0f - std::fabs(meanH - 280.0f)) / 30.0f;
+  const float E = std::exp(-float(double(X) * double(X)));
+  const float D = dC * meanC * E / 100.0f;
+  const float dHPrime = dh >= 0.0f ? dH : -dH;
+  const float dHK = dHPrime - D;
+  const float dCK = dC - D;
+  const double chromaTerm = 20.0 * double(meanC) / 1000.0;
+  const float dCF = float(double(dCK) / (1.0 + chromaTerm * chromaTerm));
+  const float dHF = dHK;
+  return std::sqrt(dCF * dCF + dL * dL + dHF * dHF);
+}
+
+std::string_view colourChangeGrade(float v) {
+  static constexpr float kLimits[] = {11.6f, 8.2f, 5.8f, 4.1f, 2.95f, 2.1f, 1.25f, 0.4f};
+  if (std::isnan(v)) return "--";
+  for (int i = 0; i < 8; ++i)
+    if (v >= kLimits[i]) return kGreyScale[i];
+  return kGreyScale[8];
+}
+
+float stainingRating(float deltaEab, float dL, std::int32_t illuminant) {
+  if (illuminant != D65 && illuminant != C) return kNaN;
+  // E² - ΔL² is the chromatic part; rounding can make it a hair below zero for a
+  // pure lightness difference, which would turn the rating into NaN.
+  const float chromatic = std::fmax(deltaEab * deltaEab - dL * dL, 0.0f);
+  const float gs = deltaEab - 0.4f * std::sqrt(chromatic);
+  float rating = gs < 4.26f ? 5.0f - 0.23f * gs : 6.1f - 1.45f * std::log(gs);
+  if (rating < 0.0f) rating = 0.0f;
+  return rating;
+}
+
+std::string_view stainingGrade(float r) {
+  static constexpr float kLimits[] = {1.25f, 1.74f, 2.24f, 2.74f, 3.24f, 3.74f, 4.24f, 4.74f};
+  if (std::isnan(r)) return "--";
+  for (int i = 0; i < 8; ++i)
+    if (r <= kLimits[i]) return kGreyScale[i];
+  return kGreyScale[8];
+}
+
+float metamericIndex(const MeasurementRecord& standard, const MeasurementRecord& sample,
+                     const MetamericConditions& conditions) {
+  float sum = 0.0f;
+  for (int pair = 0; pair < 2; ++pair) {
+    Lab t, s;
+    if (!recordLab(standard, conditions.illuminant[pair], conditions.observer[pair], t) ||
+        !recordLab(sample, conditions.illuminant[pair], conditions.observer[pair], s))
+      return kNaN;
+    sum += cie1976Difference(t, s);
+  }
+  return sum;
+}
+
+float kubelkaMunk(float r) { return (1.0f - r) * (1.0f - r) / (2.0f * r); }
+
+int minimumReflectanceIndex(const ReflectanceCurve& curve) {
+  int k = 0;
+  for (int i = 1; i < kCurvePoints; ++i)
+    if (curve[i] < curve[k]) k = i;
+  return k;
+}
+
+float strengthAtMaxAbsorption(const ReflectanceCurve& standard, const ReflectanceCurve& sample) {
+  const int k = minimumReflectanceIndex(standard);
+  return kubelkaMunk(sample[k]) / kubelkaMunk(standard[k]);
+}
+
+float strengthSumKS(const ReflectanceCurve& standard, const ReflectanceCurve& sample) {
+  float sumSample = 0.0f, sumStandard = 0.0f;
+  for (int i = 0; i < kCurvePoints; ++i) {
+    sumSample += kubelkaMunk(sample[i]);
+    sumStandard += kubelkaMunk(standard[i]);
+  }
+  return sumSample / sumStandard;
+}
+
+namespace {
+// Rows of "++", "+", "--", "-" for the positive and the negative colour of an axis.
+struct AxisRows {
+  int positiveFirst;  // row of e.g. "R++"; "R+", "R--", "R-" follow
+  int negativeFirst;  // row of e.g. "G++"
+};
+
+int axisPartRow(float d, float standard, AxisRows rows) {
+  // A positive standard names the difference after its own colour ("R"), a
+  // negative one after the opposite colour ("G"), read the other way round.
+  const bool large = std::fabs(d) > 0.5f;
+  if (!(std::fabs(d) > 0.25f)) return -1;
+  if (standard < 0.0f) {
+    // Δ > 0 moves away from G: "G--"/"G-"; Δ < 0 towards it: "G++"/"G+".
+    if (d > 0.0f) return rows.negativeFirst + (large ? 2 : 3);
+    return rows.negativeFirst + (large ? 0 : 1);
+  }
+  if (d > 0.0f) return rows.positiveFirst + (large ? 0 : 1);
+  if (standard > 0.0f) return rows.positiveFirst + (large ? 2 : 3);
+  return rows.negativeFirst + (large ? 0 : 1);  // a neutral standard going green
+}
+}  // namespace
+
+std::string colorDirectionText(float dL, float da, float db, float standardA, float standardB) {
+  std::string text;
+  auto append = [&](int row) {
+    if (row < 0) return;
+    if (!text.empty()) text += ", ";
+    text += LookupText(row);
+  };
+  append(axisPartRow(da, standardA, {410, 414}));
+  append(axisPartRow(db, standardB, {418, 422}));
+  if (dL > 0.5f) append(426);
+  else if (dL > 0.25f) append(427);
+  else if (dL < -0.5f) append(428);
+  else if (dL < -0.25f) append(429);
+  return text;
+}
+
+}  // namespace corvana

@@ -1,0 +1,47 @@
+#pragma once
+// Whiteness, yellowness, fastness grades, metamerism, colour strength and the
+// colour-direction text. NaN marks an index that is not defined for the
+// conditions in force.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "colour/cielab.h"
+#include "colour/spectral.h"
+
+namespace corvana {
+
+struct MeasurementRecord;
+
+float whitenessE313(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer);
+float whitenessCie(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer);
+float yellownessD1925(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer);
+float yellownessE313(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer);
+
+// ΔE(F) of the grey scale for change in colour; ΔH is the signed hue difference.
+float colourChangeDifference(const Lab& standard, const Lab& sample, float dL, float dH);
+std::string_view colourChangeGrade(float deltaEF);
+
+// Staining rating (SSR), NaN unless the illuminant is D65 or C.
+float stainingRating(float deltaEab, float dL, std::int32_t illuminant);
+std::string_view stainingGrade(float rating);
+
+struct MetamericConditions {
+  std::int32_t illuminant[2] = {D65, A};
+  std::int32_t observer[2] = {Observer10, Observer10};
+};
+
+// Sum of the CIE 1976 differences under the two conditions; both records carry curves.
+float metamericIndex(const MeasurementRecord& standard, const MeasurementRecord& sample,
+                     const MetamericConditions& conditions);
+
+float kubelkaMunk(float reflectance);  // K/S = (1 - R)^2 / 2R
+// Index of the smallest reflectance, the first on ties.
+int minimumReflectanceIndex(const ReflectanceCurve& curve);
+float strengthAtMaxAbsorption(const ReflectanceCurve& standard, const ReflectanceCurve& sample);
+float strengthSumKS(const ReflectanceCurve& standard, const ReflectanceCurve& sample);
+
+// "R+, Y--, L-" style description of how the sample departs from the standard.
+std::string colorDirectionText(float dL, float da, float db, float standardA, float standardB);
+
+}  // namespace corvana

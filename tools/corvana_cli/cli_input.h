@@ -1,0 +1,26 @@
+#pragma once
+// Reading comma-separated records and writing numbers so they read back exactly.
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvana::cli {
+
+// "%.9g"; not-a-number as "nan", infinities as "inf" / "-inf".
+std::string formatNumber(float value);
+
+std::vector<std::string_view> splitFields(std::string_view line);
+std::optional<float> parseFloat(std::string_view text);
+std::optional<int> parseInt(std::string_view text);
+
+// Data lines of the input: empty lines and lines starting with '#' are skipped.
+struct InputLine {
+  int number;  // 1-based line number in the input
+  std::string text;
+};
+bool nextDataLine(std::istream& in, InputLine& line, int& lineNumber);
+
+}  // namespace corvana::cli

@@ -1,0 +1,23 @@
+// corvana-cli: colour values and differences from the shell.
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "tools/corvana_cli/colour_commands.h"
+
+int main(int argc, char** argv) {
+  using namespace corvana::cli;
+  std::ios::sync_with_stdio(false);
+  if (argc < 2) {
+    printUsage(std::cerr);
+    return 2;
+  }
+  const std::string_view command = argv[1];
+  const std::vector<std::string_view> args(argv + 2, argv + argc);
+  if (command == "tristimulus") return runTristimulus(args, std::cin, std::cout, std::cerr);
+  if (command == "values") return runValues(args, std::cin, std::cout, std::cerr);
+  if (command == "diff") return runDiff(args, std::cin, std::cout, std::cerr);
+  std::cerr << "corvana-cli: unknown command '" << command << "'\n";
+  printUsage(std::cerr);
+  return 2;
+}
