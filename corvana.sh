@@ -22,7 +22,7 @@ case "${1:-}" in
     fi
     echo "== corvana-cli: colour values of the shipped example samples (CIE LAB, LCh; D65/10°) =="
     build/tools/corvana_cli/corvana-cli values --space 0 --illuminant D65 --observer 10 < examples/samples.csv
-    echo "== and their CIE 2000 differences from the grey standard =="
+    echo "== and the CIE 2000 differences of example batches from their standards =="
     build/tools/corvana_cli/corvana-cli diff --space 0 --formula 2 --illuminant D65 --observer 10 < examples/pairs.csv
     ;;
   test)
