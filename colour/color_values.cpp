@@ -109,12 +109,13 @@ void colorValuesFromXyz(float X, float Y, float Z, std::int32_t space, std::int3
 
 bool computeColorValues(const MeasurementRecord& record, std::int32_t space,
                         std::int32_t illuminant, std::int32_t observer, ColorValues& values,
-                        std::uint32_t& displayColor) {
+                        std::uint32_t& displayColor, Lab* labOut) {
   WhitePoint w;
   if (!whitePointOf(illuminant, observer, w)) return false;
   float X = 0, Y = 0, Z = 0;
   computeTristimulus(record.reflectance, illuminant, observer, X, Y, Z);
   const Lab lab = xyzToLab(X, Y, Z, w);
+  if (labOut) *labOut = lab;
   displayColor = labToDisplayColor(lab.L, lab.a, lab.b);
   valuesOfSpace(X, Y, Z, lab, w, space, illuminant, observer, values);
   return true;
