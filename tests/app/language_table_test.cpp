@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -30,6 +30,12 @@ TEST_F(LanguageTable, LookupFollowsTheLanguageWithEnglishFallback) {
       {170, "Metameric Index", "同色异谱", "同色異譜"},
       {349, "%s has modified!Do you want to save change?", "%s 已修改！保存修改吗？", "%s 已修改！保存修改嗎？"},
       {374, "Color Strength", "力份", "力份"},
+      {35, "Instrument disconnected!", "仪器未连接！", "儀器未連接！"},
+      {237, "Empty input!", "输入为空!", "輸入為空!"},
+      {290, "Level 1", "一级", "一級"},
+      {315, "About Corvana", "关于Corvana", "關於Corvana"},
+      {341, "Tolerance quotiety is overrange!(0.10 - 0.90)", "容差系数超出范围！(0.10 - 0.90)", "容差係數超出範圍！(0.10 - 0.90)"},
+      {342, "%s of %s is overrange!(%6.2f ~ %6.2f)", "%s的%s超出范围！(%6.2f ~ %6.2f)", "%s的%s超出範圍！(%6.2f ~ %6.2f)"},
       {388, "", "偏", "偏"},
       {433, "Read White Board Parameters Failed", nullptr, nullptr},
   };
@@ -61,11 +67,22 @@ TEST_F(LanguageTable, OutOfRangeRowsAreEmptyAndCaptionsFallBackToTheTitle) {
 // Every translated row keeps the placeholders and menu ampersands of its
 // English text, or formatting it would read the wrong arguments.
 TEST_F(LanguageTable, TranslationsKeepPlaceholdersAndAmpersands) {
-  const std::regex token("%[-0-9.]*[sdf]|&&");
-  auto tokens = [&](const std::string& s) {
+  // Placeholders (%s, %d, %6.2f, ...) and "&&", in order.
+  auto tokens = [](const std::string& s) {
     std::vector<std::string> out;
-    for (auto it = std::sregex_iterator(s.begin(), s.end(), token); it != std::sregex_iterator(); ++it)
-      out.push_back(it->str());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+      if (s.compare(i, 2, "&&") == 0) {
+        out.push_back("&&");
+        ++i;
+      } else if (s[i] == '%') {
+        std::size_t j = i + 1;
+        while (j < s.size() && (std::isdigit(static_cast<unsigned char>(s[j])) || s[j] == '.' || s[j] == '-')) ++j;
+        if (j < s.size() && (s[j] == 's' || s[j] == 'd' || s[j] == 'f')) {
+          out.push_back(s.substr(i, j - i + 1));
+          i = j;
+        }
+      }
+    }
     return out;
   };
   for (int row = 1; row < kLanguageRows; ++row) {
