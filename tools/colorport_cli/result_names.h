@@ -1,0 +1,9 @@
+#pragma once
+#include "driver/colorport.h"
+
+namespace colorport::cli {
+
+// "success", "device not found", ... ; "unknown error" for codes outside 0..11.
+const char* resultName(ApiResult code);
+
+}  // namespace colorport::cli
