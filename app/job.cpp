@@ -116,7 +116,7 @@ void Job::selectSample(int index, bool byUser) {
 
 void Job::setText(RecordList l, int index, const std::string& text, bool material) {
   auto& records = list(l);
-  if (index < 0 || index >= int(records.size()) || text.empty()) return;
+  if (index < 0 || index >= int(records.size())) return;
   if (material) records[std::size_t(index)].setMaterial(text);
   else records[std::size_t(index)].setName(text);
   if (window) window->recordTextChanged(l, index);

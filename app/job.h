@@ -78,6 +78,7 @@ class Job {
   // byUser: a choice in a list or through Find, which marks the job modified.
   void selectStandard(int index, bool byUser = false);
   void selectSample(int index, bool byUser = false);
+  // An empty text is a valid name or material (the dialogs allow it).
   void renameStandard(int index, const std::string& text);
   void renameSample(int index, const std::string& text);
   void setStandardMaterial(int index, const std::string& text);

@@ -59,9 +59,19 @@ bool RecordListRows::passesFilter(int record) const {
   return filter_ == kAllMaterials || job_.records(list_)[std::size_t(record)].materialUtf8() == filter_;
 }
 
-void RecordListRows::appendRow(int record) {
-  if (columns_.empty()) rebuild();
-  else if (job_.table.entryFor(job_.illuminants[0]) && passesFilter(record)) rows_.push_back(record);
+bool RecordListRows::accepts(int record) const {
+  return !columns_.empty() && job_.table.entryFor(job_.illuminants[0]) && record >= 0 &&
+         record < job_.count(list_) && passesFilter(record);
+}
+
+bool RecordListRows::appendRow(int record) {
+  if (columns_.empty()) {
+    rebuild();
+    return rowOf(record) >= 0;
+  }
+  if (!accepts(record)) return false;
+  rows_.push_back(record);
+  return true;
 }
 
 void RecordListRows::recordsRemoved(const std::vector<int>& records) {

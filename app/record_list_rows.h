@@ -43,8 +43,10 @@ class RecordListRows {
   // Columns for the job's space and formula, one row per record that passes
   // the filter, in record order.
   void rebuild();
-  // A record was appended to the job.
-  void appendRow(int record);
+  // A record was appended to the job; true when it got a row.
+  bool appendRow(int record);
+  // Whether appendRow would add a row (the columns exist and the filter passes).
+  bool accepts(int record) const;
   // The job deleted these records (indices before the removal).
   void recordsRemoved(const std::vector<int>& records);
 

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "app/job.h"
+#include "app/job_file.h"
+#include "app/job_manager.h"
 #include "colour/tristimulus.h"
 
 namespace {
@@ -155,6 +158,56 @@ TEST(CorvanaCli, BadOptionsExitTwoWithUsage) {
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;
   }
+}
+
+TEST(CorvanaCli, JobListsAndRoundTrip) {
+  corvana::JobManager manager;
+  corvana::Job job(manager);
+  corvana::MeasurementRecord r;
+  r.reflectance.fill(0.4f);
+  r.UseReflect = true;
+  r.setName("标样 A");
+  r.setMaterial("M1");
+  job.addStandard(r, false);
+  r.reflectance.fill(0.42f);
+  r.setName("batch 1");
+  job.addSample(r, false);
+  char dir[] = "/tmp/corvana-cli-job-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string path = std::string(dir) + "/a.job", copy = std::string(dir) + "/b.job";
+  ASSERT_TRUE(corvana::writeJobFile(job, path));
+  const CliRun listed = cli("job '" + path + "'", "");
+  ASSERT_EQ(listed.status, 0) << listed.err;
+  std::stringstream lines(listed.out);
+  std::vector<std::string> got;
+  for (std::string line; std::getline(lines, line);) got.push_back(line);
+  ASSERT_EQ(got.size(), 6u) << listed.out;
+  EXPECT_EQ(got[0], "[standards]");
+  EXPECT_EQ(got[1], "Standard\tName\tL*\ta*\tb*\tC*\th°\tMaterial");
+  EXPECT_EQ(got[2].substr(0, 14), "*  1\t标样 A\t");
+  EXPECT_EQ(got[3], "[samples]");
+  EXPECT_NE(got[5].find("\tbatch 1\t"), std::string::npos);
+  EXPECT_NE(got[5].find("\tNG\t"), std::string::npos);
+  // Through the reader and writer and back: the same lists.
+  ASSERT_EQ(cli("job '" + path + "' --save '" + copy + "'", "").status, 0);
+  EXPECT_EQ(cli("job '" + copy + "'", "").out, listed.out);
+  const CliRun chinese = cli("job '" + path + "' --lang cht", "");
+  EXPECT_NE(chinese.out.find("標樣\t"), std::string::npos);
+  const CliRun missing = cli("job '" + std::string(dir) + "/none.job'", "");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("Open file failed!"), std::string::npos);
+  EXPECT_EQ(cli("job", "").status, 2);
+  std::system(("rm -rf '" + std::string(dir) + "'").c_str());
+}
+
+TEST(CorvanaCli, NameTemplates) {
+  struct Case {
+    const char* args;
+    const char* out;
+  } cases[] = {{"name 'Sample%nnn' 7", "Sample007\n"}, {"name 'A%%B' 1", "A%B\n"},
+               {"name 'Lot%x' 3", "Lotx\n"},           {"name '%nn' 1235", "1235\n"}};
+  for (const auto& c : cases) EXPECT_EQ(cli(c.args, "").out, c.out) << c.args;
+  EXPECT_EQ(cli("name 'x'", "").status, 2);
 }
 
 }  // namespace

@@ -154,7 +154,9 @@ void printUsage(std::ostream& err) {
          "  corvana-cli diff --space CODE --formula CODE --illuminant NAME --observer 2|10 [--lab]\n"
          "                   [--kl X] [--kc X] [--kh X] [--metameric ILL,OBS,ILL,OBS]\n"
          "input lines: name,r400,...,r700 (31 fractions) or with --lab name,L,a,b;\n"
-         "diff reads name, then the standard, then the sample on one line\n";
+         "diff reads name, then the standard, then the sample on one line\n"
+         "  corvana-cli job FILE [--save OUT] [--lang eng|chs|cht]\n"
+         "  corvana-cli name TEMPLATE COUNTER\n";
 }
 
 int runTristimulus(std::span<const std::string_view> args, std::istream& in, std::ostream& out,

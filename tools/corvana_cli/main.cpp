@@ -3,7 +3,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/naming.h"
 #include "tools/corvana_cli/colour_commands.h"
+#include "tools/corvana_cli/cli_input.h"
+#include "tools/corvana_cli/job_commands.h"
 
 int main(int argc, char** argv) {
   using namespace corvana::cli;
@@ -17,6 +20,16 @@ int main(int argc, char** argv) {
   if (command == "tristimulus") return runTristimulus(args, std::cin, std::cout, std::cerr);
   if (command == "values") return runValues(args, std::cin, std::cout, std::cerr);
   if (command == "diff") return runDiff(args, std::cin, std::cout, std::cerr);
+  if (command == "job") return runJob(args, std::cout, std::cerr);
+  if (command == "name") {
+    const auto counter = args.size() == 2 ? parseInt(args[1]) : std::nullopt;
+    if (!counter) {
+      std::cerr << "usage: corvana-cli name TEMPLATE COUNTER\n";
+      return 2;
+    }
+    std::cout << corvana::expandTemplate(args[0], *counter) << "\n";
+    return 0;
+  }
   std::cerr << "corvana-cli: unknown command '" << command << "'\n";
   printUsage(std::cerr);
   return 2;

@@ -1,0 +1,31 @@
+#pragma once
+// Job files (.job): XML written and read through TinyXML.
+#include <string>
+#include <string_view>
+
+namespace corvana {
+
+class Job;
+
+// Writes the job to `path` through a temporary file beside it that is
+// renamed over the target, so an interrupted save leaves the old file whole.
+// On success clears the modified flag and returns true; on failure returns
+// false with a message in `error` and leaves the job modified.
+bool writeJobFile(Job& job, const std::string& path, std::string* error = nullptr);
+
+// Replaces the job's records and conditions from `path`. A file that cannot
+// be read or parsed returns false with `error` set and leaves the job, its
+// records and its file path exactly as they were.
+bool readJobFile(Job& job, const std::string& path, std::string* error = nullptr);
+
+// The document as written to a file (CR LF line ends, 8-bit code page texts).
+std::string jobFileText(const Job& job);
+// The same in a given code page (an iconv name such as "GBK").
+std::string jobFileText(const Job& job, const std::string& codePage);
+// Reads a document from memory; false (job untouched) when it does not parse.
+bool readJobFileText(Job& job, std::string_view bytes);
+// The same with the reason in `error` ("Open file failed!" and why), decoding
+// as if the locale's charset were `localeCodePage`.
+bool readJobFileText(Job& job, std::string_view bytes, std::string* error, const std::string& localeCodePage);
+
+}  // namespace corvana

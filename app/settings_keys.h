@@ -1,0 +1,14 @@
+#pragma once
+// The key paths of "Settings.xml".
+namespace corvana::settings_keys {
+
+inline constexpr const char* kLanguage = "Lang|Lang";
+inline constexpr const char* kAutoSave = "Save|AutoSave";
+inline constexpr const char* kInstrumentModel = "Instrument|Model";
+inline constexpr const char* kMeasurementMode = "Instrument|MeasurementMode";
+inline constexpr const char* kChineseName = "Company|ChineseName";
+inline constexpr const char* kEnglishName = "Company|EnglishName";
+inline constexpr const char* kChineseAddress = "Company|ChineseAddress";
+inline constexpr const char* kEnglishAddress = "Company|EnglishAddress";
+
+}  // namespace corvana::settings_keys

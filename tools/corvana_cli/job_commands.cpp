@@ -1,0 +1,73 @@
+#include "tools/corvana_cli/job_commands.h"
+
+#include <ostream>
+#include <string>
+
+#include "app/job.h"
+#include "app/job_file.h"
+#include "app/job_manager.h"
+#include "app/language_table.h"
+#include "app/record_list_rows.h"
+#include "colour/spectral.h"
+
+namespace corvana::cli {
+
+namespace {
+// The list as the job window shows it for the primary illuminant: headings,
+// then one line per record in record order, cells separated by TAB.
+void printList(std::ostream& out, const Job& job, RecordList list) {
+  RecordListRows rows(job, list);
+  rows.rebuild();
+  for (int c = 0; c < rows.columnCount(); ++c) out << (c ? "\t" : "") << rows.heading(c);
+  out << '\n';
+  for (int r = 0; r < rows.rowCount(); ++r) {
+    for (int c = 0; c < rows.columnCount(); ++c) out << (c ? "\t" : "") << rows.cellText(r, c);
+    out << '\n';
+  }
+}
+
+int usage(std::ostream& err) {
+  err << "usage: corvana-cli job FILE [--save OUT] [--lang eng|chs|cht]\n";
+  return 2;
+}
+}  // namespace
+
+int runJob(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  std::string file, saveTo;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--save" && i + 1 < args.size()) {
+      saveTo = std::string(args[++i]);
+    } else if (args[i] == "--lang" && i + 1 < args.size()) {
+      const std::string_view lang = args[++i];
+      if (equalsIgnoreCase(lang, "eng")) LanguageIndex = English;
+      else if (equalsIgnoreCase(lang, "chs")) LanguageIndex = ChineseSimplified;
+      else if (equalsIgnoreCase(lang, "cht")) LanguageIndex = ChineseTraditional;
+      else return usage(err);
+    } else if (!args[i].starts_with("--") && file.empty()) {
+      file = std::string(args[i]);
+    } else {
+      return usage(err);
+    }
+  }
+  if (file.empty()) return usage(err);
+  Job job(jobManager());
+  std::string error;
+  if (!readJobFile(job, file, &error)) {
+    err << "corvana-cli: " << file << ": " << error << "\n";
+    return 1;
+  }
+  if (!saveTo.empty()) {
+    if (!writeJobFile(job, saveTo, &error)) {
+      err << "corvana-cli: " << saveTo << ": " << error << "\n";
+      return 1;
+    }
+    return 0;
+  }
+  out << "[standards]\n";
+  printList(out, job, RecordList::Standards);
+  out << "[samples]\n";
+  printList(out, job, RecordList::Samples);
+  return 0;
+}
+
+}  // namespace corvana::cli
