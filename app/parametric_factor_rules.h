@@ -1,0 +1,35 @@
+#pragma once
+// Which formulas take the parametric factors kL, kC, kH, the range each
+// factor may take, and when a dialog's factors are stored.
+#include <cstdint>
+#include <string>
+
+namespace corvana {
+
+enum ParametricFactor : int { FactorKL = 0, FactorKC = 1, FactorKH = 2 };
+constexpr int kParametricFactorCount = 3;
+
+struct FactorLimits {
+  int nameRow;  // "KL", "KC", "KH"
+  float low, high;  // both included
+};
+
+FactorLimits factorLimits(int factor);
+
+// CIE 94, CIE 2000 and CMC use the factors.
+bool usesParametricFactors(std::int32_t formula);
+// CMC has no kH: its field is greyed and reads 1.00.
+bool hasFixedKH(std::int32_t formula);
+
+bool factorInRange(int factor, float value);
+// "KL must between   1.00 and  10.00!" in the current language.
+std::string factorRangeMessage(int factor);
+
+// The factors typed in the dialog are stored when the job's formula before
+// the apply takes them, so factors typed together with a change of formula
+// take effect with the next apply.
+bool storesParametricFactors(std::int32_t formulaBeforeApply);
+// The factors must be valid whenever they would be used or stored.
+bool validatesParametricFactors(std::int32_t selectedFormula, std::int32_t formulaBeforeApply);
+
+}  // namespace corvana

@@ -1,0 +1,12 @@
+#pragma once
+// Toolbar and menu pictures, drawn by the program at 32 x 32 so they stay
+// crisp and consistent in every theme.
+#include <QIcon>
+
+namespace corvana::ui {
+
+QIcon commandIcon(int command);
+// The program's own icon (window and dialogs).
+QIcon applicationIcon();
+
+}  // namespace corvana::ui

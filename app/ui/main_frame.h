@@ -1,0 +1,60 @@
+#pragma once
+// The main window: the MDI area of job windows, the job menu rebuilt per
+// language, the toolbar, the status bar and the application-level commands.
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QMdiArea;
+class QToolBar;
+
+namespace corvana {
+
+class CChildFrame;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit CMainFrame(QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  // File > New: a job window, maximised, titled after the open jobs.
+  CChildFrame* newJob();
+  CChildFrame* activeChild() const;
+  // The job windows in job-manager (creation) order.
+  std::vector<CChildFrame*> children() const;
+  QMdiArea* mdiArea() const { return mdi_; }
+
+  // The menu texts of the current language; the job windows re-label too.
+  void rebuildMenu();
+  void relabelAll();
+  void updateCommandStates();
+  QAction* action(int command) const;
+  void runCommand(int command);
+
+  bool autoSave = false;
+  // Wiring to the settings file, set by the application.
+  std::function<void(int language)> storeLanguage;
+  std::function<void(bool)> storeAutoSave;
+  std::function<void()> storeCompany;
+
+  // Whether the command is available yet (later work arrives command by command).
+  static bool isBuilt(int command);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildToolbar();
+  void chooseLanguage(int index);
+  void showAbout();
+  void openUserManual();
+
+  QMdiArea* mdi_ = nullptr;
+  bool closing_ = false;
+  QToolBar* toolbar_ = nullptr;
+  std::map<int, QAction*> actions_;
+};
+
+}  // namespace corvana
