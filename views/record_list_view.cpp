@@ -39,7 +39,7 @@ void RecordListView::applyColumnWidths() {
   const int unit = std::max(1, fontMetrics().averageCharWidth());
   const auto& columns = model_.rows().columns();
   for (int c = 0; c < int(columns.size()); ++c) {
-    const int width = columns[std::size_t(c)].widthUnits * unit * 6 / 16;
+    const int width = columns[std::size_t(c)].widthUnits * unit / 4;
     // Never narrower than the heading, so labels are readable in every language.
     const int heading = fontMetrics().horizontalAdvance(model_.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16;
     setColumnWidth(c, std::max(width, heading));

@@ -115,7 +115,10 @@ bool CChildFrame::saveAs() {
 
 void CChildFrame::open() {
   const QString path = ui::askOpenJobPath(this);
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) openFile(path);
+}
+
+void CChildFrame::openFile(const QString& path) {
   standardView_->model().setFilter(kAllMaterials);
   sampleView_->model().setFilter(kAllMaterials);
   std::string error;

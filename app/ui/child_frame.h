@@ -40,6 +40,7 @@ class CChildFrame : public QWidget, public JobObserver {
   bool save();
   bool saveAs();
   void open();
+  void openFile(const QString& path);
 
   // JobObserver
   void recordAdded(RecordList list, int index) override;

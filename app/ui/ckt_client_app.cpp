@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 
 #include "app/auto_save_setting.h"
@@ -55,7 +56,13 @@ bool CKTClientApp::initInstance() {
   mainFrame_->storeLanguage = [settings](int language) { writeStoredLanguage(settings, language); };
   mainFrame_->storeAutoSave = [settings](bool on) { writeAutoSave(settings, on); };
   mainFrame_->storeCompany = [settings] { writeUserProfile(jobManager(), settings); };
-  if (!mainFrame_->newJob()) return false;
+  CChildFrame* first = mainFrame_->newJob();
+  if (!first) return false;
+  // A job file named on the command line opens in the first job window.
+  for (int i = 1; i < argc_; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv_[i]);
+    if (arg.endsWith(".job", Qt::CaseInsensitive) && QFileInfo(arg).isFile()) first->openFile(arg);
+  }
   mainFrame_->autoSave = readAutoSave(settings).value_or(false);
 
   decideStartupLanguage(argc_, argv_, settings);
