@@ -139,10 +139,10 @@ void CMainFrame::rebuildMenu() {
       actions_[item.command] = a;
     }
   };
-  for (const MenuSpec& spec : jobMenus()) {
-    QMenu* menu = menuBar()->addMenu(text(spec.row));
-    menu->setObjectName(QStringLiteral("menu%1").arg(spec.row));
-    fill(menu, spec.items);
+  for (const MenuSpec& menuSpec : jobMenus()) {
+    QMenu* menu = menuBar()->addMenu(text(menuSpec.row));
+    menu->setObjectName(QStringLiteral("menu%1").arg(menuSpec.row));
+    fill(menu, menuSpec.items);
   }
   for (int c : {int(CmdAutoNamingStandard), int(CmdAutoNamingSample), int(CmdEnglish),
                 int(CmdChineseSimplified), int(CmdChineseTraditional)})
