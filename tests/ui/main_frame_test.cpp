@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QHeaderView>
 #include <QMdiArea>
@@ -223,6 +226,48 @@ TEST_F(MainFrameTest, ClosingAsksToSave) {
   CChildFrame* second = frame->newJob();
   second->job().setModified(false);
   EXPECT_TRUE(sub->close());
+}
+
+TEST_F(MainFrameTest, DialogCommandsOpenOnTheActiveJob) {
+  struct Case {
+    int command;
+    const char* title;
+  } cases[] = {{CmdTolerance, "Tolerance Settings"},
+               {CmdColorSpace, "Color Space & Formula Settings"},
+               {CmdObserver, "Observer & Illuminants & Measurement Mode Settings"},
+               {CmdOtherSettings, "Other Settings"},
+               {CmdReportSettings, "Report Settings"},
+               {CmdNameOptionSample, "Name Option"},
+               {CmdRenameJob, "Corvana Color Management Control System"}};
+  for (const auto& c : cases) {
+    QString seen;
+    testing::whenModal([&](QWidget* w) {
+      if (!w) return;
+      seen = w->windowTitle();
+      if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+    });
+    frame->runCommand(c.command);
+    EXPECT_EQ(seen, QString::fromUtf8(c.title)) << c.command;
+  }
+}
+
+TEST_F(MainFrameTest, OtherSettingsChangeTheListsAndTheStoredFlag) {
+  fillSamples();
+  std::vector<bool> stored;
+  frame->storeAutoSave = [&](bool on) { stored.push_back(on); };
+  testing::whenModal([](QWidget* w) {
+    const auto boxes = w->findChildren<QComboBox*>();
+    for (QComboBox* b : boxes)
+      if (b->count() == 3 && b->itemText(0) == "2") b->setCurrentIndex(0);  // two decimals
+    for (QCheckBox* c : w->findChildren<QCheckBox*>()) c->setChecked(true);
+    qobject_cast<QDialog*>(w)->accept();
+  });
+  frame->runCommand(CmdOtherSettings);
+  EXPECT_EQ(child->job().DataAccuracy, 2);
+  EXPECT_TRUE(frame->autoSave);
+  EXPECT_EQ(stored, (std::vector<bool>{true}));
+  const QString value = child->sampleView()->model().index(0, 2).data().toString();
+  EXPECT_EQ(value.size() - value.indexOf('.') - 1, 2) << value.toStdString();
 }
 
 }  // namespace
