@@ -1,3 +1,4 @@
+#include "app/date_time_text.h"
 #include "app/job_file.h"
 
 #include <fcntl.h>
@@ -48,22 +49,6 @@ class DocumentWriter {
   XmlLayoutWriter xml_;
 };
 
-std::string dateText(const RecordTime& t) {
-  RecordTime date = t;
-  date.hour = date.minute = date.second = 0;
-  if (!date.isValid()) return "--/--/--";
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d", int(t.year), int(t.month), int(t.day));
-  return buffer;
-}
-
-std::string timeText(const RecordTime& t) {
-  if (t.hour > 23 || t.minute > 59 || t.second > 59) return "--:--:--";
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", int(t.hour), int(t.minute), int(t.second));
-  return buffer;
-}
-
 constexpr const char* kReflectNames[kCurvePoints] = {
     "Reflect1",  "Reflect2",  "Reflect3",  "Reflect4",  "Reflect5",  "Reflect6",  "Reflect7",  "Reflect8",
     "Reflect9",  "Reflect10", "Reflect11", "Reflect12", "Reflect13", "Reflect14", "Reflect15", "Reflect16",
@@ -85,7 +70,7 @@ void writeRecord(DocumentWriter& w, const char* element, const MeasurementRecord
     w.ascii("Illuminant", illuminantName(r.illuminant));
     w.observer("Observer", r.observer);
   }
-  w.ascii("Time", dateText(r.time) + " " + timeText(r.time));
+  w.ascii("Time", dateTimeText(r.time));
   w.xml().close(element, false);
 }
 
