@@ -1,4 +1,3 @@
-#include "app/date_time_text.h"
 #include "app/job_file.h"
 
 #include <fcntl.h>
@@ -13,6 +12,7 @@
 
 #include "app/attribute_text.h"
 #include "app/code_page.h"
+#include "app/date_time_text.h"
 #include "app/job.h"
 #include "app/job_manager.h"
 #include "app/language_table.h"
