@@ -164,6 +164,10 @@ void Job::clearRecords() {
   setModified(true);
 }
 
+void Job::reserveRecords(RecordList l, int count) {
+  if (count > 0) list(l).reserve(std::size_t(count));
+}
+
 void Job::recomputeMinimumReflectanceIndex() {
   minimumReflectanceIndex = kNoMinimumReflectance;
   if (colorFormula == ColorStrength && hasCurrentStandard() && standard(currentStandard).UseReflect)

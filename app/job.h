@@ -90,6 +90,8 @@ class Job {
 
   // Empties both lists (before a file is read into the job).
   void clearRecords();
+  // Room for `count` records in a list, so reading a large file copies none twice.
+  void reserveRecords(RecordList list, int count);
   void recomputeMinimumReflectanceIndex();
 
  private:

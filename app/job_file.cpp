@@ -16,6 +16,8 @@
 #include "app/job.h"
 #include "app/job_manager.h"
 #include "app/language_table.h"
+#include "app/record_attribute.h"
+#include "app/record_elements.h"
 #include "app/xml_layout_writer.h"
 #include "app/xml_shape_check.h"
 #include "colour/color_space.h"
@@ -239,52 +241,55 @@ RecordTime parseRecordTime(std::string_view text) {
   return t;
 }
 
-// "Reflect1".."Reflect31" to 0..30, else -1.
-int reflectIndex(std::string_view name) {
-  if (!name.starts_with("Reflect") || name.size() < 8 || name.size() > 9) return -1;
-  int n = 0;
-  for (char c : name.substr(7)) {
-    if (c < '0' || c > '9') return -1;
-    n = n * 10 + (c - '0');
+void applyRecordAttribute(const ReadContext& c, MeasurementRecord& r, std::string_view name, std::string_view value) {
+  const int attribute = recordAttribute(name);
+  if (attribute >= kRecordReflectFirst && attribute < kRecordReflectFirst + kCurvePoints) {
+    r.reflectance[std::size_t(attribute - kRecordReflectFirst)] = parseFloat(value).value_or(0.0f);
+    return;
   }
-  if (name[7] == '0' || n < 1 || n > kCurvePoints) return -1;
-  return n - 1;
+  switch (attribute) {
+    case kRecordName: r.setName(value); break;
+    case kRecordMaterial: r.setMaterial(value); break;
+    case kRecordCLM:
+      if (auto mode = measurementModeFromText(value)) r.mode = std::uint8_t(*mode);
+      break;
+    case kRecordUseReflect:
+      if (auto v = parseInt(value)) r.UseReflect = *v != 0;
+      break;
+    case kRecordL: r.L = parseFloat(value).value_or(0.0f); break;
+    case kRecordA: r.a = parseFloat(value).value_or(0.0f); break;
+    case kRecordB: r.b = parseFloat(value).value_or(0.0f); break;
+    case kRecordIlluminant:
+      if (auto code = illuminantFromText(value)) r.illuminant = std::uint8_t(*code);
+      break;
+    case kRecordObserver:
+      if (auto code = observerFromText(c, value)) r.observer = std::uint8_t(*code);
+      break;
+    case kRecordTime: r.time = parseRecordTime(value); break;
+    default: break;
+  }
 }
 
-MeasurementRecord readRecord(const ReadContext& c, const Job& job, const TiXmlElement& e) {
+MeasurementRecord newRecord(const ReadContext& c, const Job& job) {
   MeasurementRecord r;
   r.UseReflect = true;
   r.mode = std::uint8_t(c.defaultMode);
   r.illuminant = std::uint8_t(job.illuminants[0]);
   r.observer = std::uint8_t(job.observer);
-  // One pass over the attributes: a record has up to 37 and a file 100 000 records.
-  for (const TiXmlAttribute* a = e.FirstAttribute(); a; a = a->Next()) {
-    const std::string_view name = a->Name();
-    const char* value = a->Value();
-    if (const int i = reflectIndex(name); i >= 0) {
-      r.reflectance[std::size_t(i)] = parseFloat(value).value_or(0.0f);
-    } else if (name == "Name") {
-      r.setName(value);
-    } else if (name == "Material") {
-      r.setMaterial(value);
-    } else if (name == "CLM") {
-      if (auto mode = measurementModeFromText(value)) r.mode = std::uint8_t(*mode);
-    } else if (name == "UseReflect") {
-      if (auto v = parseInt(value)) r.UseReflect = *v != 0;
-    } else if (name == "L") {
-      r.L = parseFloat(value).value_or(0.0f);
-    } else if (name == "a") {
-      r.a = parseFloat(value).value_or(0.0f);
-    } else if (name == "b") {
-      r.b = parseFloat(value).value_or(0.0f);
-    } else if (name == "Illuminant") {
-      if (auto code = illuminantFromText(value)) r.illuminant = std::uint8_t(*code);
-    } else if (name == "Observer") {
-      if (auto code = observerFromText(c, value)) r.observer = std::uint8_t(*code);
-    } else if (name == "Time") {
-      r.time = parseRecordTime(value);
-    }
-  }
+  return r;
+}
+
+MeasurementRecord readRecord(const ReadContext& c, const Job& job, const TiXmlElement& e) {
+  MeasurementRecord r = newRecord(c, job);
+  for (const TiXmlAttribute* a = e.FirstAttribute(); a; a = a->Next()) applyRecordAttribute(c, r, a->Name(), a->Value());
+  return r;
+}
+
+MeasurementRecord readRecord(const ReadContext& c, const Job& job, std::string_view tag) {
+  MeasurementRecord r = newRecord(c, job);
+  RecordTagAttributes attributes(tag);
+  std::string_view name, value;
+  while (attributes.next(name, value)) applyRecordAttribute(c, r, name, value);
   return r;
 }
 
@@ -356,12 +361,45 @@ void readTolerance(Job& job, const TiXmlElement& e) {
   }
 }
 
-void readRecordList(const ReadContext& c, Job& job, const TiXmlElement& outer, const char* name, RecordList list) {
+// A list's record elements read by the fast reader stand in the text that
+// TinyXML parses as this comment and the list's number.
+constexpr std::string_view kRecordListMark = "corvana-record-list:";
+
+// A job file parsed: TinyXML's document, and the record lists read past it.
+struct ParsedJobFile {
+  TiXmlDocument doc;
+  std::string text;  // the decoded file; the record tags point into it
+  std::vector<std::vector<std::string_view>> recordLists;
+};
+
+// The records of a list element that the fast reader took, or null.
+const std::vector<std::string_view>* fastRecords(const ParsedJobFile& file, const TiXmlElement& outer) {
+  const TiXmlNode* first = outer.FirstChild();
+  if (!first || first->Type() != TiXmlNode::TINYXML_COMMENT) return nullptr;
+  const std::string_view mark = first->Value();
+  if (!mark.starts_with(kRecordListMark)) return nullptr;
+  const auto index = parseInt(mark.substr(kRecordListMark.size()));
+  if (!index || *index < 0 || std::size_t(*index) >= file.recordLists.size()) return nullptr;
+  return &file.recordLists[std::size_t(*index)];
+}
+
+void readRecordList(const ReadContext& c, Job& job, const ParsedJobFile& file, const TiXmlElement& outer,
+                    const char* name, RecordList list) {
   const bool standards = list == RecordList::Standards;
-  for (const TiXmlElement* child = outer.FirstChildElement(name); child; child = child->NextSiblingElement(name)) {
-    const MeasurementRecord r = readRecord(c, job, *child);
+  const auto add = [&](const MeasurementRecord& r) {
     if (standards) job.addStandard(r, false);
     else job.addSample(r, false);
+  };
+  if (const auto* tags = fastRecords(file, outer)) {
+    job.reserveRecords(list, int(tags->size()));
+    for (std::string_view tag : *tags) add(readRecord(c, job, tag));
+  } else {
+    int records = 0;
+    for (const TiXmlElement* child = outer.FirstChildElement(name); child; child = child->NextSiblingElement(name))
+      ++records;
+    job.reserveRecords(list, records);
+    for (const TiXmlElement* child = outer.FirstChildElement(name); child; child = child->NextSiblingElement(name))
+      add(readRecord(c, job, *child));
   }
   const int count = job.count(list);
   int current = standards ? job.currentStandard : job.currentSample;
@@ -377,23 +415,68 @@ const TiXmlElement* topLevel(const TiXmlDocument& doc, const char* name) { retur
 
 std::string openFailed(const std::string& reason) { return LookupText(kOpenFileFailedRow) + "\n" + reason; }
 
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// "</name>" with blanks before the '>' only, where TinyXML reads the end tag
+// the same way.
+bool plainEndTag(std::string_view text, std::size_t at, std::string_view name) {
+  std::string_view rest = text.substr(at);
+  if (!rest.starts_with("</") || rest.substr(2, name.size()) != name) return false;
+  rest.remove_prefix(2 + name.size());
+  while (!rest.empty() && isBlank(rest.front())) rest.remove_prefix(1);
+  return rest.starts_with(">");
+}
+
+// The text TinyXML is given: the file with the content of every record
+// list the fast reader takes replaced by a mark. Parsing the rest is then
+// the same as parsing it all, because TinyXML reads that content without an
+// error and adds nothing but the records to the document.
+std::string textWithoutRecords(ParsedJobFile& file, const std::vector<XmlTopElement>& outline) {
+  const std::string_view text = file.text;
+  // A file that holds the mark itself is read by TinyXML alone.
+  if (text.find(kRecordListMark) != std::string_view::npos) return file.text;
+  std::string reduced;
+  std::size_t copied = 0;
+  for (const XmlTopElement& e : outline) {
+    if (e.empty || (e.name != "Standard" && e.name != "Sample")) continue;
+    if (!plainEndTag(text, e.contentEnd, e.name)) continue;
+    auto tags = findRecordElements(text.substr(e.contentBegin, e.contentEnd - e.contentBegin), e.name);
+    if (!tags) continue;
+    if (reduced.empty()) reduced.reserve(4096);
+    reduced.append(text.substr(copied, e.contentBegin - copied));
+    reduced += "<!--";
+    reduced += kRecordListMark;
+    reduced += std::to_string(file.recordLists.size());
+    reduced += "-->";
+    copied = e.contentEnd;
+    file.recordLists.push_back(std::move(*tags));
+  }
+  if (file.recordLists.empty()) return file.text;
+  reduced.append(text.substr(copied));
+  return reduced;
+}
+
 // Parses and checks the text; the job is not touched here.
-bool parseJobDocument(TiXmlDocument& doc, std::string_view bytes, const std::string& localeCodePage,
+bool parseJobDocument(ParsedJobFile& file, std::string bytes, const std::string& localeCodePage,
                       std::string* reason) {
   const auto fail = [&](std::string why) {
     if (reason) *reason = std::move(why);
     return false;
   };
   if (bytes.size() > kMaxJobFileBytes) return fail("the file is larger than 1 GB; it is not a job file");
-  const DecodedText text = decodeFileText(bytes, localeCodePage);
-  if (auto refused = checkXmlShape(text.utf8)) return fail("not a job file: " + *refused);
+  file.text = decodeFileText(std::move(bytes), localeCodePage).utf8;
+  std::vector<XmlTopElement> outline;
+  if (auto refused = checkXmlShape(file.text, {}, &outline)) return fail("not a job file: " + *refused);
+  const std::string parsed = textWithoutRecords(file, outline);
   // Without a tab size TinyXML skips tracking lines and columns, a tenth of
   // its time on a large file; a refused file is parsed again to say where.
+  TiXmlDocument& doc = file.doc;
   doc.SetTabSize(0);
-  doc.Parse(text.utf8.c_str(), nullptr, TIXML_ENCODING_UTF8);
+  doc.Parse(parsed.c_str(), nullptr, TIXML_ENCODING_UTF8);
   if (doc.Error()) {
+    // The whole text, so the place named is the place in the file.
     TiXmlDocument located;
-    located.Parse(text.utf8.c_str(), nullptr, TIXML_ENCODING_UTF8);
+    located.Parse(file.text.c_str(), nullptr, TIXML_ENCODING_UTF8);
     return fail("not a job file: " + std::string(doc.ErrorDesc()) + " (line " + std::to_string(located.ErrorRow()) +
                 ", column " + std::to_string(located.ErrorCol()) + ")");
   }
@@ -402,14 +485,16 @@ bool parseJobDocument(TiXmlDocument& doc, std::string_view bytes, const std::str
   return fail("not a job file: it holds none of the elements Job, UserInfo, Tolerance, Standard, Sample");
 }
 
-void applyJobDocument(Job& job, const TiXmlDocument& doc) {
+void applyJobDocument(Job& job, const ParsedJobFile& file) {
   const ReadContext c;
+  const TiXmlDocument& doc = file.doc;
   job.clearRecords();
   if (const TiXmlElement* e = topLevel(doc, "Job")) readJobElement(c, job, *e);
   if (const TiXmlElement* e = topLevel(doc, "UserInfo")) readUserInfo(job, *e);
   if (const TiXmlElement* e = topLevel(doc, "Tolerance")) readTolerance(job, *e);
-  if (const TiXmlElement* e = topLevel(doc, "Standard")) readRecordList(c, job, *e, "Standard", RecordList::Standards);
-  if (const TiXmlElement* e = topLevel(doc, "Sample")) readRecordList(c, job, *e, "Sample", RecordList::Samples);
+  if (const TiXmlElement* e = topLevel(doc, "Standard"))
+    readRecordList(c, job, file, *e, "Standard", RecordList::Standards);
+  if (const TiXmlElement* e = topLevel(doc, "Sample")) readRecordList(c, job, file, *e, "Sample", RecordList::Samples);
   job.setModified(false);
 }
 
@@ -494,13 +579,13 @@ bool readJobFileText(Job& job, std::string_view bytes) {
 }
 
 bool readJobFileText(Job& job, std::string_view bytes, std::string* error, const std::string& localeCodePage) {
-  TiXmlDocument doc;
+  ParsedJobFile file;
   std::string reason;
-  if (!parseJobDocument(doc, bytes, localeCodePage, &reason)) {
+  if (!parseJobDocument(file, std::string(bytes), localeCodePage, &reason)) {
     if (error) *error = openFailed(reason);
     return false;
   }
-  applyJobDocument(job, doc);
+  applyJobDocument(job, file);
   return true;
 }
 
@@ -510,13 +595,12 @@ bool readJobFile(Job& job, const std::string& path, std::string* error) {
     if (error) *error = openFailed(reason);
     return false;
   }
-  TiXmlDocument doc;
-  if (!parseJobDocument(doc, bytes, activeCodePage(), &reason)) {
+  ParsedJobFile file;
+  if (!parseJobDocument(file, std::move(bytes), activeCodePage(), &reason)) {
     if (error) *error = openFailed(path + ": " + reason);
     return false;
   }
-  bytes = std::string();  // the document holds its own copy; free the bytes early
-  applyJobDocument(job, doc);
+  applyJobDocument(job, file);
   job.filePath = path;
   return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Job files (.job): XML written and read through TinyXML.
+// Job files (.job): XML in TinyXML's layout, read through TinyXML except for
+// record lists in the plain written form, which a faster reader takes.
 #include <string>
 #include <string_view>
 

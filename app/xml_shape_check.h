@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvana {
 
@@ -17,8 +18,20 @@ struct XmlShapeLimits {
   int maxAttributesPerElement = 128;  // a record carries at most 37
 };
 
+// An element at the document level as the pass saw it. For an element that
+// is not empty, its content lies in [contentBegin, contentEnd) and its end
+// tag starts at contentEnd.
+struct XmlTopElement {
+  std::string_view name;
+  bool empty = true;  // written "<name .../>"
+  std::size_t contentBegin = 0;
+  std::size_t contentEnd = 0;
+};
+
 // The reason the text is refused, or nullopt when TinyXML may parse it.
-// Expects valid UTF-8 (as decodeFileText returns it).
-std::optional<std::string> checkXmlShape(std::string_view text, const XmlShapeLimits& limits = {});
+// Expects valid UTF-8 (as decodeFileText returns it). When `outline` is
+// given it receives the document-level elements in order.
+std::optional<std::string> checkXmlShape(std::string_view text, const XmlShapeLimits& limits = {},
+                                         std::vector<XmlTopElement>* outline = nullptr);
 
 }  // namespace corvana

@@ -37,14 +37,18 @@ TEST(CommandTable, EveryCommandOnceAndTheToolbar) {
   std::set<int> seen;
   std::function<void(const std::vector<MenuItem>&)> walk = [&](const std::vector<MenuItem>& items) {
     for (const auto& item : items) {
-      if (item.command) EXPECT_TRUE(seen.insert(item.command).second) << item.command;
+      if (item.command) {
+        EXPECT_TRUE(seen.insert(item.command).second) << item.command;
+      }
       walk(item.submenu);
     }
   };
   for (const auto& m : jobMenus()) walk(m.items);
   EXPECT_EQ(seen.size(), 51u);  // 8 + 10 + 10 + 8 + 7 + 2 + 4 + 2
   for (int c : toolbarCommands())
-    if (c) EXPECT_TRUE(seen.count(c)) << c;
+    if (c) {
+      EXPECT_TRUE(seen.count(c)) << c;
+    }
   EXPECT_TRUE(commandHasMenuImage(CmdMeasureSample));
   EXPECT_FALSE(commandHasMenuImage(CmdOpen));
   EXPECT_EQ(commandKey(CmdDownloadStandard), "F10");

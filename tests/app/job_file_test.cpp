@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -655,6 +656,71 @@ TEST_F(JobFileTest, AwkwardTextsRoundTrip) {
     EXPECT_EQ(back.standard(0).materialUtf8(), text);
     EXPECT_EQ(back.StandardNameRule2, text);
   }
+}
+
+// Record lists in the plain written form are read past TinyXML; a list in
+// any other form is read by TinyXML. Every mixture must give the same job.
+TEST_F(JobFileTest, RecordListsReadTheSameInEveryForm) {
+  Job job(manager);
+  buildExample(job);
+  job.addSample(curveSample("a & b <c> \"d\" 'e' \t\x01 中文", 3, "棉 & silk"), false);
+  job.addSample(labSample("Lab one", 51.5f, -2.25f, 3.125f, D50, Observer2), false);
+  job.selectSample(1);
+  const std::string written = jobFileText(job, "UTF-8");
+  const std::size_t samples = written.find("<Sample Current=");
+  ASSERT_NE(samples, std::string::npos);
+  const std::size_t firstRecord = written.find("<Sample ", samples + 1);
+  std::string withComment = written;
+  withComment.insert(firstRecord, "<!-- kept by TinyXML -->");
+  std::string withText = written;
+  withText.insert(written.find("<Standard ", written.find("<Standard Current=") + 1), "loose text");
+  const std::pair<const char*, std::string> forms[] = {
+      {"as written", written},
+      {"a comment among the samples", withComment},
+      {"text among the standards", withText},
+      {"LF line ends", [&] {
+         std::string lf;
+         for (char c : written)
+           if (c != '\r') lf += c;
+         return lf;
+       }()},
+  };
+  for (const auto& [name, text] : forms) {
+    SCOPED_TRACE(name);
+    Job back(manager);
+    std::string error;
+    ASSERT_TRUE(readJobFileText(back, text, &error, "UTF-8")) << error;
+    EXPECT_EQ(jobFileText(back, "UTF-8"), written);
+    EXPECT_EQ(back.currentSample, 1);
+  }
+}
+
+TEST_F(JobFileTest, TextsThatLookLikeTheReadersMarkStayTexts) {
+  Job job(manager);
+  job.addStandard(curveSample("corvana-record-list:0", 0), false);
+  job.addSample(curveSample("<!--corvana-record-list:1-->", 1), false);
+  job.addSample(curveSample("plain", 2), false);
+  Job back(manager);
+  std::string error;
+  ASSERT_TRUE(readJobFileText(back, jobFileText(job, "UTF-8"), &error, "UTF-8")) << error;
+  ASSERT_EQ(back.standardCount(), 1);
+  ASSERT_EQ(back.sampleCount(), 2);
+  EXPECT_EQ(back.standard(0).nameUtf8(), "corvana-record-list:0");
+  EXPECT_EQ(back.sample(0).nameUtf8(), "<!--corvana-record-list:1-->");
+  EXPECT_EQ(back.sample(1).nameUtf8(), "plain");
+}
+
+TEST_F(JobFileTest, AFaultAfterTheRecordsIsPlacedInTheFile) {
+  Job job(manager);
+  buildExample(job);
+  std::string text = jobFileText(job, "UTF-8");
+  const std::size_t lines = std::size_t(std::count(text.begin(), text.end(), '\n'));
+  text += "<Extra Name=\"x\"></Other>";  // on the last line: an end tag TinyXML refuses
+  OpenJob open(manager);
+  std::string error;
+  EXPECT_FALSE(readJobFileText(open.job, text, &error, "UTF-8"));
+  EXPECT_NE(error.find("(line " + std::to_string(lines + 1) + ","), std::string::npos) << error;
+  open.expectUntouched();
 }
 
 TEST_F(JobFileTest, LongNamesAreCutWithoutSplittingAPair) {
