@@ -415,31 +415,20 @@ const TiXmlElement* topLevel(const TiXmlDocument& doc, const char* name) { retur
 
 std::string openFailed(const std::string& reason) { return LookupText(kOpenFileFailedRow) + "\n" + reason; }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-// "</name>" with blanks before the '>' only, where TinyXML reads the end tag
-// the same way.
-bool plainEndTag(std::string_view text, std::size_t at, std::string_view name) {
-  std::string_view rest = text.substr(at);
-  if (!rest.starts_with("</") || rest.substr(2, name.size()) != name) return false;
-  rest.remove_prefix(2 + name.size());
-  while (!rest.empty() && isBlank(rest.front())) rest.remove_prefix(1);
-  return rest.starts_with(">");
-}
-
 // The text TinyXML is given: the file with the content of every record
-// list the fast reader takes replaced by a mark. Parsing the rest is then
-// the same as parsing it all, because TinyXML reads that content without an
-// error and adds nothing but the records to the document.
+// list the fast reader takes replaced by a mark, or empty when it takes none
+// (TinyXML then parses the file itself). Parsing the rest is the same as
+// parsing it all, because TinyXML reads that content without an error and
+// adds nothing but the records to the document.
 std::string textWithoutRecords(ParsedJobFile& file, const std::vector<XmlTopElement>& outline) {
   const std::string_view text = file.text;
   // A file that holds the mark itself is read by TinyXML alone.
-  if (text.find(kRecordListMark) != std::string_view::npos) return file.text;
+  if (text.find(kRecordListMark) != std::string_view::npos) return {};
   std::string reduced;
   std::size_t copied = 0;
   for (const XmlTopElement& e : outline) {
     if (e.empty || (e.name != "Standard" && e.name != "Sample")) continue;
-    if (!plainEndTag(text, e.contentEnd, e.name)) continue;
+    if (!isPlainEndTag(text.substr(e.contentEnd), e.name)) continue;
     auto tags = findRecordElements(text.substr(e.contentBegin, e.contentEnd - e.contentBegin), e.name);
     if (!tags) continue;
     if (reduced.empty()) reduced.reserve(4096);
@@ -451,7 +440,7 @@ std::string textWithoutRecords(ParsedJobFile& file, const std::vector<XmlTopElem
     copied = e.contentEnd;
     file.recordLists.push_back(std::move(*tags));
   }
-  if (file.recordLists.empty()) return file.text;
+  if (file.recordLists.empty()) return {};
   reduced.append(text.substr(copied));
   return reduced;
 }
@@ -467,7 +456,8 @@ bool parseJobDocument(ParsedJobFile& file, std::string bytes, const std::string&
   file.text = decodeFileText(std::move(bytes), localeCodePage).utf8;
   std::vector<XmlTopElement> outline;
   if (auto refused = checkXmlShape(file.text, {}, &outline)) return fail("not a job file: " + *refused);
-  const std::string parsed = textWithoutRecords(file, outline);
+  const std::string reduced = textWithoutRecords(file, outline);
+  const std::string& parsed = file.recordLists.empty() ? file.text : reduced;
   // Without a tab size TinyXML skips tracking lines and columns, a tenth of
   // its time on a large file; a refused file is parsed again to say where.
   TiXmlDocument& doc = file.doc;

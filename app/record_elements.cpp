@@ -173,6 +173,13 @@ std::optional<std::vector<std::string_view>> findRecordElements(std::string_view
   }
 }
 
+bool isPlainEndTag(std::string_view text, std::string_view name) {
+  if (!text.starts_with("</") || text.substr(2, name.size()) != name) return false;
+  std::size_t i = 2 + name.size();
+  while (i < text.size() && isBlank(text[i])) ++i;
+  return i < text.size() && text[i] == '>';
+}
+
 RecordTagAttributes::RecordTagAttributes(std::string_view tag) : tag_(tag), i_(1) {
   while (i_ < tag_.size() && isNameChar(tag_[i_])) ++i_;
 }

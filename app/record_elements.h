@@ -18,6 +18,10 @@ namespace corvana {
 // differently (repeated attributes, unquoted values, unusual references).
 std::optional<std::vector<std::string_view>> findRecordElements(std::string_view content, std::string_view name);
 
+// True when `text` starts with the end tag "</name>", blanks allowed only
+// before the '>', where TinyXML reads the end tag the same way.
+bool isPlainEndTag(std::string_view text, std::string_view name);
+
 // The attributes of a tag that findRecordElements returned, with character
 // references resolved as TinyXML resolves them.
 class RecordTagAttributes {

@@ -128,5 +128,13 @@ TEST(RecordElements, ListNameDecidesTheRecordName) {
   EXPECT_FALSE(findRecordElements(content, "Sample").has_value());
 }
 
+TEST(RecordElements, PlainEndTags) {
+  const std::pair<std::string_view, bool> cases[] = {
+      {"</Sample>", true},       {"</Sample \r\n\t>rest", true}, {"</Samples>", false}, {"</sample>", false},
+      {"</Sample", false},       {"</Sample \v>", false},          {"<Sample>", false},   {"", false},
+  };
+  for (const auto& [text, plain] : cases) EXPECT_EQ(isPlainEndTag(text, "Sample"), plain) << text;
+}
+
 }  // namespace
 }  // namespace corvana
