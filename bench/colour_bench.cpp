@@ -51,7 +51,7 @@ void BM_Cie2000OfTwoRecords(benchmark::State& state) {
     Lab t, s;
     recordLab(rs[i & 1023], D65, 1, t);
     recordLab(rs[(i + 1) & 1023], D65, 1, s);
-    benchmark::DoNotOptimize(cie2000Difference(t, s, parametricFactors()));
+    benchmark::DoNotOptimize(cie2000Difference(t, s, ParametricFactors{}));
     ++i;
   }
   state.SetItemsProcessed(state.iterations());
@@ -63,7 +63,7 @@ void BM_Cie2000FromLab(benchmark::State& state) {
   Lab s{51, 21, 9, std::hypot(21.0f, 9.0f), hueAngle(21, 9)};
   for (auto _ : state) {
     benchmark::DoNotOptimize(s);
-    benchmark::DoNotOptimize(cie2000Difference(t, s, parametricFactors()));
+    benchmark::DoNotOptimize(cie2000Difference(t, s, ParametricFactors{}));
   }
   state.SetItemsProcessed(state.iterations());
 }
@@ -84,7 +84,7 @@ void BM_SampleValuesAndDifferences(benchmark::State& state) {
     computeColorValues(sample, CieLab, D65, 1, sv, colour);
     ColorDifferences d;
     d.fill(-2000.0f);
-    computeDifferences(standard, sample, tv, sv, CieLab, Cie2000, D65, 1, metameric, d);
+    computeDifferences(standard, sample, tv, sv, CieLab, Cie2000, D65, 1, metameric, d, ParametricFactors{});
     benchmark::DoNotOptimize(d);
   }
   state.SetItemsProcessed(state.iterations());
@@ -137,7 +137,8 @@ void BM_SampleValuesAndDifferencesCachedStandard(benchmark::State& state) {
     recordLab(sample, D65, 1, s);
     ColorDifferences d;
     d.fill(-2000.0f);
-    computeDifferencesFromLab(standard, sample, &t, &s, tv, sv, CieLab, Cie2000, D65, metameric, d);
+    computeDifferencesFromLab(standard, sample, &t, &s, tv, sv, CieLab, Cie2000, D65, metameric, d,
+                              ParametricFactors{});
     benchmark::DoNotOptimize(d);
   }
   state.SetItemsProcessed(state.iterations());

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <random>
 
-#include "app/job.h"
-#include "app/job_manager.h"
+#include "core/job.h"
+#include "core/job_manager.h"
 
 namespace corvana {
 namespace {

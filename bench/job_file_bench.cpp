@@ -11,9 +11,9 @@
 #include <random>
 #include <string>
 
-#include "app/job.h"
-#include "app/job_file.h"
-#include "app/job_manager.h"
+#include "core/job.h"
+#include "core/job_file.h"
+#include "core/job_manager.h"
 
 namespace corvana {
 namespace {

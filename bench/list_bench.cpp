@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <random>
 
-#include "app/job.h"
-#include "app/job_manager.h"
-#include "views/record_list_view.h"
+#include "core/job.h"
+#include "core/job_manager.h"
+#include "qt/views/record_list_view.h"
 
 namespace corvana {
 namespace {

@@ -36,8 +36,7 @@ void computeDifferences(const MeasurementRecord& standard, const MeasurementReco
                         const ColorValues& standardValues, const ColorValues& sampleValues,
                         std::int32_t space, std::int32_t formula, std::int32_t illuminant,
                         std::int32_t observer, const MetamericConditions& metameric,
-                        ColorDifferences& differences,
-                        const ParametricFactors& k = parametricFactors());
+                        ColorDifferences& differences, const ParametricFactors& k);
 
 // The same with the two records' CIELAB under (illuminant, observer) already
 // at hand (recordLab); null when either record cannot be evaluated there, in
@@ -47,6 +46,6 @@ void computeDifferencesFromLab(const MeasurementRecord& standard, const Measurem
                                const ColorValues& standardValues, const ColorValues& sampleValues,
                                std::int32_t space, std::int32_t formula, std::int32_t illuminant,
                                const MetamericConditions& metameric, ColorDifferences& differences,
-                               const ParametricFactors& k = parametricFactors());
+                               const ParametricFactors& k);
 
 }  // namespace corvana

@@ -1,12 +1,8 @@
 #pragma once
-// Colour spaces and difference formulas: codes, texts, slot layout and labels.
+// Colour spaces and difference formulas: codes and the layout of their value and difference slots.
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace corvana {
 
@@ -34,18 +30,5 @@ int valueCount(std::int32_t space);
 int differenceCount(std::int32_t space, std::int32_t formula);
 // Slot of the first formula-specific difference (ΔC term of formulas 1 to 3).
 int formulaFirstSlot(std::int32_t space, std::int32_t formula);
-
-// Language-table rows naming each slot; label k names slot k.
-std::vector<int> valueLabelRows(std::int32_t space, bool shortForm);
-std::vector<int> differenceLabelRows(std::int32_t space, std::int32_t formula, bool shortForm);
-
-int colorSpaceTextRow(std::int32_t space);      // 0 for an unknown code
-int colorFormulaTextRow(std::int32_t formula);  // 0 for an unknown code
-// Texts in the current language; text to code compares without case against
-// the current language's texts in list order, first match wins.
-std::string colorSpaceText(std::int32_t space);
-std::string colorFormulaText(std::int32_t formula);
-std::optional<std::int32_t> colorSpaceFromText(std::string_view text);
-std::optional<std::int32_t> colorFormulaFromText(std::string_view text);
 
 }  // namespace corvana

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "app/language_table.h"
 #include "colour/color_difference.h"
 #include "colour/measurement_record.h"
 
@@ -166,42 +165,33 @@ float strengthSumKS(const ReflectanceCurve& standard, const ReflectanceCurve& sa
 }
 
 namespace {
-// Rows of "++", "+", "--", "-" for the positive and the negative colour of an axis.
-struct AxisRows {
-  int positiveFirst;  // row of e.g. "R++"; "R+", "R--", "R-" follow
-  int negativeFirst;  // row of e.g. "G++"
-};
+std::optional<DirectionStep> stepOf(float d) {
+  if (d > 0.5f) return DirectionStep::MuchMore;
+  if (d > 0.25f) return DirectionStep::More;
+  if (d < -0.5f) return DirectionStep::MuchLess;
+  if (d < -0.25f) return DirectionStep::Less;
+  return std::nullopt;
+}
 
-int axisPartRow(float d, float standard, AxisRows rows) {
+std::optional<AxisDirection> axisDirection(float d, float standard) {
   // A positive standard names the difference after its own colour ("R"), a
   // negative one after the opposite colour ("G"), read the other way round.
   const bool large = std::fabs(d) > 0.5f;
-  if (!(std::fabs(d) > 0.25f)) return -1;
+  if (!(std::fabs(d) > 0.25f)) return std::nullopt;
+  const DirectionStep towards = large ? DirectionStep::MuchMore : DirectionStep::More;
+  const DirectionStep away = large ? DirectionStep::MuchLess : DirectionStep::Less;
   if (standard < 0.0f) {
     // Δ > 0 moves away from G: "G--"/"G-"; Δ < 0 towards it: "G++"/"G+".
-    if (d > 0.0f) return rows.negativeFirst + (large ? 2 : 3);
-    return rows.negativeFirst + (large ? 0 : 1);
+    return AxisDirection{true, d > 0.0f ? away : towards};
   }
-  if (d > 0.0f) return rows.positiveFirst + (large ? 0 : 1);
-  if (standard > 0.0f) return rows.positiveFirst + (large ? 2 : 3);
-  return rows.negativeFirst + (large ? 0 : 1);  // a neutral standard going green
+  if (d > 0.0f) return AxisDirection{false, towards};
+  if (standard > 0.0f) return AxisDirection{false, away};
+  return AxisDirection{true, towards};  // a neutral standard going green
 }
 }  // namespace
 
-std::string colorDirectionText(float dL, float da, float db, float standardA, float standardB) {
-  std::string text;
-  auto append = [&](int row) {
-    if (row < 0) return;
-    if (!text.empty()) text += ", ";
-    text += LookupText(row);
-  };
-  append(axisPartRow(da, standardA, {410, 414}));
-  append(axisPartRow(db, standardB, {418, 422}));
-  if (dL > 0.5f) append(426);
-  else if (dL > 0.25f) append(427);
-  else if (dL < -0.5f) append(428);
-  else if (dL < -0.25f) append(429);
-  return text;
+ColorDirection colorDirection(float dL, float da, float db, float standardA, float standardB) {
+  return {axisDirection(da, standardA), axisDirection(db, standardB), stepOf(dL)};
 }
 
 }  // namespace corvana

@@ -1,8 +1,9 @@
 #pragma once
 // Whiteness, yellowness, fastness grades, metamerism, colour strength and the
-// colour-direction text. NaN marks an index that is not defined for the
+// colour direction. NaN marks an index that is not defined for the
 // conditions in force.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,7 +42,21 @@ int minimumReflectanceIndex(const ReflectanceCurve& curve);
 float strengthAtMaxAbsorption(const ReflectanceCurve& standard, const ReflectanceCurve& sample);
 float strengthSumKS(const ReflectanceCurve& standard, const ReflectanceCurve& sample);
 
-// "R+, Y--, L-" style description of how the sample departs from the standard.
-std::string colorDirectionText(float dL, float da, float db, float standardA, float standardB);
+// How a sample departs from its standard along one axis, in the order the
+// direction texts are written: "++", "+", "--", "-".
+enum class DirectionStep : int { MuchMore = 0, More = 1, MuchLess = 2, Less = 3 };
+
+struct AxisDirection {
+  bool oppositeColour = false;  // named after G (or B) rather than R (or Y)
+  DirectionStep step = DirectionStep::More;
+};
+
+// Nothing where |Δ| is 0.25 or less; R/G from Δa*, Y/B from Δb*, L from ΔL*.
+struct ColorDirection {
+  std::optional<AxisDirection> redGreen, yellowBlue;
+  std::optional<DirectionStep> lightness;
+};
+
+ColorDirection colorDirection(float dL, float da, float db, float standardA, float standardB);
 
 }  // namespace corvana

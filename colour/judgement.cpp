@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/language_table.h"
-#include "colour/spectral.h"
 
 namespace corvana {
 
@@ -28,34 +26,6 @@ Grade judgeValues(const JudgeCriteria& c, const ColorDifferences& v, int slot) {
     total = x > u ? NoGood : x > q * u ? Level2 : Level1;
   }
   return Grade(std::max(colorimetric, total));
-}
-
-int gradeTextRow(Grade grade) {
-  switch (grade) {
-    case Level1: return 290;
-    case Level2: return 291;
-    default: return 16;
-  }
-}
-
-int judgeMethodTextRow(std::uint32_t method) {
-  switch (method) {
-    case UseDeltaE: return 278;
-    case UseColorimetric: return 277;
-    case UseColorimetricAndDeltaE: return 279;
-    default: return 0;
-  }
-}
-
-std::string judgeMethodText(std::uint32_t method) {
-  const int row = judgeMethodTextRow(method);
-  return row ? LookupText(row) : std::string();
-}
-
-std::optional<std::uint32_t> judgeMethodFromText(std::string_view text) {
-  for (std::uint32_t m = 0; m < 3; ++m)
-    if (equalsIgnoreCase(text, LookupText(judgeMethodTextRow(m)))) return m;
-  return std::nullopt;
 }
 
 }  // namespace corvana

@@ -30,11 +30,4 @@ struct JudgeCriteria {
 // The core rule: all comparisons strict, NaN counts as inside.
 Grade judgeValues(const JudgeCriteria& criteria, const ColorDifferences& values, int slot);
 
-int gradeTextRow(Grade grade);  // 290 "Level 1", 291 "Level 2", 16 "NG"
-int judgeMethodTextRow(std::uint32_t method);
-std::string judgeMethodText(std::uint32_t method);
-std::optional<std::uint32_t> judgeMethodFromText(std::string_view text);
-
-constexpr std::string_view kNoValueText = "--";
-
 }  // namespace corvana

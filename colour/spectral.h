@@ -42,9 +42,6 @@ constexpr bool usesFiveNanometreTable(std::int32_t illuminant) {
 std::string_view illuminantName(std::int32_t code);
 std::optional<std::int32_t> illuminantFromText(std::string_view text);
 
-// Language-table rows of the observer texts ("2" / "2°", "10°").
-constexpr int observerTextRow(std::int32_t observer) { return observer == Observer10 ? 73 : 72; }
-
 std::string_view measurementModeText(std::int32_t mode);
 std::optional<std::int32_t> measurementModeFromText(std::string_view text);
 

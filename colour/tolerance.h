@@ -25,7 +25,4 @@ int componentSlot(std::int32_t space, int entry);
 // Difference slot whose value entry 3's upper limit applies to.
 int judgedTotalSlot(std::int32_t space, std::int32_t formula);
 
-// Relabels all entries for a (space, formula) pair; limits stay as they are.
-void assignToleranceComponents(ToleranceTable& table, std::int32_t space, std::int32_t formula);
-
 }  // namespace corvana

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/job.h"
-#include "app/job_file.h"
-#include "app/job_manager.h"
+#include "core/job.h"
+#include "core/job_file.h"
+#include "core/job_manager.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvana;

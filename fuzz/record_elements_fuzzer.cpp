@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/code_page.h"
-#include "app/record_elements.h"
+#include "core/code_page.h"
+#include "core/record_elements.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvana;

@@ -6,13 +6,13 @@
 #include <string>
 #include <string_view>
 
-#include "app/auto_save_setting.h"
-#include "app/code_page.h"
-#include "app/job_manager.h"
-#include "app/job_manager_settings.h"
-#include "app/language_setting.h"
-#include "app/language_table.h"
-#include "app/settings.h"
+#include "core/auto_save_setting.h"
+#include "core/code_page.h"
+#include "core/job_manager.h"
+#include "core/job_manager_settings.h"
+#include "core/language_setting.h"
+#include "core/language_table.h"
+#include "core/settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvana;

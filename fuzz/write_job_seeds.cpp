@@ -4,10 +4,10 @@
 #include <fstream>
 #include <string>
 
-#include "app/job.h"
-#include "app/job_file.h"
-#include "app/job_manager.h"
-#include "app/language_table.h"
+#include "core/job.h"
+#include "core/job_file.h"
+#include "core/job_manager.h"
+#include "core/language_table.h"
 
 namespace {
 

@@ -288,7 +288,7 @@ TEST(ComputeDifferences, CurveLessRecordsUnderOtherConditionsWriteOnlySpaceSlots
   EXPECT_NEAR(d[5], std::sqrt(6.0f), 1e-5f);
   ColorValues tv{1, 2, 3, 4, 5}, sv{2, 3, 4, 5, 6};
   d.fill(kUnset);
-  computeDifferences(t, s, tv, sv, CieLab, Cie1976, A, 1, MetamericConditions{}, d);
+  computeDifferences(t, s, tv, sv, CieLab, Cie1976, A, 1, MetamericConditions{}, d, ParametricFactors{});
   EXPECT_EQ(d[0], 1.0f);
   EXPECT_EQ(d[5], kUnset);
   // Metameric index needs two curves.

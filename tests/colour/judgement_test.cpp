@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "app/language_table.h"
 
 namespace corvana {
 namespace {
@@ -70,19 +69,6 @@ TEST(Judgement, SlotsComponentsAndTotals) {
   EXPECT_EQ(judgeValues(f.criteria, diffs({0, 0, 0, 0, 0, 5.0f, 0.2f}), 0), Level1);
   f.criteria.formula = ColorStrength;
   EXPECT_EQ(judgeValues(f.criteria, diffs({0, 0, 0, 0, 0, 0.1f, 1.0f, 1.05f}), 0), NoGood);
-}
-
-TEST(Judgement, MethodTexts) {
-  EXPECT_EQ(judgeMethodText(0), "Use ΔE");
-  EXPECT_EQ(judgeMethodText(2), "Use Colorimetric and ΔE");
-  EXPECT_EQ(judgeMethodFromText("use colorimetric"), 1u);
-  EXPECT_FALSE(judgeMethodFromText("使用颜色指数").has_value());
-  LanguageIndex = ChineseTraditional;
-  EXPECT_EQ(judgeMethodText(1), "使用顏色指數");
-  EXPECT_EQ(judgeMethodFromText("使用顏色指數和ΔE"), 2u);
-  LanguageIndex = English;
-  EXPECT_EQ(LookupText(gradeTextRow(NoGood)), "NG");
-  EXPECT_EQ(LookupText(gradeTextRow(Level2)), "Level 2");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/language_table.h"
 #include "colour/color_space.h"
 
 namespace corvana {
@@ -30,44 +29,6 @@ TEST(Tolerance, ComponentsAndJudgedTotal) {
   EXPECT_EQ(judgedTotalSlot(CieLab, MetamericIndex), 6);    // the index itself
   EXPECT_EQ(judgedTotalSlot(CieLab, ColorStrength), 7);     // the K/S sum ratio
   EXPECT_EQ(judgedTotalSlot(CieRgb, Cie1976), 3);
-}
-
-TEST(Tolerance, AssignmentRelabelsAndKeepsLimits) {
-  struct Case {
-    int space, formula;
-    const char* components[3];
-    const char* total;
-  } cases[] = {
-      {CieLab, Cie1976, {"L*", "a*", "b*"}, "ΔE*"},
-      {CieLab, Cie94, {"L*", "a*", "b*"}, "ΔE*94"},
-      {CieXyz, Cie2000, {"Y", "x", "y"}, "ΔE00"},
-      {HunterLab, Cmc, {"L", "a", "b"}, "ΔE*cmc"},
-      {CieLab, ColorFastness, {"L*", "a*", "b*"}, "ΔE*"},
-      {CieLab, StainingFastness, {"L*", "a*", "b*"}, "ΔE*"},
-      {CieLab, MetamericIndex, {"L*", "a*", "b*"}, "ΔE*"},
-      {CieRgb, ColorStrength, {"R", "G", "B"}, "ΔE*"},
-  };
-  ToleranceTable table;
-  table[toleranceIndex(1, 2)].lower = -0.4f;
-  table[toleranceIndex(2, 3)].upper = 2.5f;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "space " << c.space << " formula " << c.formula);
-    assignToleranceComponents(table, c.space, c.formula);
-    for (int slot = 0; slot < kIlluminantSlots; ++slot) {
-      for (int entry = 0; entry < 3; ++entry) {
-        const ToleranceSet& e = table[toleranceIndex(slot, entry)];
-        EXPECT_EQ(LookupText(e.componentLabel, English), c.components[entry]);
-        EXPECT_TRUE(e.upperEnabled);
-        EXPECT_TRUE(e.lowerEnabled);
-      }
-      const ToleranceSet& total = table[toleranceIndex(slot, 3)];
-      EXPECT_EQ(LookupText(total.componentLabel, English), c.total);
-      EXPECT_TRUE(total.upperEnabled);
-      EXPECT_FALSE(total.lowerEnabled);  // left as it was
-    }
-    EXPECT_EQ(table[toleranceIndex(1, 2)].lower, -0.4f);
-    EXPECT_EQ(table[toleranceIndex(2, 3)].upper, 2.5f);
-  }
 }
 
 }  // namespace

@@ -3,11 +3,11 @@
 #include <ostream>
 #include <string>
 
-#include "app/job.h"
-#include "app/job_file.h"
-#include "app/job_manager.h"
-#include "app/language_table.h"
-#include "app/record_list_rows.h"
+#include "core/job.h"
+#include "core/job_file.h"
+#include "core/job_manager.h"
+#include "core/language_table.h"
+#include "core/record_list_rows.h"
 #include "colour/spectral.h"
 
 namespace corvana::cli {

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/naming.h"
+#include "core/naming.h"
 #include "tools/corvana_cli/colour_commands.h"
 #include "tools/corvana_cli/cli_input.h"
 #include "tools/corvana_cli/job_commands.h"

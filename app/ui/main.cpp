@@ -1,8 +1,0 @@
-// corvana: the desktop program.
-#include "app/ui/ckt_client_app.h"
-
-int main(int argc, char** argv) {
-  corvana::CKTClientApp app(argc, argv);
-  if (!app.initInstance()) return 1;
-  return app.exec();
-}

@@ -1,0 +1,149 @@
+#include "core/color_value_table.h"
+
+#include "core/job.h"
+#include "core/job_manager.h"
+#include "colour/color_difference.h"
+#include "colour/color_values.h"
+#include "colour/measurement_record.h"
+#include "core/value_labels.h"
+
+namespace corvana {
+
+namespace {
+template <typename T>
+void eraseAt(std::vector<T>& v, int position) {
+  if (position >= 0 && position < int(v.size())) v.erase(v.begin() + position);
+}
+
+// Values, display colour and CIELAB of a record under an entry; false when
+// the record is not usable there (values stay at 0, colour untouched).
+bool evaluate(const MeasurementRecord& record, std::int32_t space, std::int32_t illuminant,
+              std::int32_t observer, ColorValues& values, std::uint32_t& colour, Lab& lab) {
+  if (record.UseReflect) {
+    computeColorValues(record, space, illuminant, observer, values, colour, &lab);
+    return true;
+  }
+  if (record.illuminant != illuminant || record.observer != observer) return false;
+  computeColorValuesFromLab(record, space, illuminant, observer, values, colour);
+  return recordLab(record, illuminant, observer, lab);
+}
+}  // namespace
+
+int ColorValueTable::valueArrayCount() const { return valueCount(job_.colorSpace); }
+int ColorValueTable::differenceArrayCount() const {
+  return differenceCount(job_.colorSpace, job_.colorFormula);
+}
+
+void ColorValueTable::rebuild() {
+  entries.clear();
+  entries.resize(3);
+  for (int slot = 0; slot < 3; ++slot) entries[std::size_t(slot)].illuminant = job_.illuminants[slot];
+  componentLabels = valueLabelRows(job_.colorSpace, false);
+  differenceLabels = differenceLabelRows(job_.colorSpace, job_.colorFormula, false);
+}
+
+void ColorValueTable::recomputeAll() {
+  resizeStandards(job_.standardCount());
+  for (int i = 0; i < job_.standardCount(); ++i) computeStandard(job_.standard(i), i);
+  recomputeSamples();
+}
+
+void ColorValueTable::recomputeSamples() {
+  resizeSamples(job_.sampleCount());
+  for (auto& entry : entries) {
+    const StandardLab standard = currentStandardLab(entry);
+    for (int i = 0; i < job_.sampleCount(); ++i) computeSampleIn(entry, standard, job_.sample(i), i);
+  }
+}
+
+void ColorValueTable::resizeStandards(int count) {
+  const int C = valueArrayCount();
+  for (auto& entry : entries) {
+    for (int k = 0; k < C; ++k) entry.standardValues[std::size_t(k)].resize(std::size_t(count), kNoColorValue);
+    entry.standardColors.resize(std::size_t(count), 0u);
+  }
+}
+
+void ColorValueTable::resizeSamples(int count) {
+  const int C = valueArrayCount(), D = differenceArrayCount();
+  for (auto& entry : entries) {
+    for (int k = 0; k < C; ++k) entry.sampleValues[std::size_t(k)].resize(std::size_t(count), kNoColorValue);
+    for (int k = 0; k < D && k < kDifferenceArrays; ++k)
+      entry.sampleDifferences[std::size_t(k)].resize(std::size_t(count), 0.0f);
+    entry.sampleColors.resize(std::size_t(count), 0u);
+  }
+}
+
+void ColorValueTable::computeStandard(const MeasurementRecord& record, int position) {
+  const int C = valueArrayCount();
+  for (auto& entry : entries) {
+    ColorValues values{};
+    Lab lab;
+    std::uint32_t& colour = entry.standardColors[std::size_t(position)];
+    if (!evaluate(record, job_.colorSpace, entry.illuminant, job_.observer, values, colour, lab))
+      values.fill(kNoColorValue);
+    for (int k = 0; k < C; ++k) entry.standardValues[std::size_t(k)][std::size_t(position)] = values[std::size_t(k)];
+  }
+}
+
+ColorValueTable::StandardLab ColorValueTable::currentStandardLab(const IlluminantColorValues& entry) const {
+  StandardLab s;
+  const int current = job_.currentStandard;
+  if (current >= 0 && current < job_.standardCount())
+    s.usable = recordLab(job_.standard(current), entry.illuminant, job_.observer, s.lab);
+  return s;
+}
+
+void ColorValueTable::computeSample(const MeasurementRecord& record, int position) {
+  for (auto& entry : entries) computeSampleIn(entry, currentStandardLab(entry), record, position);
+}
+
+void ColorValueTable::computeSampleIn(IlluminantColorValues& entry, const StandardLab& standard,
+                                      const MeasurementRecord& record, int position) {
+  const int C = valueArrayCount(), D = differenceArrayCount();
+  const auto at = std::size_t(position);
+  ColorDifferences differences;
+  differences.fill(kNoDifference);
+  ColorValues values{}, standardValues{};
+  const int current = job_.currentStandard;
+  const bool hasStandard = current >= 0 && current < job_.standardCount();
+  if (hasStandard)
+    for (int k = 0; k < C; ++k)
+      standardValues[std::size_t(k)] = entry.standardValues[std::size_t(k)][std::size_t(current)];
+  Lab lab;
+  const bool usable =
+      evaluate(record, job_.colorSpace, entry.illuminant, job_.observer, values, entry.sampleColors[at], lab);
+  if (!usable) values.fill(kNoColorValue);
+  if (hasStandard && usable && standard.usable)
+    computeDifferencesFromLab(job_.standard(current), record, &standard.lab, &lab, standardValues,
+                              values, job_.colorSpace, job_.colorFormula, entry.illuminant,
+                              job_.metameric, differences, parametricFactors());
+  for (int k = 0; k < C; ++k) entry.sampleValues[std::size_t(k)][at] = values[std::size_t(k)];
+  for (int k = 0; k < D && k < kMaxDifferences; ++k)
+    entry.sampleDifferences[std::size_t(k)][at] = differences[std::size_t(k)];
+}
+
+void ColorValueTable::removeSamples(const std::vector<int>& positions) {
+  for (auto& entry : entries)
+    for (int p : positions) {
+      for (auto& a : entry.sampleValues) eraseAt(a, p);
+      for (auto& a : entry.sampleDifferences) eraseAt(a, p);
+      eraseAt(entry.sampleColors, p);
+    }
+}
+
+void ColorValueTable::removeStandards(const std::vector<int>& positions) {
+  for (auto& entry : entries)
+    for (int p : positions) {
+      for (auto& a : entry.standardValues) eraseAt(a, p);
+      eraseAt(entry.standardColors, p);
+    }
+}
+
+const IlluminantColorValues* ColorValueTable::entryFor(std::int32_t illuminant) const {
+  for (const auto& entry : entries)
+    if (entry.illuminant == illuminant) return &entry;
+  return nullptr;
+}
+
+}  // namespace corvana

@@ -1,0 +1,646 @@
+#include "core/job_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <tinyxml.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "core/attribute_text.h"
+#include "core/code_page.h"
+#include "core/date_time_text.h"
+#include "core/job.h"
+#include "core/job_manager.h"
+#include "core/language_table.h"
+#include "core/record_attribute.h"
+#include "core/record_elements.h"
+#include "core/xml_layout_writer.h"
+#include "core/xml_shape_check.h"
+#include "colour/color_space.h"
+#include "colour/judgement.h"
+#include "colour/parametric_factors.h"
+#include "colour/text_utf.h"
+#include "core/condition_texts.h"
+
+namespace corvana {
+
+namespace {
+
+constexpr int kOpenFileFailedRow = 361;
+constexpr std::size_t kMaxJobFileBytes = std::size_t(1) << 30;
+constexpr int kMaxDataAccuracy = 10;
+
+// ---------------------------------------------------------------- writing
+
+class DocumentWriter {
+ public:
+  explicit DocumentWriter(const std::string& codePage) : encoder_(codePage) {}
+
+  XmlLayoutWriter& xml() { return xml_; }
+  void text(const char* name, std::string_view utf8) { xml_.attribute(name, encoder_.encode(utf8)); }
+  void ascii(const char* name, std::string_view value) { xml_.attribute(name, value); }
+  void real(const char* name, double value) { xml_.attribute(name, formatReal(value)); }
+  void integer(const char* name, long long value) { xml_.attribute(name, formatInt(value)); }
+  void observer(const char* name, std::int32_t code) { text(name, LookupText(observerTextRow(code))); }
+
+ private:
+  CodePageEncoder encoder_;
+  XmlLayoutWriter xml_;
+};
+
+constexpr const char* kReflectNames[kCurvePoints] = {
+    "Reflect1",  "Reflect2",  "Reflect3",  "Reflect4",  "Reflect5",  "Reflect6",  "Reflect7",  "Reflect8",
+    "Reflect9",  "Reflect10", "Reflect11", "Reflect12", "Reflect13", "Reflect14", "Reflect15", "Reflect16",
+    "Reflect17", "Reflect18", "Reflect19", "Reflect20", "Reflect21", "Reflect22", "Reflect23", "Reflect24",
+    "Reflect25", "Reflect26", "Reflect27", "Reflect28", "Reflect29", "Reflect30", "Reflect31"};
+
+void writeRecord(DocumentWriter& w, const char* element, const MeasurementRecord& r) {
+  w.xml().open(element);
+  w.text("Name", r.nameUtf8());
+  w.text("Material", r.materialUtf8());
+  w.ascii("CLM", measurementModeText(r.mode));
+  if (r.UseReflect) {
+    for (int i = 0; i < kCurvePoints; ++i) w.real(kReflectNames[i], r.reflectance[std::size_t(i)]);
+  } else {
+    w.ascii("UseReflect", "0");
+    w.real("L", r.L);
+    w.real("a", r.a);
+    w.real("b", r.b);
+    w.ascii("Illuminant", illuminantName(r.illuminant));
+    w.observer("Observer", r.observer);
+  }
+  w.ascii("Time", dateTimeText(r.time));
+  w.xml().close(element, false);
+}
+
+void writeRecordList(DocumentWriter& w, const char* name, const Job& job, RecordList list) {
+  w.xml().open(name);
+  w.integer("Current", list == RecordList::Standards ? job.currentStandard : job.currentSample);
+  const auto& records = job.records(list);
+  if (!records.empty()) w.xml().beginChildren();
+  for (const MeasurementRecord& r : records) writeRecord(w, name, r);
+  w.xml().close(name, !records.empty());
+}
+
+std::string buildDocument(const Job& job, const std::string& codePage) {
+  DocumentWriter w(codePage);
+  // About 750 bytes a record with a curve.
+  w.xml().reserve(4096 + std::size_t(job.standardCount() + job.sampleCount()) * 800);
+  const ParametricFactors& k = parametricFactors();
+
+  w.xml().open("Job");
+  w.text("Name", job.title);
+  w.text("DeviceName", job.DeviceName);
+  w.integer("IlluminantCount", job.IlluminantCount);
+  w.ascii("Illuminant1", illuminantName(job.illuminants[0]));
+  w.ascii("Illuminant2", illuminantName(job.illuminants[1]));
+  w.ascii("Illuminant3", illuminantName(job.illuminants[2]));
+  w.observer("Observer", job.observer);
+  w.text("ColorSpace", colorSpaceText(job.colorSpace));
+  w.text("ColorFormula", colorFormulaText(job.colorFormula));
+  w.real("KL", k.kL);
+  w.real("KC", k.kC);
+  w.real("KH", k.kH);
+  w.integer("DataAccuracy", job.DataAccuracy);
+  w.text("StandardNameRule1", job.StandardNameRule1);
+  w.text("StandardNameRule2", job.StandardNameRule2);
+  w.text("SampleNameRule1", job.SampleNameRule1);
+  w.text("SampleNameRule2", job.SampleNameRule2);
+  w.text("StandardMaterial", job.StandardMaterial);
+  w.text("SampleMaterial", job.SampleMaterial);
+  w.xml().beginChildren();
+  w.xml().open("MetamericIndex");
+  w.ascii("Illuminant0", illuminantName(job.metameric.illuminant[0]));
+  w.observer("Observer0", job.metameric.observer[0]);
+  w.ascii("Illuminant1", illuminantName(job.metameric.illuminant[1]));
+  w.observer("Observer1", job.metameric.observer[1]);
+  w.xml().close("MetamericIndex", false);
+  w.xml().close("Job", true);
+
+  w.xml().open("UserInfo");
+  w.text("EnglishAddress", job.EnglishAddress);
+  w.text("ChineseAddress", job.ChineseAddress);
+  w.text("EnglishName", job.EnglishName);
+  w.text("ChineseName", job.ChineseName);
+  w.integer("PrintChromaticity", job.PrintChromaticity ? 1 : 0);
+  w.integer("PrintReflectanceInCumulative", job.PrintReflectanceInCumulative ? 1 : 0);
+  w.xml().close("UserInfo", false);
+
+  w.xml().open("Tolerance");
+  char name[32];
+  for (int i = 0; i < kIlluminantSlots; ++i) {
+    for (int j = 0; j < kEntriesPerSlot; ++j) {
+      const ToleranceSet& entry = job.toleranceB[std::size_t(toleranceIndex(i, j))];
+      if (j < 3) {
+        std::snprintf(name, sizeof name, "I%dLower%d", i, j);
+        w.real(name, entry.lower);
+      }
+      std::snprintf(name, sizeof name, "I%dUpper%d", i, j);
+      w.real(name, entry.upper);
+    }
+  }
+  w.text("JudgeMethod", judgeMethodText(job.judgeMethod));
+  w.real("ToleranceQuotiety", job.toleranceQuotiety);
+  w.xml().close("Tolerance", false);
+
+  writeRecordList(w, "Standard", job, RecordList::Standards);
+  writeRecordList(w, "Sample", job, RecordList::Samples);
+  return w.xml().take();
+}
+
+// ---------------------------------------------------------------- reading
+
+// The texts the enumeration values are compared with, in the language
+// current while reading.
+struct ReadContext {
+  std::u16string observer2 = utf8ToUtf16(LookupText(observerTextRow(Observer2)));
+  std::u16string observer10 = utf8ToUtf16(LookupText(observerTextRow(Observer10)));
+  std::int32_t defaultMode = std::int32_t(jobManager().currentMeasurementMode);
+};
+
+// 2° when the first character matches row 72's, 10° when the first two
+// match row 73's: "2" written in English still matches "2°" in Chinese.
+std::optional<std::int32_t> observerFromText(const ReadContext& c, std::string_view text) {
+  const std::u16string t = utf8ToUtf16(text);
+  if (!t.empty() && !c.observer2.empty() && t[0] == c.observer2[0]) return Observer2;
+  if (t.size() >= 2 && c.observer10.size() >= 2 && t[0] == c.observer10[0] && t[1] == c.observer10[1])
+    return Observer10;
+  return std::nullopt;
+}
+
+const char* attribute(const TiXmlElement& e, const char* name) { return e.Attribute(name); }
+
+std::optional<float> realAttribute(const TiXmlElement& e, const char* name) {
+  const char* v = e.Attribute(name);
+  return v ? parseFloat(v) : std::nullopt;
+}
+std::optional<int> intAttribute(const TiXmlElement& e, const char* name) {
+  const char* v = e.Attribute(name);
+  return v ? parseInt(v) : std::nullopt;
+}
+
+void readText(const TiXmlElement& e, const char* name, std::string& target) {
+  if (const char* v = attribute(e, name)) target = v;
+}
+
+void readIlluminant(const TiXmlElement& e, const char* name, std::int32_t& target) {
+  if (const char* v = attribute(e, name))
+    if (auto code = illuminantFromText(v)) target = *code;
+}
+
+void readObserver(const ReadContext& c, const TiXmlElement& e, const char* name, std::int32_t& target) {
+  if (const char* v = attribute(e, name))
+    if (auto code = observerFromText(c, v)) target = *code;
+}
+
+// Parts that are not numbers read as 0, as the program's atoi did.
+int timePart(std::string_view part) { return parseInt(part).value_or(0); }
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t at = text.find(separator, start);
+    parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+    if (at == std::string_view::npos) return parts;
+    start = at + 1;
+  }
+}
+
+RecordTime parseRecordTime(std::string_view text) {
+  RecordTime t;
+  const std::size_t blank = text.find(' ');
+  const std::string_view date = text.substr(0, blank);
+  const std::string_view time = blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
+
+  const auto d = split(date, '/');
+  if (d.size() >= 3) {
+    const int year = timePart(d[0]), month = timePart(d[1]), day = timePart(d[2]);
+    if (year >= 0 && year <= 65535 && month >= 1 && month <= 12 && day >= 1 && day <= 31) {
+      RecordTime candidate;
+      candidate.year = std::uint16_t(year);
+      candidate.month = std::uint8_t(month);
+      candidate.day = std::uint8_t(day);
+      if (candidate.isValid()) t = candidate;
+    }
+  }
+  if (!time.empty()) {
+    const auto h = split(time, ':');
+    const int hour = timePart(h[0]);
+    const int minute = h.size() > 1 ? timePart(h[1]) : 0;
+    const int second = h.size() > 2 ? timePart(h[2]) : 0;
+    if (hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59) {
+      t.hour = std::uint8_t(hour);
+      t.minute = std::uint8_t(minute);
+      t.second = std::uint8_t(second);
+    }
+  }
+  return t;
+}
+
+void applyRecordAttribute(const ReadContext& c, MeasurementRecord& r, std::string_view name, std::string_view value) {
+  const int attribute = recordAttribute(name);
+  if (attribute >= kRecordReflectFirst && attribute < kRecordReflectFirst + kCurvePoints) {
+    r.reflectance[std::size_t(attribute - kRecordReflectFirst)] = parseFloat(value).value_or(0.0f);
+    return;
+  }
+  switch (attribute) {
+    case kRecordName: r.setName(value); break;
+    case kRecordMaterial: r.setMaterial(value); break;
+    case kRecordCLM:
+      if (auto mode = measurementModeFromText(value)) r.mode = std::uint8_t(*mode);
+      break;
+    case kRecordUseReflect:
+      if (auto v = parseInt(value)) r.UseReflect = *v != 0;
+      break;
+    case kRecordL: r.L = parseFloat(value).value_or(0.0f); break;
+    case kRecordA: r.a = parseFloat(value).value_or(0.0f); break;
+    case kRecordB: r.b = parseFloat(value).value_or(0.0f); break;
+    case kRecordIlluminant:
+      if (auto code = illuminantFromText(value)) r.illuminant = std::uint8_t(*code);
+      break;
+    case kRecordObserver:
+      if (auto code = observerFromText(c, value)) r.observer = std::uint8_t(*code);
+      break;
+    case kRecordTime: r.time = parseRecordTime(value); break;
+    default: break;
+  }
+}
+
+MeasurementRecord newRecord(const ReadContext& c, const Job& job) {
+  MeasurementRecord r;
+  r.UseReflect = true;
+  r.mode = std::uint8_t(c.defaultMode);
+  r.illuminant = std::uint8_t(job.illuminants[0]);
+  r.observer = std::uint8_t(job.observer);
+  return r;
+}
+
+MeasurementRecord readRecord(const ReadContext& c, const Job& job, const TiXmlElement& e) {
+  MeasurementRecord r = newRecord(c, job);
+  for (const TiXmlAttribute* a = e.FirstAttribute(); a; a = a->Next()) applyRecordAttribute(c, r, a->Name(), a->Value());
+  return r;
+}
+
+MeasurementRecord readRecord(const ReadContext& c, const Job& job, std::string_view tag) {
+  MeasurementRecord r = newRecord(c, job);
+  RecordTagAttributes attributes(tag);
+  std::string_view name, value;
+  while (attributes.next(name, value)) applyRecordAttribute(c, r, name, value);
+  return r;
+}
+
+void readJobElement(const ReadContext& c, Job& job, const TiXmlElement& e) {
+  if (const char* v = attribute(e, "Name")) job.setTitle(v);
+  if (const char* v = attribute(e, "DeviceName"); v && job.DeviceName != v) job.DeviceName = v;
+  readObserver(c, e, "Observer", job.observer);
+  if (auto count = intAttribute(e, "IlluminantCount"); count && *count > 0)
+    job.setIlluminantCount(std::uint32_t(*count));
+  for (int i = 0; i < 3; ++i) readIlluminant(e, ("Illuminant" + std::to_string(i + 1)).c_str(), job.illuminants[i]);
+  const char* space = attribute(e, "ColorSpace");
+  job.colorSpace = space ? colorSpaceFromText(space).value_or(CieLab) : CieLab;
+  const char* formula = attribute(e, "ColorFormula");
+  job.setColorFormula(formula ? colorFormulaFromText(formula).value_or(Cie1976) : Cie1976);
+  ParametricFactors& k = parametricFactors();
+  if (auto v = realAttribute(e, "KL")) k.kL = float(*v);
+  if (auto v = realAttribute(e, "KC")) k.kC = float(*v);
+  if (auto v = realAttribute(e, "KH")) k.kH = float(*v);
+  readText(e, "StandardNameRule1", job.StandardNameRule1);
+  readText(e, "StandardNameRule2", job.StandardNameRule2);
+  readText(e, "SampleNameRule1", job.SampleNameRule1);
+  readText(e, "SampleNameRule2", job.SampleNameRule2);
+  readText(e, "StandardMaterial", job.StandardMaterial);
+  readText(e, "SampleMaterial", job.SampleMaterial);
+  if (const TiXmlElement* m = e.FirstChildElement("MetamericIndex")) {
+    for (int i = 0; i < 2; ++i) {
+      const std::string n = std::to_string(i);
+      readIlluminant(*m, ("Illuminant" + n).c_str(), job.metameric.illuminant[i]);
+      readObserver(c, *m, ("Observer" + n).c_str(), job.metameric.observer[i]);
+    }
+  }
+  // The dialog offers 2 to 4; anything a byte cannot hold or no one could
+  // read keeps the job's value.
+  if (auto v = intAttribute(e, "DataAccuracy"); v && *v >= 0 && *v <= kMaxDataAccuracy)
+    job.DataAccuracy = std::uint8_t(*v);
+  job.recomputeAll();
+}
+
+void readUserInfo(Job& job, const TiXmlElement& e) {
+  readText(e, "EnglishAddress", job.EnglishAddress);
+  readText(e, "ChineseAddress", job.ChineseAddress);
+  readText(e, "EnglishName", job.EnglishName);
+  readText(e, "ChineseName", job.ChineseName);
+  if (const char* v = attribute(e, "PrintChromaticity"))
+    if (auto flag = parseYesNo(v)) job.PrintChromaticity = *flag;
+  if (const char* v = attribute(e, "PrintReflectanceInCumulative"))
+    if (auto flag = parseYesNo(v)) job.PrintReflectanceInCumulative = *flag;
+}
+
+void readTolerance(Job& job, const TiXmlElement& e) {
+  char name[32];
+  for (int i = 0; i < kIlluminantSlots; ++i) {
+    for (int j = 0; j < kEntriesPerSlot; ++j) {
+      ToleranceSet& entry = job.toleranceB[std::size_t(toleranceIndex(i, j))];
+      if (j < 3) {  // entry 3 has no lower limit, even when a file names one
+        std::snprintf(name, sizeof name, "I%dLower%d", i, j);
+        if (auto v = realAttribute(e, name)) entry.lower = float(*v);
+      }
+      std::snprintf(name, sizeof name, "I%dUpper%d", i, j);
+      if (auto v = realAttribute(e, name)) entry.upper = float(*v);
+    }
+  }
+  if (const char* v = attribute(e, "JudgeMethod"))
+    if (auto method = judgeMethodFromText(v)) job.judgeMethod = *method;
+  if (auto v = realAttribute(e, "ToleranceQuotiety")) {
+    const float q = float(*v);
+    // Outside the range the tolerance dialog accepts the warning band is meaningless.
+    if (q >= kMinToleranceQuotiety && q <= kMaxToleranceQuotiety) job.toleranceQuotiety = q;
+  }
+}
+
+// A list's record elements read by the fast reader stand in the text that
+// TinyXML parses as this comment and the list's number.
+constexpr std::string_view kRecordListMark = "corvana-record-list:";
+
+// A job file parsed: TinyXML's document, and the record lists read past it.
+struct ParsedJobFile {
+  TiXmlDocument doc;
+  std::string text;  // the decoded file; the record tags point into it
+  std::vector<std::vector<std::string_view>> recordLists;
+};
+
+// The records of a list element that the fast reader took, or null.
+const std::vector<std::string_view>* fastRecords(const ParsedJobFile& file, const TiXmlElement& outer) {
+  const TiXmlNode* first = outer.FirstChild();
+  if (!first || first->Type() != TiXmlNode::TINYXML_COMMENT) return nullptr;
+  const std::string_view mark = first->Value();
+  if (!mark.starts_with(kRecordListMark)) return nullptr;
+  const auto index = parseInt(mark.substr(kRecordListMark.size()));
+  if (!index || *index < 0 || std::size_t(*index) >= file.recordLists.size()) return nullptr;
+  return &file.recordLists[std::size_t(*index)];
+}
+
+void readRecordList(const ReadContext& c, Job& job, const ParsedJobFile& file, const TiXmlElement& outer,
+                    const char* name, RecordList list) {
+  const bool standards = list == RecordList::Standards;
+  const auto add = [&](const MeasurementRecord& r) {
+    if (standards) job.addStandard(r, false);
+    else job.addSample(r, false);
+  };
+  if (const auto* tags = fastRecords(file, outer)) {
+    job.reserveRecords(list, int(tags->size()));
+    for (std::string_view tag : *tags) add(readRecord(c, job, tag));
+  } else {
+    int records = 0;
+    for (const TiXmlElement* child = outer.FirstChildElement(name); child; child = child->NextSiblingElement(name))
+      ++records;
+    job.reserveRecords(list, records);
+    for (const TiXmlElement* child = outer.FirstChildElement(name); child; child = child->NextSiblingElement(name))
+      add(readRecord(c, job, *child));
+  }
+  const int count = job.count(list);
+  int current = standards ? job.currentStandard : job.currentSample;
+  if (auto v = intAttribute(outer, "Current")) current = *v;
+  // An index outside the list means none; storing it would leave a current
+  // index that the lists and reports would read past the end.
+  if (current < -1 || current >= count) current = -1;
+  if (standards) job.selectStandard(current);
+  else job.selectSample(current);
+}
+
+const TiXmlElement* topLevel(const TiXmlDocument& doc, const char* name) { return doc.FirstChildElement(name); }
+
+std::string openFailed(const std::string& reason) { return LookupText(kOpenFileFailedRow) + "\n" + reason; }
+
+// The text TinyXML is given: the file with the content of every record
+// list the fast reader takes replaced by a mark, or empty when it takes none
+// (TinyXML then parses the file itself). Parsing the rest is the same as
+// parsing it all, because TinyXML reads that content without an error and
+// adds nothing but the records to the document.
+std::string textWithoutRecords(ParsedJobFile& file, const std::vector<XmlTopElement>& outline) {
+  const std::string_view text = file.text;
+  // A file that holds the mark itself is read by TinyXML alone.
+  if (text.find(kRecordListMark) != std::string_view::npos) return {};
+  std::string reduced;
+  std::size_t copied = 0;
+  for (const XmlTopElement& e : outline) {
+    if (e.empty || (e.name != "Standard" && e.name != "Sample")) continue;
+    if (!isPlainEndTag(text.substr(e.contentEnd), e.name)) continue;
+    auto tags = findRecordElements(text.substr(e.contentBegin, e.contentEnd - e.contentBegin), e.name);
+    if (!tags) continue;
+    if (reduced.empty()) reduced.reserve(4096);
+    reduced.append(text.substr(copied, e.contentBegin - copied));
+    reduced += "<!--";
+    reduced += kRecordListMark;
+    reduced += std::to_string(file.recordLists.size());
+    reduced += "-->";
+    copied = e.contentEnd;
+    file.recordLists.push_back(std::move(*tags));
+  }
+  if (file.recordLists.empty()) return {};
+  reduced.append(text.substr(copied));
+  return reduced;
+}
+
+// Parses and checks the text; the job is not touched here.
+bool parseJobDocument(ParsedJobFile& file, std::string bytes, const std::string& localeCodePage,
+                      std::string* reason) {
+  const auto fail = [&](std::string why) {
+    if (reason) *reason = std::move(why);
+    return false;
+  };
+  if (bytes.size() > kMaxJobFileBytes) return fail("the file is larger than 1 GB; it is not a job file");
+  file.text = decodeFileText(std::move(bytes), localeCodePage).utf8;
+  std::vector<XmlTopElement> outline;
+  if (auto refused = checkXmlShape(file.text, {}, &outline)) return fail("not a job file: " + *refused);
+  const std::string reduced = textWithoutRecords(file, outline);
+  const std::string& parsed = file.recordLists.empty() ? file.text : reduced;
+  // Without a tab size TinyXML skips tracking lines and columns, a tenth of
+  // its time on a large file; a refused file is parsed again to say where.
+  TiXmlDocument& doc = file.doc;
+  doc.SetTabSize(0);
+  doc.Parse(parsed.c_str(), nullptr, TIXML_ENCODING_UTF8);
+  if (doc.Error()) {
+    // The whole text, so the place named is the place in the file.
+    TiXmlDocument located;
+    located.Parse(file.text.c_str(), nullptr, TIXML_ENCODING_UTF8);
+    return fail("not a job file: " + std::string(doc.ErrorDesc()) + " (line " + std::to_string(located.ErrorRow()) +
+                ", column " + std::to_string(located.ErrorCol()) + ")");
+  }
+  for (const char* name : {"Job", "UserInfo", "Tolerance", "Standard", "Sample"})
+    if (topLevel(doc, name)) return true;
+  return fail("not a job file: it holds none of the elements Job, UserInfo, Tolerance, Standard, Sample");
+}
+
+void applyJobDocument(Job& job, const ParsedJobFile& file) {
+  const ReadContext c;
+  const TiXmlDocument& doc = file.doc;
+  job.clearRecords();
+  if (const TiXmlElement* e = topLevel(doc, "Job")) readJobElement(c, job, *e);
+  if (const TiXmlElement* e = topLevel(doc, "UserInfo")) readUserInfo(job, *e);
+  if (const TiXmlElement* e = topLevel(doc, "Tolerance")) readTolerance(job, *e);
+  if (const TiXmlElement* e = topLevel(doc, "Standard"))
+    readRecordList(c, job, file, *e, "Standard", RecordList::Standards);
+  if (const TiXmlElement* e = topLevel(doc, "Sample")) readRecordList(c, job, file, *e, "Sample", RecordList::Samples);
+  job.setModified(false);
+}
+
+// ---------------------------------------------------------------- files
+
+bool readWholeFile(const std::string& path, std::string& bytes, std::string& reason) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    reason = path + ": " + std::strerror(errno);
+    return false;
+  }
+  struct stat st {};
+  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    reason = path + ": " + std::strerror(EISDIR);
+    return false;
+  }
+  if (st.st_size > 0 && std::size_t(st.st_size) > kMaxJobFileBytes) {
+    ::close(fd);
+    reason = path + ": the file is larger than 1 GB; it is not a job file";
+    return false;
+  }
+  bytes.clear();
+  bytes.reserve(std::size_t(st.st_size > 0 ? st.st_size : 0));
+  char buffer[1 << 16];
+  while (true) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      reason = path + ": " + std::strerror(errno);
+      ::close(fd);
+      return false;
+    }
+    bytes.append(buffer, std::size_t(n));
+    if (bytes.size() > kMaxJobFileBytes) {
+      ::close(fd);
+      reason = path + ": the file is larger than 1 GB; it is not a job file";
+      return false;
+    }
+  }
+  ::close(fd);
+  return true;
+}
+
+bool writeAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(std::size_t(n));
+  }
+  return true;
+}
+
+std::string directoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// The new file gets the old one's permissions, or the usual ones for a new file.
+mode_t modeForTarget(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::string jobFileText(const Job& job) { return jobFileText(job, activeCodePage()); }
+
+std::string jobFileText(const Job& job, const std::string& codePage) { return buildDocument(job, codePage); }
+
+bool readJobFileText(Job& job, std::string_view bytes) {
+  return readJobFileText(job, bytes, nullptr, activeCodePage());
+}
+
+bool readJobFileText(Job& job, std::string_view bytes, std::string* error, const std::string& localeCodePage) {
+  ParsedJobFile file;
+  std::string reason;
+  if (!parseJobDocument(file, std::string(bytes), localeCodePage, &reason)) {
+    if (error) *error = openFailed(reason);
+    return false;
+  }
+  applyJobDocument(job, file);
+  return true;
+}
+
+bool readJobFile(Job& job, const std::string& path, std::string* error) {
+  std::string bytes, reason;
+  if (!readWholeFile(path, bytes, reason)) {
+    if (error) *error = openFailed(reason);
+    return false;
+  }
+  ParsedJobFile file;
+  if (!parseJobDocument(file, std::move(bytes), activeCodePage(), &reason)) {
+    if (error) *error = openFailed(path + ": " + reason);
+    return false;
+  }
+  applyJobDocument(job, file);
+  job.filePath = path;
+  return true;
+}
+
+bool writeJobFile(Job& job, const std::string& path, std::string* error) {
+  const auto fail = [&](const std::string& why) {
+    if (error) *error = "The job could not be saved.\n" + why;
+    return false;
+  };
+  if (path.empty()) return fail("The job has no file name.");
+  const std::string text = jobFileText(job);
+
+  // Write beside the target and rename over it: a crash or a full disk
+  // leaves the old file whole, never a truncated job.
+  const std::size_t slash = path.rfind('/');
+  const std::string dir = directoryOf(path);
+  const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+  std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "." + base +
+                     ".saving-XXXXXX";
+  const mode_t mode = modeForTarget(path);
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return fail(dir + ": " + std::strerror(errno));
+  const auto abandon = [&](int err) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return fail(path + ": " + std::strerror(err));
+  };
+  if (!writeAll(fd, text)) return abandon(errno);
+  if (::fchmod(fd, mode) != 0) return abandon(errno);
+  if (::fsync(fd) != 0) return abandon(errno);
+  if (::close(fd) != 0) {
+    const int err = errno;
+    ::unlink(temp.c_str());
+    return fail(path + ": " + std::strerror(err));
+  }
+  if (::rename(temp.c_str(), path.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(temp.c_str());
+    return fail(path + ": " + std::strerror(err));
+  }
+  // Make the rename itself durable; a file system that cannot sync a
+  // directory has still replaced the file whole.
+  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
+  }
+  job.setModified(false);
+  return true;
+}
+
+}  // namespace corvana

@@ -1,0 +1,34 @@
+#include "core/job_judgement.h"
+
+#include "core/job.h"
+#include "core/language_table.h"
+#include "colour/cielab.h"
+#include "core/cell_text.h"
+#include "core/condition_texts.h"
+
+namespace corvana {
+
+bool isJudgeable(const Job& job, int position, int slot) {
+  if (slot < 0 || slot > 2 || !job.hasCurrentStandard() || position < 0 || position >= job.sampleCount())
+    return false;
+  const std::int32_t illuminant = job.illuminants[slot];
+  return isEvaluable(job.standard(job.currentStandard), illuminant, job.observer) &&
+         isEvaluable(job.sample(position), illuminant, job.observer);
+}
+
+std::string judgeSample(const Job& job, int position, int slot) {
+  if (!isJudgeable(job, position, slot)) return std::string(kNoValueText);
+  const IlluminantColorValues* entry = job.table.entryFor(job.illuminants[slot]);
+  if (!entry) return std::string(kNoValueText);
+  ColorDifferences values;
+  values.fill(kNoDifference);
+  for (int k = 0; k < kMaxDifferences; ++k) {
+    const auto& column = entry->sampleDifferences[std::size_t(k)];
+    if (std::size_t(position) < column.size()) values[std::size_t(k)] = column[std::size_t(position)];
+  }
+  const JudgeCriteria criteria{&job.toleranceB, job.judgeMethod, job.toleranceQuotiety,
+                               job.colorSpace, job.colorFormula};
+  return LookupText(gradeTextRow(judgeValues(criteria, values, slot)));
+}
+
+}  // namespace corvana

@@ -1,0 +1,347 @@
+#include "qt/child_frame.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "core/ask_to_save.h"
+#include "core/command_table.h"
+#include "core/job_file.h"
+#include "core/job_manager.h"
+#include "core/job_manager_settings.h"
+#include "qt/dialogs/color_space_formula_dialog.h"
+#include "qt/file_dialogs.h"
+#include "qt/dialogs/input_dialog.h"
+#include "qt/dialogs/naming_dialog.h"
+#include "qt/dialogs/observer_illuminant_dialog.h"
+#include "qt/dialogs/other_settings_dialog.h"
+#include "qt/dialogs/report_settings_dialog.h"
+#include "qt/dialogs/tolerance_dialog.h"
+#include "qt/main_frame.h"
+#include "qt/message_box.h"
+#include "qt/ui_text.h"
+#include "qt/views/plot_placeholder.h"
+#include "qt/views/record_list_view.h"
+
+namespace corvana {
+
+using ui::text;
+
+CChildFrame::CChildFrame(CMainFrame& main, QWidget* parent)
+    : QWidget(parent), main_(main), job_(std::make_unique<Job>(jobManager())) {
+  setObjectName("jobWindow");
+  job_->window = this;
+  jobManager().add(job_.get());
+
+  // A: plot | B; B: C over the reflectance plot; C: standards over samples.
+  splitterA_ = new QSplitter(Qt::Horizontal, this);
+  chromaView_ = new ChromaView(*job_, splitterA_);
+  splitterB_ = new QSplitter(Qt::Vertical, splitterA_);
+  splitterC_ = new QSplitter(Qt::Vertical, splitterB_);
+  standardView_ = new StandardView(*job_, splitterC_);
+  sampleView_ = new SampleView(*job_, splitterC_);
+  reflectanceView_ = new WavelengthReflectanceView(*job_, splitterB_);
+  splitterA_->addWidget(chromaView_);
+  splitterA_->addWidget(splitterB_);
+  splitterB_->addWidget(splitterC_);
+  splitterB_->addWidget(reflectanceView_);
+  splitterC_->addWidget(standardView_);
+  splitterC_->addWidget(sampleView_);
+  splitterA_->setSizes({650, 700});
+  splitterB_->setSizes({380, 150});
+  splitterC_->setSizes({100, 280});
+  for (QSplitter* s : {splitterA_, splitterB_, splitterC_}) s->setChildrenCollapsible(false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(splitterA_);
+
+  connect(standardView_, &RecordListView::recordActivated, this,
+          [this](int record) { job_->selectStandard(record, true); });
+  connect(sampleView_, &RecordListView::recordActivated, this,
+          [this](int record) { job_->selectSample(record, true); });
+
+  job_->setTitle(newJobTitle(int(jobManager().jobs.size())));
+}
+
+CChildFrame::~CChildFrame() {
+  job_->window = nullptr;
+  jobManager().remove(job_.get());
+}
+
+bool CChildFrame::askToClose() {
+  const auto ask = [this](const std::string& question) {
+    const auto answer = ui::showMessage(
+        this, {QString(), ui::qstr(question), ui::MessageIcon::Question,
+               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel});
+    return answer == QMessageBox::Yes ? SaveAnswer::Yes
+           : answer == QMessageBox::No ? SaveAnswer::No
+                                       : SaveAnswer::Cancel;
+  };
+  return askToSave(*job_, true, main_.autoSave, ask, [this] { return save(); }) == CloseDecision::GoOn;
+}
+
+void CChildFrame::relabel() {
+  standardView_->model().refreshCells();
+  standardView_->applyColumnWidths();
+  sampleView_->model().refreshCells();
+  sampleView_->applyColumnWidths();
+  refreshPlots();
+}
+
+bool CChildFrame::writeTo(const QString& path) {
+  std::string error;
+  if (writeJobFile(*job_, ui::str(path), &error)) return true;
+  ui::showMessage(this, {QString(), ui::qstr(error)});
+  return false;
+}
+
+bool CChildFrame::save() {
+  if (job_->filePath.empty()) {
+    const QString path = ui::askSaveJobPath(this, ui::qstr(job_->title));
+    if (path.isEmpty()) return false;
+    job_->filePath = ui::str(path);
+  }
+  return writeTo(ui::qstr(job_->filePath));
+}
+
+bool CChildFrame::saveAs() {
+  // The job keeps its remembered path; only this copy goes elsewhere.
+  const QString path = ui::askSaveJobPath(this, ui::qstr(job_->title));
+  return !path.isEmpty() && writeTo(path);
+}
+
+void CChildFrame::open() {
+  const QString path = ui::askOpenJobPath(this);
+  if (!path.isEmpty()) openFile(path);
+}
+
+void CChildFrame::openFile(const QString& path) {
+  standardView_->model().setFilter(kAllMaterials);
+  sampleView_->model().setFilter(kAllMaterials);
+  std::string error;
+  if (!readJobFile(*job_, ui::str(path), &error)) ui::showMessage(this, {QString(), ui::qstr(error)});
+}
+
+void CChildFrame::deleteSelected(RecordList list) {
+  RecordListView* view = list == RecordList::Standards ? static_cast<RecordListView*>(standardView_)
+                                                       : static_cast<RecordListView*>(sampleView_);
+  const std::vector<int> records = view->selectedRecords(true);
+  if (records.empty()) {
+    ui::showError(this, list == RecordList::Standards ? 288 : 287);
+    return;
+  }
+  const auto answer = ui::showMessage(
+      this, {QString(), text(289), ui::MessageIcon::Question, QMessageBox::Ok | QMessageBox::Cancel});
+  if (answer != QMessageBox::Ok) return;
+  if (list == RecordList::Standards) job_->deleteStandards(records);
+  else job_->deleteSamples(records);
+}
+
+namespace {
+RecordListView* listView(CChildFrame& f, RecordList list) {
+  return list == RecordList::Standards ? static_cast<RecordListView*>(f.standardView())
+                                       : static_cast<RecordListView*>(f.sampleView());
+}
+
+// The one-line input dialog; empty when cancelled.
+std::optional<QString> askText(Job& job, QWidget* parent, int captionRow, int promptRow,
+                               const QString& initial, bool allowEmpty) {
+  InputDialog dialog(&job, captionRow, promptRow, initial, allowEmpty, parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.text();
+}
+}  // namespace
+
+void CChildFrame::importSelected(RecordList from) {
+  const bool fromSamples = from == RecordList::Samples;
+  const int captionRow = fromSamples ? 285 : 286;
+  const std::vector<int> records = listView(*this, from)->selectedRecords();
+  if (records.empty()) {
+    ui::showMessage(this, {ui::caption(captionRow), text(fromSamples ? 287 : 288)});
+    return;
+  }
+  const auto prefix = askText(*job_, this, captionRow, 283, QString(), true);
+  if (!prefix) return;
+  for (int r : records) {
+    MeasurementRecord copy = job_->records(from)[std::size_t(r)];
+    copy.setName(ui::str(*prefix) + copy.nameUtf8());
+    if (fromSamples) job_->addStandard(copy, false);
+    else job_->addSample(copy, false);
+  }
+  listView(*this, fromSamples ? RecordList::Standards : RecordList::Samples)->scrollToBottom();
+}
+
+void CChildFrame::renameJob() {
+  const auto name = askText(*job_, this, 0, 236, ui::qstr(job_->title), false);
+  if (!name) return;
+  job_->setTitle(ui::str(*name));
+  job_->setModified(true);
+}
+
+void CChildFrame::renameRecord(RecordList list) {
+  const std::vector<int> records = listView(*this, list)->selectedRecords();
+  if (records.empty()) {
+    ui::showError(this, list == RecordList::Standards ? 288 : 287);
+    return;
+  }
+  const int record = records.front();
+  const auto name = askText(*job_, this, 0, 282, ui::qstr(job_->records(list)[std::size_t(record)].nameUtf8()), true);
+  if (!name) return;
+  if (list == RecordList::Standards) {
+    job_->renameStandard(record, ui::str(*name));
+  } else {
+    job_->renameSample(record, ui::str(*name));
+  }
+}
+
+void CChildFrame::modifyMaterial(RecordList list) {
+  const std::vector<int> records = listView(*this, list)->selectedRecords();
+  if (records.empty()) {
+    ui::showError(this, list == RecordList::Standards ? 288 : 287);
+    return;
+  }
+  const int record = records.front();
+  const auto material =
+      askText(*job_, this, 0, 396, ui::qstr(job_->records(list)[std::size_t(record)].materialUtf8()), true);
+  if (!material) return;
+  if (list == RecordList::Standards) {
+    job_->setStandardMaterial(record, ui::str(*material));
+  } else {
+    job_->setSampleMaterial(record, ui::str(*material));
+  }
+}
+
+void CChildFrame::runDialog(TabbedDialog& dialog) {
+  connect(&dialog, &TabbedDialog::applied, this, [this] { everythingChanged(); });
+  dialog.exec();
+  everythingChanged();
+}
+
+void CChildFrame::runCommand(int command) {
+  switch (command) {
+    case CmdSave: save(); break;
+    case CmdSaveAs: saveAs(); break;
+    case CmdOpen: open(); break;
+    case CmdDeleteStandard: deleteSelected(RecordList::Standards); break;
+    case CmdDeleteSample: deleteSelected(RecordList::Samples); break;
+    case CmdAutoNamingStandard: job_->autoNamingStandards = !job_->autoNamingStandards; break;
+    case CmdAutoNamingSample: job_->autoNamingSamples = !job_->autoNamingSamples; break;
+    case CmdRenameJob: renameJob(); break;
+    case CmdRenameStandard: renameRecord(RecordList::Standards); break;
+    case CmdRenameSample: renameRecord(RecordList::Samples); break;
+    case CmdMaterialStandard: modifyMaterial(RecordList::Standards); break;
+    case CmdMaterialSample: modifyMaterial(RecordList::Samples); break;
+    case CmdImportFromSample: importSelected(RecordList::Samples); break;
+    case CmdImportFromStandard: importSelected(RecordList::Standards); break;
+    case CmdNameOptionStandard: {
+      NamingDialog dialog(job_.get(), RecordList::Standards, NamingMode::NameOption, this);
+      dialog.exec();
+      break;
+    }
+    case CmdNameOptionSample: {
+      NamingDialog dialog(job_.get(), RecordList::Samples, NamingMode::NameOption, this);
+      dialog.exec();
+      break;
+    }
+    case CmdTolerance: {
+      ToleranceDialog dialog(job_.get(), this);
+      runDialog(dialog);
+      break;
+    }
+    case CmdColorSpace: {
+      ColorSpaceFormulaDialog dialog(job_.get(), this);
+      runDialog(dialog);
+      break;
+    }
+    case CmdObserver: {
+      ObserverIlluminantDialog dialog(job_.get(), measurementModeOfModel(jobManager().instrumentModel), this);
+      runDialog(dialog);
+      break;
+    }
+    case CmdOtherSettings: {
+      OtherSettingsDialog dialog(job_.get(), main_.autoSave, [this](bool on) {
+        main_.autoSave = on;
+        if (main_.storeAutoSave) main_.storeAutoSave(on);
+      }, this);
+      dialog.exec();
+      everythingChanged();
+      break;
+    }
+    case CmdReportSettings: {
+      ReportSettingsDialog dialog(job_.get(), [this] {
+        if (main_.storeCompany) main_.storeCompany();
+      }, this);
+      dialog.exec();
+      break;
+    }
+    default: break;
+  }
+}
+
+void CChildFrame::refreshPlots() {
+  chromaView_->update();
+  reflectanceView_->update();
+}
+
+RecordListView* viewOf(CChildFrame& f, RecordList list) { return listView(f, list); }
+
+void CChildFrame::recordAdded(RecordList list, int index) {
+  viewOf(*this, list)->model().appendRecord(index);
+  refreshPlots();
+}
+
+void CChildFrame::recordsRemoved(RecordList list, const std::vector<int>& indices) {
+  viewOf(*this, list)->model().recordsRemoved(indices);
+  refreshPlots();
+}
+
+void CChildFrame::currentChanged(RecordList list, int) {
+  if (list == RecordList::Standards) {
+    // Every sample's differences changed.
+    standardView_->model().refreshCells();
+    sampleView_->model().rebuild();
+  } else {
+    sampleView_->model().refreshCells();
+  }
+  refreshPlots();
+}
+
+void CChildFrame::recordTextChanged(RecordList list, int) {
+  viewOf(*this, list)->model().refreshCells();
+  refreshPlots();
+}
+
+void CChildFrame::everythingChanged() {
+  standardView_->rebuild();
+  sampleView_->rebuild();
+  refreshPlots();
+}
+
+void CChildFrame::illuminantCountChanged() { refreshPlots(); }
+
+void CChildFrame::titleChanged() {
+  setWindowTitle(ui::qstr(job_->title));
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowTitle(ui::qstr(job_->title));
+}
+
+void CChildFrame::modifiedChanged(bool) { main_.updateCommandStates(); }
+
+JobSubWindow::JobSubWindow(CChildFrame* frame, QWidget* parent) : QMdiSubWindow(parent), frame_(frame) {
+  setWidget(frame);
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(frame->windowTitle());
+}
+
+void JobSubWindow::closeEvent(QCloseEvent* event) {
+  if (!frame_->askToClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  QMdiSubWindow::closeEvent(event);
+}
+
+}  // namespace corvana

@@ -1,0 +1,90 @@
+#pragma once
+// One job window: the job, its four panes in nested splitters, and the job
+// commands that act on it.
+#include <QMdiSubWindow>
+#include <QWidget>
+#include <memory>
+
+#include "core/job.h"
+#include "core/job_observer.h"
+
+class QSplitter;
+
+namespace corvana {
+
+class ChromaView;
+class WavelengthReflectanceView;
+class StandardView;
+class SampleView;
+class CMainFrame;
+class TabbedDialog;
+
+class CChildFrame : public QWidget, public JobObserver {
+  Q_OBJECT
+ public:
+  explicit CChildFrame(CMainFrame& main, QWidget* parent = nullptr);
+  ~CChildFrame() override;
+
+  Job& job() { return *job_; }
+  StandardView* standardView() const { return standardView_; }
+  SampleView* sampleView() const { return sampleView_; }
+  QSplitter* splitterA() const { return splitterA_; }
+
+  // Asks to save when modified; true when the window may close.
+  bool askToClose();
+  // Re-reads every text after a language change.
+  void relabel();
+
+  // Job commands (the job menu reaches them through the main frame).
+  void runCommand(int command);
+  bool save();
+  bool saveAs();
+  void open();
+  void openFile(const QString& path);
+
+  // JobObserver
+  void recordAdded(RecordList list, int index) override;
+  void recordsRemoved(RecordList list, const std::vector<int>& indices) override;
+  void currentChanged(RecordList list, int oldIndex) override;
+  void recordTextChanged(RecordList list, int index) override;
+  void everythingChanged() override;
+  void illuminantCountChanged() override;
+  void titleChanged() override;
+  void modifiedChanged(bool modified) override;
+
+ private:
+  bool writeTo(const QString& path);
+  void deleteSelected(RecordList list);
+  void importSelected(RecordList from);
+  void renameJob();
+  void renameRecord(RecordList list);
+  void modifyMaterial(RecordList list);
+  void refreshPlots();
+  void runDialog(TabbedDialog& dialog);
+
+  CMainFrame& main_;
+  std::unique_ptr<Job> job_;
+  QSplitter* splitterA_ = nullptr;
+  QSplitter* splitterB_ = nullptr;
+  QSplitter* splitterC_ = nullptr;
+  ChromaView* chromaView_ = nullptr;
+  WavelengthReflectanceView* reflectanceView_ = nullptr;
+  StandardView* standardView_ = nullptr;
+  SampleView* sampleView_ = nullptr;
+};
+
+// The MDI window around a job: its close box asks the job first.
+class JobSubWindow : public QMdiSubWindow {
+  Q_OBJECT
+ public:
+  JobSubWindow(CChildFrame* frame, QWidget* parent = nullptr);
+  CChildFrame* frame() const { return frame_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  CChildFrame* frame_;
+};
+
+}  // namespace corvana

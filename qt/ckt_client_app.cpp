@@ -1,0 +1,74 @@
+#include "qt/ckt_client_app.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+
+#include "core/auto_save_setting.h"
+#include "core/job_manager.h"
+#include "core/job_manager_settings.h"
+#include "core/language_setting.h"
+#include "core/settings_location.h"
+#include "qt/child_frame.h"
+#include "qt/command_icons.h"
+#include "qt/main_frame.h"
+
+namespace corvana {
+
+namespace {
+QString& fontFace() {
+  static QString face = QString::fromUtf8("微软雅黑");
+  return face;
+}
+}  // namespace
+
+CKTClientApp::CKTClientApp(int& argc, char** argv) : QApplication(argc, argv), argc_(argc), argv_(argv) {
+  setApplicationName("Corvana");
+  setWindowIcon(ui::applicationIcon());
+}
+
+CKTClientApp::~CKTClientApp() = default;
+
+QString CKTClientApp::interfaceFontFace() { return fontFace(); }
+
+void CKTClientApp::chooseFont() {
+  // The face the lists, plots and reports name; a font file beside the
+  // program is loaded for this process when the face is not installed.
+  if (QFontDatabase::families().contains(fontFace())) return;
+  const QString file = QDir(applicationDirPath()).filePath("MSYH.TTF");
+  if (QFile::exists(file) && QFontDatabase::addApplicationFont(file) >= 0 &&
+      QFontDatabase::families().contains(fontFace()))
+    return;
+  fontFace() = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+bool CKTClientApp::initInstance() {
+  const std::string settings = settingsFilePath();
+  // The job defaults come from the settings before any window exists.
+  loadJobManagerSettings(jobManager(), settings);
+  QDir::setCurrent(applicationDirPath());
+  log_.setFileName(QString::fromStdString(logFilePath()));
+  log_.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  chooseFont();
+
+  mainFrame_ = std::make_unique<CMainFrame>();
+  mainFrame_->storeLanguage = [settings](int language) { writeStoredLanguage(settings, language); };
+  mainFrame_->storeAutoSave = [settings](bool on) { writeAutoSave(settings, on); };
+  mainFrame_->storeCompany = [settings] { writeUserProfile(jobManager(), settings); };
+  CChildFrame* first = mainFrame_->newJob();
+  if (!first) return false;
+  // A job file named on the command line opens in the first job window.
+  for (int i = 1; i < argc_; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv_[i]);
+    if (arg.endsWith(".job", Qt::CaseInsensitive) && QFileInfo(arg).isFile()) first->openFile(arg);
+  }
+  mainFrame_->autoSave = readAutoSave(settings).value_or(false);
+
+  decideStartupLanguage(argc_, argv_, settings);
+  mainFrame_->relabelAll();
+  mainFrame_->showMaximized();
+  return true;
+}
+
+}  // namespace corvana

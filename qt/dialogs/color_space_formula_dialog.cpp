@@ -1,0 +1,176 @@
+#include "qt/dialogs/color_space_formula_dialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/job.h"
+#include "core/number_text.h"
+#include "core/parametric_factor_rules.h"
+#include "qt/message_box.h"
+#include "qt/ui_text.h"
+#include "colour/color_space.h"
+#include "colour/parametric_factors.h"
+#include "colour/spectral.h"
+#include "core/condition_texts.h"
+#include "core/job_manager.h"
+
+namespace corvana {
+
+namespace {
+constexpr int kCaptionRow = 281, kSelectRow = 68;
+constexpr int kColorSpaceRow = 66, kColorFormulaRow = 67;
+constexpr int kIlluminantRow = 64, kObserverAngleRow = 71;
+
+QString numbered(int row, int number) { return QString("%1 %2").arg(labelText(row)).arg(number); }
+
+QString factorText(float value) { return ui::qstr(formatFixed62(value)); }
+
+float fieldNumber(const QLineEdit* edit) { return float(parseNumber(ui::str(edit->text()))); }
+}  // namespace
+
+ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : DialogPage(job, parent) {
+  setObjectName("colorSpaceFormulaPage");
+  auto* spaceLabel = new QLabel(this);
+  space_ = new QComboBox(this);
+  space_->setObjectName("colorSpace");
+  for (std::int32_t code : colorSpaceOrder()) space_->addItem(ui::qstr(colorSpaceText(code)), code);
+  space_->setCurrentIndex(space_->findData(job.colorSpace));
+
+  auto* formulaLabel = new QLabel(this);
+  formula_ = new QComboBox(this);
+  formula_->setObjectName("colorFormula");
+  for (std::int32_t code : colorFormulaOrder()) formula_->addItem(ui::qstr(colorFormulaText(code)), code);
+  formula_->setCurrentIndex(formula_->findData(job.colorFormula));
+  spaceLabel->setBuddy(space_);
+  formulaLabel->setBuddy(formula_);
+  addLabel(spaceLabel, kColorSpaceRow);
+  addLabel(formulaLabel, kColorFormulaRow);
+
+  auto* choices = new QFormLayout;
+  choices->addRow(spaceLabel, space_);
+  choices->addRow(formulaLabel, formula_);
+
+  factors_ = new QWidget(this);
+  factors_->setObjectName("factors");
+  auto* factorRows = new QFormLayout(factors_);
+  factorRows->setContentsMargins(0, 0, 0, 0);
+  const ParametricFactors& k = parametricFactors();
+  const float values[kParametricFactorCount] = {k.kL, k.kC, k.kH};
+  static const char* const names[kParametricFactorCount] = {"kl", "kc", "kh"};
+  for (int f = 0; f < kParametricFactorCount; ++f) {
+    auto* label = new QLabel(factors_);
+    factorEdits_[f] = new QLineEdit(factorText(values[f]), factors_);
+    factorEdits_[f]->setObjectName(names[f]);
+    label->setBuddy(factorEdits_[f]);
+    addLabel(label, factorLimits(f).nameRow);
+    factorRows->addRow(label, factorEdits_[f]);
+  }
+  keptKH_ = factorEdits_[FactorKH]->text();
+
+  metameric_ = new QWidget(this);
+  metameric_->setObjectName("metameric");
+  auto* conditions = new QHBoxLayout(metameric_);
+  conditions->setContentsMargins(0, 0, 0, 0);
+  for (int c = 0; c < 2; ++c) {
+    auto* group = new QGroupBox(metameric_);
+    group->setObjectName(QString("metamericCondition%1").arg(c + 1));
+    auto* rows = new QFormLayout(group);
+    auto* illuminant = new QComboBox(group);
+    illuminant->setObjectName(QString("metamericIlluminant%1").arg(c + 1));
+    for (const IlluminantInfo& info : illuminantList()) illuminant->addItem(QString::fromLatin1(info.name));
+    illuminant->setCurrentText(ui::qstr(std::string(illuminantName(job.metameric.illuminant[c]))));
+    metamericIlluminant_[c] = illuminant;
+    auto* observers = new QWidget(group);
+    auto* observerRow = new QHBoxLayout(observers);
+    observerRow->setContentsMargins(0, 0, 0, 0);
+    auto* two = new QRadioButton(observers);
+    auto* ten = new QRadioButton(observers);
+    two->setObjectName(QString("metamericObserver%1_2").arg(c + 1));
+    ten->setObjectName(QString("metamericObserver%1_10").arg(c + 1));
+    addLabel(two, observerTextRow(Observer2));
+    addLabel(ten, observerTextRow(Observer10));
+    (job.metameric.observer[c] == Observer2 ? two : ten)->setChecked(true);
+    metamericObserver2_[c] = two;
+    observerRow->addWidget(two);
+    observerRow->addWidget(ten);
+    observerRow->addStretch(1);
+    rows->addRow(numbered(kIlluminantRow, c + 1), illuminant);
+    rows->addRow(numbered(kObserverAngleRow, c + 1), observers);
+    conditions->addWidget(group);
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(choices);
+  layout->addWidget(factors_);
+  layout->addWidget(metameric_);
+  layout->addStretch(1);
+
+  connect(formula_, &QComboBox::currentIndexChanged, this, &ColorSpaceFormulaPage::formulaChanged);
+  formulaChanged();
+}
+
+std::int32_t ColorSpaceFormulaPage::selectedFormula() const { return formula_->currentData().toInt(); }
+bool ColorSpaceFormulaPage::factorsShown() const { return usesParametricFactors(selectedFormula()); }
+bool ColorSpaceFormulaPage::metamericShown() const { return selectedFormula() == MetamericIndex; }
+
+void ColorSpaceFormulaPage::formulaChanged() {
+  factors_->setVisible(factorsShown());
+  metameric_->setVisible(metamericShown());
+  QLineEdit* kh = factorEdits_[FactorKH];
+  if (hasFixedKH(selectedFormula())) {
+    if (kh->isEnabled()) keptKH_ = kh->text();
+    kh->setText(factorText(1.0f));
+    kh->setEnabled(false);
+  } else if (!kh->isEnabled()) {
+    kh->setText(keptKH_);
+    kh->setEnabled(true);
+  }
+}
+
+bool ColorSpaceFormulaPage::validate() {
+  if (!validatesParametricFactors(selectedFormula(), job().colorFormula)) return true;
+  for (int f = 0; f < kParametricFactorCount; ++f) {
+    if (factorInRange(f, fieldNumber(factorEdits_[f]))) continue;
+    ui::showMessage(this, {ui::productTitle(), ui::qstr(factorRangeMessage(f))});
+    factorEdits_[f]->setFocus();
+    factorEdits_[f]->selectAll();
+    return false;
+  }
+  return true;
+}
+
+void ColorSpaceFormulaPage::apply() {
+  Job& j = job();
+  if (storesParametricFactors(j.colorFormula)) {
+    ParametricFactors& k = parametricFactors();
+    k.kL = fieldNumber(factorEdits_[FactorKL]);
+    k.kC = fieldNumber(factorEdits_[FactorKC]);
+    k.kH = fieldNumber(factorEdits_[FactorKH]);
+  }
+  const auto space = colorSpaceFromText(ui::str(space_->currentText()));
+  const auto formula = colorFormulaFromText(ui::str(formula_->currentText()));
+  if (!space || !formula) return;
+  if (metamericShown()) {
+    for (int c = 0; c < 2; ++c) {
+      j.metameric.illuminant[c] = illuminantFromText(ui::str(metamericIlluminant_[c]->currentText())).value_or(D65);
+      j.metameric.observer[c] = metamericObserver2_[c]->isChecked() ? Observer2 : Observer10;
+    }
+  }
+  j.colorSpace = *space;
+  j.setColorFormula(*formula);
+  j.recomputeAll();
+  j.setModified(true);
+}
+
+ColorSpaceFormulaDialog::ColorSpaceFormulaDialog(Job* job, QWidget* parent)
+    : TabbedDialog(job, kCaptionRow, QStringLiteral("colorSpaceFormula"), parent) {
+  if (job) addPage(new ColorSpaceFormulaPage(*job, this), kSelectRow);
+}
+
+}  // namespace corvana

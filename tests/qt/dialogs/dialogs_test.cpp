@@ -1,0 +1,206 @@
+// The dialog bases: MultiLangDialog, the tabbed dialog and the input dialog.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "qt/dialogs/input_dialog.h"
+#include "qt/dialogs/multi_lang_dialog.h"
+#include "qt/dialogs/naming_dialog.h"
+#include "qt/dialogs/tolerance_dialog.h"
+#include "dialog_test_support.h"
+
+namespace corvana::testing {
+namespace {
+
+// A dialog with one label, to watch when and how label entries arrive.
+class LabelledDialog : public MultiLangDialog {
+ public:
+  LabelledDialog(Job* job, int captionRow) : MultiLangDialog(job, captionRow) {
+    label = new QLabel(this);
+    button = new QPushButton(this);
+    addLabel(label, 281);   // "Color Space && Formula Settings"
+    addLabel(button, 281);
+    // The derived dialog's own set-up after the entries: the entries win.
+    label->setText("set up");
+  }
+  QLabel* label;
+  QPushButton* button;
+};
+
+using MultiLangDialogTest = DialogTest;
+
+TEST_F(MultiLangDialogTest, RefusesToOpenWithoutAJob) {
+  LabelledDialog plain(nullptr, 338);
+  EXPECT_EQ(plain.exec(), -1);
+  EXPECT_FALSE(plain.isVisible());
+  plain.show();
+  EXPECT_FALSE(plain.isVisible());
+  EXPECT_EQ(plain.result(), -1);
+
+  ToleranceDialog tolerance(nullptr);
+  EXPECT_EQ(tolerance.exec(), -1);
+  NamingDialog naming(nullptr, RecordList::Samples, NamingMode::Measurement);
+  EXPECT_EQ(naming.exec(), -1);
+}
+
+TEST_F(MultiLangDialogTest, LabelsArriveAfterTheDerivedSetUp) {
+  LabelledDialog dialog(job.get(), 338);
+  dialog.show();
+  EXPECT_EQ(dialog.label->text(), "set up");  // not yet: the texts are posted
+  QApplication::processEvents();
+  // A plain label shows one "&"; a button gets "&&", which it draws as "&".
+  EXPECT_EQ(dialog.label->text(), "Color Space & Formula Settings");
+  EXPECT_EQ(dialog.button->text(), "Color Space && Formula Settings");
+  EXPECT_EQ(dialog.windowTitle(), "Other Settings");
+}
+
+TEST_F(MultiLangDialogTest, TitleComesFromTheCaptionLookup) {
+  struct Case {
+    int row;
+    std::uint8_t language;
+    const char* title;
+  } cases[] = {
+      {0, English, "Corvana Color Management Control System"},
+      {0, ChineseSimplified, "Corvana 色彩管理控制软件"},
+      {388, English, "Corvana Color Management Control System"},
+      {281, English, "Color Space & Formula Settings"},
+      {281, ChineseTraditional, "色空間&色差公式設置"},
+  };
+  for (const Case& c : cases) {
+    LanguageIndex = c.language;
+    LabelledDialog dialog(job.get(), c.row);
+    openDialog(dialog);
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.title)) << c.row;
+  }
+}
+
+using TabbedDialogTest = DialogTest;
+
+TEST_F(TabbedDialogTest, ApplyIsEnabledOnceOpenAndDisabledAfterApply) {
+  NamingDialog dialog(job.get(), RecordList::Samples, NamingMode::NameOption);
+  openDialog(dialog);
+  EXPECT_TRUE(dialog.applyButton()->isEnabled());
+  QTest::mouseClick(dialog.applyButton(), Qt::LeftButton);
+  EXPECT_FALSE(dialog.applyButton()->isEnabled());
+  child<QLineEdit>(dialog, "material")->setText("cotton");
+  EXPECT_TRUE(dialog.applyButton()->isEnabled());
+  EXPECT_EQ(dialog.okButton()->text(), "OK");
+  EXPECT_EQ(dialog.cancelButton()->text(), "Cancel");
+  EXPECT_EQ(dialog.applyButton()->text(), "Apply");
+}
+
+TEST_F(TabbedDialogTest, RemembersTheLastTabPerKind) {
+  EXPECT_EQ(TabbedDialog::rememberedTab("naming"), -1);
+  {
+    NamingDialog measuring(job.get(), RecordList::Samples, NamingMode::Measurement);
+    openDialog(measuring);
+    EXPECT_EQ(measuring.tabs()->currentIndex(), 0);
+    measuring.tabs()->setCurrentIndex(1);
+    measuring.reject();
+  }
+  EXPECT_EQ(TabbedDialog::rememberedTab("naming"), 1);
+  EXPECT_EQ(TabbedDialog::rememberedTab("tolerance"), -1);
+  {
+    // The other mode shares the index; it has no second tab, so the first.
+    NamingDialog option(job.get(), RecordList::Standards, NamingMode::NameOption);
+    openDialog(option);
+    EXPECT_EQ(option.tabs()->currentIndex(), 0);
+    option.accept();
+  }
+  EXPECT_EQ(TabbedDialog::rememberedTab("naming"), 0);
+  {
+    NamingDialog measuring(job.get(), RecordList::Samples, NamingMode::Measurement);
+    openDialog(measuring);
+    measuring.tabs()->setCurrentIndex(1);
+    measuring.accept();
+  }
+  NamingDialog again(job.get(), RecordList::Standards, NamingMode::Measurement);
+  openDialog(again);
+  EXPECT_EQ(again.tabs()->currentIndex(), 1);
+}
+
+TEST_F(TabbedDialogTest, EscapeCancelsAndEnterIsOk) {
+  job->SampleMaterial = "old";
+  {
+    NamingDialog dialog(job.get(), RecordList::Samples, NamingMode::NameOption);
+    openDialog(dialog);
+    auto* material = child<QLineEdit>(dialog, "material");
+    material->setText("typed");
+    QTest::keyClick(material, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(job->SampleMaterial, "old");
+  }
+  NamingDialog dialog(job.get(), RecordList::Samples, NamingMode::NameOption);
+  openDialog(dialog);
+  auto* material = child<QLineEdit>(dialog, "material");
+  material->setText("typed");
+  QTest::keyClick(material, Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(job->SampleMaterial, "typed");
+}
+
+class InputDialogTest : public LanguageDialogTest {};
+
+TEST_P(InputDialogTest, RenameJobRefusesEmptyInput) {
+  InputDialog dialog(job.get(), 0, 236, "Job1", false);
+  openDialog(dialog);
+  EXPECT_EQ(dialog.windowTitle(), ui::productTitle());
+  EXPECT_EQ(child<QLabel>(dialog, "prompt")->text(), ui::text(236));
+  EXPECT_EQ(dialog.edit()->selectedText(), "Job1");
+  dialog.edit()->clear();
+  QTest::mouseClick(child<QPushButton>(dialog, "ok"), Qt::LeftButton);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  const ui::Message& refused = messages.messages[0];
+  EXPECT_EQ(refused.text, ui::text(237));
+  EXPECT_EQ(refused.caption, ui::productTitle());
+  EXPECT_EQ(refused.icon, ui::MessageIcon::None);
+  EXPECT_TRUE(dialog.isVisible());
+
+  dialog.edit()->setText("Batch 7");
+  QTest::keyClick(dialog.edit(), Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.text(), "Batch 7");
+}
+
+TEST_P(InputDialogTest, RenameRecordAcceptsEmptyInput) {
+  InputDialog dialog(job.get(), 0, 282, "Sample001", true);
+  openDialog(dialog);
+  dialog.edit()->clear();
+  dialog.accept();
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_TRUE(dialog.text().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, InputDialogTest, ::testing::Values(English, ChineseSimplified), languageName);
+
+TEST_F(DialogTest, EmptyInputMessageReadsInChinese) {
+  LanguageIndex = ChineseSimplified;
+  InputDialog dialog(job.get(), 0, 236, "", false);
+  openDialog(dialog);
+  dialog.accept();
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text, QString::fromUtf8("输入为空!"));
+  EXPECT_EQ(messages.messages[0].caption, QString::fromUtf8("Corvana 色彩管理控制软件"));
+}
+
+TEST_F(DialogTest, ModalInputDialogReturnsTheText) {
+  InputDialog dialog(job.get(), 285, 283, "", true);
+  whenModal([](QWidget* w) {
+    if (auto* d = qobject_cast<InputDialog*>(w)) {
+      d->edit()->setText("Lot-");
+      d->accept();
+    } else if (w) {
+      w->close();
+    }
+  });
+  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+  EXPECT_EQ(dialog.text(), "Lot-");
+  EXPECT_EQ(dialog.windowTitle(), "Import From Sample");
+}
+
+}  // namespace
+}  // namespace corvana::testing

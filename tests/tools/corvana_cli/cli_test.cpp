@@ -1,0 +1,213 @@
+// Runs the real corvana-cli binary on real input.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/job.h"
+#include "core/job_file.h"
+#include "core/job_manager.h"
+#include "colour/tristimulus.h"
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string slurp(const std::string& path) {
+  std::ifstream f(path);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+CliRun cli(const std::string& args, const std::string& input) {
+  char dir[] = "/tmp/corvana-cli-XXXXXX";
+  EXPECT_NE(mkdtemp(dir), nullptr);
+  const std::string base = dir;
+  std::ofstream(base + "/in") << input;
+  const std::string command = std::string("'") + CORVANA_CLI + "' " + args + " < " + base + "/in > " +
+                              base + "/out 2> " + base + "/err";
+  const int raw = std::system(command.c_str());
+  CliRun r;
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = slurp(base + "/out");
+  r.err = slurp(base + "/err");
+  std::system(("rm -rf '" + base + "'").c_str());
+  return r;
+}
+
+std::vector<std::string> fields(const std::string& line) {
+  std::vector<std::string> out;
+  std::stringstream s(line);
+  std::string f;
+  while (std::getline(s, f, ',')) out.push_back(f);
+  return out;
+}
+
+std::string curveLine(const std::string& name, float value) {
+  std::string line = name;
+  for (int i = 0; i < 31; ++i) line += "," + std::to_string(value);
+  return line;
+}
+
+TEST(CorvanaCli, TristimulusReadsBackExactly) {
+  const CliRun r = cli("tristimulus --illuminant F12 --observer 10",
+                    "# comment\n\n" + curveLine("half", 0.5f) + "\r\n" + curveLine("white", 1.0f) + "\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::stringstream lines(r.out);
+  std::string line;
+  for (const float v : {0.5f, 1.0f}) {
+    ASSERT_TRUE(std::getline(lines, line));
+    const auto f = fields(line);
+    ASSERT_EQ(f.size(), 4u) << line;
+    corvana::ReflectanceCurve c;
+    c.fill(v);
+    float X, Y, Z;
+    corvana::computeTristimulus(c, corvana::F12, 1, X, Y, Z);
+    EXPECT_EQ(std::strtof(f[1].c_str(), nullptr), X);
+    EXPECT_EQ(std::strtof(f[2].c_str(), nullptr), Y);
+    EXPECT_EQ(std::strtof(f[3].c_str(), nullptr), Z);
+  }
+  EXPECT_FALSE(std::getline(lines, line));
+}
+
+TEST(CorvanaCli, ValuesWithDisplayColourAndNotANumber) {
+  CliRun r = cli("values --space 0 --illuminant D65 --observer 10 --lab", "w,100,0,0\nk,0,0,0\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.substr(0, 2), "w,");
+  EXPECT_NE(r.out.find(",FFFEFFFE\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(",FF000000\n"), std::string::npos) << r.out;
+  // YI(D1925) is defined only under C/2°: printed as nan.
+  r = cli("values --space 6 --illuminant D65 --observer 10", curveLine("paper", 0.8f) + "\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto f = fields(r.out.substr(0, r.out.size() - 1));
+  ASSERT_EQ(f.size(), 7u) << r.out;
+  EXPECT_EQ(f[4], "nan");
+  EXPECT_NE(f[5], "nan");
+  // Three values for Hunter LAB.
+  r = cli("values --space 4 --illuminant A --observer 2", curveLine("grey", 0.2f) + "\n");
+  EXPECT_EQ(fields(r.out).size(), 5u) << r.out;
+}
+
+TEST(CorvanaCli, DiffSlotsAndPlaceholders) {
+  // Lab records carry no curve: the metameric index is not computed (-2000).
+  CliRun r = cli("diff --space 0 --formula 6 --illuminant D65 --observer 10 --lab", "p,50,0,0,51,0,0\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "p,1,0,0,0,0,1,-2000\n");
+  // With curves it is: zero for identical records; strength ratios are 1.
+  r = cli("diff --space 3 --formula 6 --illuminant D65 --observer 10 --metameric A,2,F11,10",
+          curveLine("same", 0.4f) + curveLine("", 0.4f) + "\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "same,0,0,0,0,0\n");
+  r = cli("diff --space 0 --formula 7 --illuminant D65 --observer 10",
+          curveLine("same", 0.4f) + curveLine("", 0.4f) + "\n");
+  EXPECT_EQ(r.out, "same,0,0,0,0,0,0,1,1\n");
+  // A zero reflectance gives an infinite K/S: the ratio is not a number.
+  r = cli("diff --space 0 --formula 7 --illuminant D65 --observer 10",
+          curveLine("zero", 0.0f) + curveLine("", 0.0f) + "\n");
+  EXPECT_EQ(r.out, "zero,0,0,0,0,0,0,nan,nan\n");
+}
+
+TEST(CorvanaCli, ParametricFactorsReachTheFormula) {
+  const std::string pair = "p,50,10,10,52,10,10\n";
+  const CliRun one = cli("diff --space 1 --formula 1 --illuminant D65 --observer 10 --lab", pair);
+  const CliRun two = cli("diff --space 1 --formula 1 --illuminant D65 --observer 10 --lab --kl 2", pair);
+  ASSERT_EQ(one.status, 0) << one.err;
+  ASSERT_EQ(two.status, 0) << two.err;
+  const auto a = fields(one.out), b = fields(two.out);
+  ASSERT_EQ(a.size(), 9u);
+  EXPECT_NEAR(std::strtod(b[8].c_str(), nullptr), std::strtod(a[8].c_str(), nullptr) / 2, 1e-6);
+}
+
+TEST(CorvanaCli, MalformedLinesAreReportedAndTheRestWritten) {
+  const CliRun r = cli("tristimulus --illuminant D65 --observer 2",
+                    curveLine("ok1", 0.5f) + "\nshort,1,2\n" + curveLine("bad", 0.5f) + "x\n" +
+                        curveLine("ok2", 0.5f) + "\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("line 3"), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find("ok1,"), std::string::npos);
+  EXPECT_NE(r.out.find("ok2,"), std::string::npos);
+  EXPECT_EQ(r.out.find("bad"), std::string::npos);
+}
+
+TEST(CorvanaCli, BadOptionsExitTwoWithUsage) {
+  const char* bad[] = {
+      "tristimulus --illuminant D65 --observer 2 --space 0",  // not an option of this command
+      "tristimulus --illuminant D99 --observer 2",
+      "tristimulus --illuminant D65 --observer 5",
+      "values --illuminant D65 --observer 2",  // no space
+      "values --space 9 --illuminant D65 --observer 2",
+      "diff --space 0 --illuminant D65 --observer 2",  // no formula
+      "diff --space 0 --formula 1 --illuminant D65 --observer 2 --metameric A,2,F2",
+      "diff --space 0 --formula 1 --illuminant D65 --observer 2 --kl",
+      "frobnicate",
+      "",
+  };
+  for (const char* args : bad) {
+    const CliRun r = cli(args, "");
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;
+  }
+}
+
+TEST(CorvanaCli, JobListsAndRoundTrip) {
+  corvana::JobManager manager;
+  corvana::Job job(manager);
+  corvana::MeasurementRecord r;
+  r.reflectance.fill(0.4f);
+  r.UseReflect = true;
+  r.setName("标样 A");
+  r.setMaterial("M1");
+  job.addStandard(r, false);
+  r.reflectance.fill(0.42f);
+  r.setName("batch 1");
+  job.addSample(r, false);
+  char dir[] = "/tmp/corvana-cli-job-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string path = std::string(dir) + "/a.job", copy = std::string(dir) + "/b.job";
+  ASSERT_TRUE(corvana::writeJobFile(job, path));
+  const CliRun listed = cli("job '" + path + "'", "");
+  ASSERT_EQ(listed.status, 0) << listed.err;
+  std::stringstream lines(listed.out);
+  std::vector<std::string> got;
+  for (std::string line; std::getline(lines, line);) got.push_back(line);
+  ASSERT_EQ(got.size(), 6u) << listed.out;
+  EXPECT_EQ(got[0], "[standards]");
+  EXPECT_EQ(got[1], "Standard\tName\tL*\ta*\tb*\tC*\th°\tMaterial");
+  EXPECT_EQ(got[2].substr(0, 14), "*  1\t标样 A\t");
+  EXPECT_EQ(got[3], "[samples]");
+  EXPECT_NE(got[5].find("\tbatch 1\t"), std::string::npos);
+  EXPECT_NE(got[5].find("\tNG\t"), std::string::npos);
+  // Through the reader and writer and back: the same lists.
+  ASSERT_EQ(cli("job '" + path + "' --save '" + copy + "'", "").status, 0);
+  EXPECT_EQ(cli("job '" + copy + "'", "").out, listed.out);
+  const CliRun chinese = cli("job '" + path + "' --lang cht", "");
+  EXPECT_NE(chinese.out.find("標樣\t"), std::string::npos);
+  const CliRun missing = cli("job '" + std::string(dir) + "/none.job'", "");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("Open file failed!"), std::string::npos);
+  EXPECT_EQ(cli("job", "").status, 2);
+  std::system(("rm -rf '" + std::string(dir) + "'").c_str());
+}
+
+TEST(CorvanaCli, NameTemplates) {
+  struct Case {
+    const char* args;
+    const char* out;
+  } cases[] = {{"name 'Sample%nnn' 7", "Sample007\n"}, {"name 'A%%B' 1", "A%B\n"},
+               {"name 'Lot%x' 3", "Lotx\n"},           {"name '%nn' 1235", "1235\n"}};
+  for (const auto& c : cases) EXPECT_EQ(cli(c.args, "").out, c.out) << c.args;
+  EXPECT_EQ(cli("name 'x'", "").status, 2);
+}
+
+}  // namespace
