@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # ./corvana.sh run   installs what the build needs, builds, starts Corvana
 # ./corvana.sh test  installs what the build needs, builds, runs every test
-#                    (once normally, once under AddressSanitizer + UBSan)
+#                    (once normally, once under AddressSanitizer + UBSan, the
+#                    driver's under ThreadSanitizer), then runs the fuzzers
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -13,23 +14,54 @@ build() {  # build DIR [cmake options...]
 }
 
 # Builds the libFuzzer targets with clang and runs each for a fixed time over
-# a copy of its seed corpus; a crash, leak or time-out fails the script.
+# a copy of its seed corpus, one per core at a time; a crash, leak or time-out
+# fails the script.
 fuzz() {
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCORVANA_FUZZ=ON -DCORVANA_CORE_ONLY=ON \
     -DCORVANA_BENCH=OFF >/dev/null
   cmake --build build-fuzz -j"$jobs" --target fuzzers
-  local work name corpus
+  local work name corpus seconds=${CORVANA_FUZZ_SECONDS:-60} running=0 failed=0
+  local names=()
   work=$(mktemp -d)
   while read -r name corpus; do
     [ -n "$name" ] || continue
     mkdir -p "$work/$name"
     cp -r "$corpus"/. "$work/$name/"
-    echo "== fuzzing $name for ${CORVANA_FUZZ_SECONDS:-60} s =="
-    build-fuzz/fuzz/"$name" -max_total_time="${CORVANA_FUZZ_SECONDS:-60}" -timeout=10 -rss_limit_mb=2048 \
-      -artifact_prefix="$work/$name-" -print_final_stats=1 "$work/$name" </dev/null 2>&1 | tail -n 15 ||
-      { echo "fuzzer $name failed; the input is in $work" >&2; exit 1; }
+    names+=("$name")
   done < build-fuzz/fuzzers.txt
+  for name in "${names[@]}"; do
+    if [ "$running" -ge "$jobs" ]; then
+      wait -n || failed=1
+      running=$((running - 1))
+    fi
+    echo "== fuzzing $name for $seconds s =="
+    build-fuzz/fuzz/"$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+      -artifact_prefix="$work/$name-" -print_final_stats=1 "$work/$name" </dev/null >"$work/$name.log" 2>&1 &
+    running=$((running + 1))
+  done
+  while [ "$running" -gt 0 ]; do
+    wait -n || failed=1
+    running=$((running - 1))
+  done
+  for name in "${names[@]}"; do
+    echo "== $name =="
+    tail -n 15 "$work/$name.log"
+  done
+  if [ "$failed" -ne 0 ]; then
+    echo "a fuzzer failed: its log and input are in $work" >&2
+    exit 1
+  fi
   rm -rf "$work"
+}
+
+# The driver, its simulator and their tests under ThreadSanitizer: the reader
+# thread and the callers' threads share the response channel.
+tsan() {
+  cmake -S . -B build-tsan -DCORVANA_CORE_ONLY=ON -DCORVANA_TSAN=ON -DCORVANA_BENCH=OFF >/dev/null
+  cmake --build build-tsan -j"$jobs" --target driver_unit_tests driver_device_tests driver_api_tests \
+    colorport_c_header_test colorport_cli_tests
+  TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+    ctest --test-dir build-tsan -L driver --output-on-failure -j"$jobs"
 }
 
 case "${1:-}" in
@@ -52,6 +84,7 @@ case "${1:-}" in
     build build-asan -DCORVANA_CORE_ONLY=ON -DCORVANA_SANITIZE=ON -DCORVANA_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       ctest --test-dir build-asan --output-on-failure -j"$jobs"
+    tsan
     fuzz
     ;;
   *)

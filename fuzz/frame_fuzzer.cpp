@@ -1,5 +1,5 @@
 // libFuzzer target: arbitrary bytes through the frame cutter, the response
-// matcher and every response decoder. Built with clang and -DCOLORPORT_FUZZ=ON.
+// matcher and every response decoder.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
