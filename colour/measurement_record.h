@@ -28,7 +28,6 @@ struct MeasurementRecord {
   char16_t name[kRecordTextUnits] = {};
   char16_t material[kRecordTextUnits] = {};
   float L = 0, a = 0, b = 0;  // used only when UseReflect is false
-  float extra[2] = {};        // delivered with L, a, b; carried, not used
   ReflectanceCurve reflectance = {};
   RecordTime time;
   std::uint8_t mode = 0;

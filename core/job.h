@@ -33,7 +33,6 @@ class Job {
   std::int32_t colorFormula = 0;
   std::int32_t illuminants[3] = {0, 2, 6};
   std::int32_t observer = 1;
-  ToleranceTable toleranceA;  // constructed, never used
   ToleranceTable toleranceB;  // edited, judged, saved
   bool autoNamingStandards = false;
   bool autoNamingSamples = false;

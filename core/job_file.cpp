@@ -1,18 +1,14 @@
 #include "core/job_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <tinyxml.h>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "core/attribute_text.h"
 #include "core/code_page.h"
 #include "core/date_time_text.h"
+#include "core/file_io.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "core/language_table.h"
@@ -492,71 +488,17 @@ void applyJobDocument(Job& job, const ParsedJobFile& file) {
 // ---------------------------------------------------------------- files
 
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& reason) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    reason = path + ": " + std::strerror(errno);
-    return false;
-  }
-  struct stat st {};
-  if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    reason = path + ": " + std::strerror(EISDIR);
-    return false;
-  }
-  if (st.st_size > 0 && std::size_t(st.st_size) > kMaxJobFileBytes) {
-    ::close(fd);
+  FileBytes read = readBoundedFile(path, kMaxJobFileBytes);
+  if (read.error == EFBIG) {
     reason = path + ": the file is larger than 1 GB; it is not a job file";
     return false;
   }
-  bytes.clear();
-  bytes.reserve(std::size_t(st.st_size > 0 ? st.st_size : 0));
-  char buffer[1 << 16];
-  while (true) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      reason = path + ": " + std::strerror(errno);
-      ::close(fd);
-      return false;
-    }
-    bytes.append(buffer, std::size_t(n));
-    if (bytes.size() > kMaxJobFileBytes) {
-      ::close(fd);
-      reason = path + ": the file is larger than 1 GB; it is not a job file";
-      return false;
-    }
+  if (!read.ok()) {
+    reason = std::move(read.message);
+    return false;
   }
-  ::close(fd);
+  bytes = std::move(read.bytes);
   return true;
-}
-
-bool writeAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t n = ::write(fd, data.data(), data.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(std::size_t(n));
-  }
-  return true;
-}
-
-std::string directoryOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-// The new file gets the old one's permissions, or the usual ones for a new file.
-mode_t modeForTarget(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
 }
 
 }  // namespace
@@ -606,39 +548,8 @@ bool writeJobFile(Job& job, const std::string& path, std::string* error) {
 
   // Write beside the target and rename over it: a crash or a full disk
   // leaves the old file whole, never a truncated job.
-  const std::size_t slash = path.rfind('/');
-  const std::string dir = directoryOf(path);
-  const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "." + base +
-                     ".saving-XXXXXX";
-  const mode_t mode = modeForTarget(path);
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return fail(dir + ": " + std::strerror(errno));
-  const auto abandon = [&](int err) {
-    ::close(fd);
-    ::unlink(temp.c_str());
-    return fail(path + ": " + std::strerror(err));
-  };
-  if (!writeAll(fd, text)) return abandon(errno);
-  if (::fchmod(fd, mode) != 0) return abandon(errno);
-  if (::fsync(fd) != 0) return abandon(errno);
-  if (::close(fd) != 0) {
-    const int err = errno;
-    ::unlink(temp.c_str());
-    return fail(path + ": " + std::strerror(err));
-  }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
-    const int err = errno;
-    ::unlink(temp.c_str());
-    return fail(path + ": " + std::strerror(err));
-  }
-  // Make the rename itself durable; a file system that cannot sync a
-  // directory has still replaced the file whole.
-  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    ::fsync(dirFd);
-    ::close(dirFd);
-  }
+  const FileResult saved = replaceFile(path, text);
+  if (!saved.ok()) return fail(saved.message);
   job.setModified(false);
   return true;
 }

@@ -1,13 +1,8 @@
 #include "core/settings.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,6 +10,7 @@
 #include <vector>
 
 #include "core/code_page.h"
+#include "core/file_io.h"
 #include "core/xml_shape_check.h"
 
 namespace corvana {
@@ -142,24 +138,14 @@ std::optional<int> scanInt(std::string_view text) {
 enum class ReadResult { Ok, Missing, Oversized, Failed };
 
 ReadResult readFileBytes(const std::string& path, std::string& bytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
-  struct stat info {};
-  ReadResult result = ReadResult::Ok;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) result = ReadResult::Failed;
-  else if (std::uintmax_t(info.st_size) > kMaxSettingsBytes) result = ReadResult::Oversized;
-  bytes.clear();
-  char buffer[16384];
-  while (result == ReadResult::Ok) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) result = ReadResult::Failed;
-    else if (bytes.size() + std::size_t(n) > kMaxSettingsBytes) result = ReadResult::Oversized;
-    else if (n == 0) break;
-    else bytes.append(buffer, std::size_t(n));
+  FileBytes read = readBoundedFile(path, kMaxSettingsBytes, ReadFrom::RegularFileOnly);
+  bytes = std::move(read.bytes);
+  switch (read.error) {
+    case 0: return ReadResult::Ok;
+    case ENOENT: return ReadResult::Missing;
+    case EFBIG: return ReadResult::Oversized;
+    default: return ReadResult::Failed;
   }
-  ::close(fd);
-  return result;
 }
 
 // The document as TinyXML prints it to a file (byte-order mark included).
@@ -198,34 +184,6 @@ bool holdsValues(const std::string& text, std::span<const SettingValue> values) 
 std::string fileBytes(const std::string& utf8, bool byteOrderMark) {
   if (byteOrderMark) return std::string(kUtf8Bom) + utf8;
   return toCodePage(utf8);
-}
-
-// Writes `bytes` to a new file beside `path` and renames it over `path`, so a
-// failure at any point leaves the old file whole.
-bool replaceFile(const std::string& path, const std::string& bytes) {
-  struct stat old {};
-  const bool existed = ::stat(path.c_str(), &old) == 0;
-  std::string temporary;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  if (existed) (void)::fchmod(fd, old.st_mode & 07777);
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += std::size_t(n);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(temporary.c_str());
-  return ok;
 }
 
 }  // namespace
@@ -309,7 +267,7 @@ bool writeSettings(const std::string& path, std::span<const SettingValue> values
   if (read == ReadResult::Failed) return false;
   const std::optional<std::string> text =
       updatedSettingsText(read == ReadResult::Ok ? std::optional<std::string_view>(bytes) : std::nullopt, values);
-  return text && replaceFile(path, *text);
+  return text && replaceFile(path, *text).ok();
 }
 
 bool writeSetting(const std::string& path, std::string_view key, std::string_view text) {

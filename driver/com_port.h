@@ -19,8 +19,6 @@ public:
   ComPort(const ComPort&) = delete;
   ComPort& operator=(const ComPort&) = delete;
 
-  // A notification hook the library never calls.
-  virtual int Notify(int) { return 0; }
   // Runs on the reader thread with each chunk read (at most kReadChunk bytes).
   virtual void OnReceive(const std::uint8_t* bytes, std::size_t count);
   // Runs on the reader thread when the device has gone (hang-up or read error).

@@ -6,8 +6,7 @@
 
 namespace corvana {
 
-PlotPane::PlotPane(const Job& job, int captionRow, QWidget* parent)
-    : QWidget(parent), job_(job), captionRow_(captionRow) {
+PlotPane::PlotPane(const Job&, int captionRow, QWidget* parent) : QWidget(parent), captionRow_(captionRow) {
   setAutoFillBackground(true);
   setMinimumSize(120, 80);
 }

@@ -18,7 +18,6 @@ class PlotPane : public QWidget {
   void paintEvent(QPaintEvent*) override;
 
  private:
-  const Job& job_;
   int captionRow_;
 };
 

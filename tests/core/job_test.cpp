@@ -43,13 +43,12 @@ TEST(Job, DefaultsOfANewJob) {
   EXPECT_EQ(job.metameric.observer[1], 1);
   EXPECT_FALSE(job.modified());
   EXPECT_TRUE(job.table.entries.empty());
-  // The first formula set labels table B; table A keeps its plain defaults.
+  // The first formula set labels table B.
   for (int slot = 0; slot < 3; ++slot) {
     EXPECT_TRUE(job.toleranceB[toleranceIndex(slot, 0)].lowerEnabled);
     EXPECT_TRUE(job.toleranceB[toleranceIndex(slot, 3)].upperEnabled);
     EXPECT_EQ(job.toleranceB[toleranceIndex(slot, 3)].upper, 1.0f);
   }
-  for (const auto& e : job.toleranceA) EXPECT_EQ(e, ToleranceSet{});
 }
 
 TEST(Job, FirstRecordBecomesCurrentLaterOnesOnlyWhenAsked) {

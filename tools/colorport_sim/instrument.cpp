@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tools/colorport_sim/sim_commands.h"
+
 namespace colorport::sim {
 namespace {
 
@@ -88,20 +90,20 @@ std::uint16_t Instrument::totalSamples() const {
 }
 
 std::vector<Bytes> Instrument::answer(const HostFrame& request) {
-  if (request.command == 0xAA) return acknowledge(FieldReader(request.payload));
-  if (request.command == 0xA8) return startTransfer();
+  if (request.command == kDataFrame) return acknowledge(FieldReader(request.payload));
+  if (request.command == kStartTransfer) return startTransfer();
   std::uint8_t status = kOk;
   Bytes payload = handle(request.command, FieldReader(request.payload), status);
   return {instrumentFrame(request.command, status, payload)};
 }
 
 std::vector<Bytes> Instrument::startTransfer() {
-  if (!selection_) return {instrumentFrame(0xA8, kNoSuchRecord, {})};
+  if (!selection_) return {instrumentFrame(kStartTransfer, kNoSuchRecord, {})};
   transfer_ = std::move(*selection_);
   selection_.reset();
   transferAt_ = 0;
   packet_ = 1;
-  return {dataFrame(0xA8)};
+  return {dataFrame(kStartTransfer)};
 }
 
 std::vector<Bytes> Instrument::acknowledge(FieldReader in) {
@@ -109,7 +111,7 @@ std::vector<Bytes> Instrument::acknowledge(FieldReader in) {
   // An acknowledgement of anything but the frame just sent is not answered.
   if (!awaitingAck_ || !in.u16(packet) || packet != packet_) return {};
   ++packet_;
-  return {dataFrame(0xAA)};
+  return {dataFrame(kDataFrame)};
 }
 
 Bytes Instrument::dataFrame(std::uint8_t command) {
@@ -134,7 +136,7 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
   // Any other command ends an unfinished transfer.
   awaitingAck_ = false;
   switch (command) {
-    case 0xA1: {
+    case kGetDeviceInfo: {
       putText(out, setup_.model);
       putText(out, "SIM-0001");
       putText(out, "V2.1.0-sim");
@@ -147,27 +149,27 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       out.push_back(white_ ? 1 : 0);
       return out;
     }
-    case 0xA2: {
+    case kSetMeasureParameter: {
       Bytes p;
       if (!in.raw(6, p)) return bad();
       std::copy(p.begin(), p.end(), measureParameter_.begin());
       return out;
     }
-    case 0xAE: return Bytes(measureParameter_.begin(), measureParameter_.end());
-    case 0xA3: {
+    case kGetMeasureParameter: return Bytes(measureParameter_.begin(), measureParameter_.end());
+    case kSetComputeParameter: {
       Bytes p;
       if (!in.raw(30, p)) return bad();
       computeParameter_ = p;
       return out;
     }
-    case 0xA4: return computeParameter_;
-    case 0xA5: {
+    case kGetComputeParameter: return computeParameter_;
+    case kCalibrate: {
       std::uint8_t kind;
       if (!in.u8(kind) || kind > 1) return bad();
       (kind == 0 ? black_ : white_) = true;
       return out;
     }
-    case 0xA6: {
+    case kMeasure: {
       std::uint8_t kind;
       if (!in.u8(kind) || kind > 1) return bad();
       if (!black_ || !white_) {
@@ -187,7 +189,7 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       for (float v : curve) putF32(out, v);
       return out;
     }
-    case 0xA7: {
+    case kSelectRecords: {
       std::uint8_t kind;
       std::uint16_t standardNumber, first, count;
       if (!in.u8(kind) || !in.u16(standardNumber) || !in.u16(first) || !in.u16(count)) return bad();
@@ -211,7 +213,7 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       putU16(out, count);
       return out;
     }
-    case 0xAB: {
+    case kDeleteSampleData: {
       std::uint8_t kind;
       std::uint16_t number;
       if (!in.u8(kind) || !in.u16(number) || kind > 1) return bad();
@@ -228,7 +230,7 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       standards_.erase(it);
       return out;
     }
-    case 0xAD: {
+    case kWriteStandardSampleData: {
       std::uint8_t content, illuminant, observer, flag;
       Bytes name;
       float values[31];
@@ -263,7 +265,7 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       standards_.push_back(e);
       return out;
     }
-    case 0xAF: {
+    case kWriteWhiteBoardData: {
       std::string inner, outer;
       std::array<float, 31> values;
       if (!in.text(inner) || !in.text(outer)) return bad();
@@ -274,25 +276,25 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       boardValues_ = values;
       return out;
     }
-    case 0xB3:
+    case kReadWhiteBoardData:
       putText(out, innerBoard_);
       putText(out, outerBoard_);
       for (float v : boardValues_) putF32(out, v);
       return out;
-    case 0xB0:
+    case kGetDacData:
       for (std::uint16_t v : dac_) putU16(out, v);
       out.insert(out.end(), gains_.begin(), gains_.end());
       return out;
-    case 0xB1: {
+    case kSetDacGain: {
       Bytes g;
       if (!in.raw(32, g)) return bad();
       std::copy(g.begin(), g.end(), gains_.begin());
       return out;
     }
-    case 0xB2:
+    case kGetDacLightRange:
       for (std::uint16_t v : lightRange_) putU16(out, v);
       return out;
-    case 0xB4: {
+    case kWriteRasterCoefficients: {
       std::array<std::int32_t, 12> r;
       for (std::int32_t& v : r) {
         std::uint32_t u;
@@ -302,25 +304,25 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       raster_ = r;
       return out;
     }
-    case 0xB5:
+    case kReadRasterCoefficients:
       for (std::int32_t v : raster_) putU32(out, static_cast<std::uint32_t>(v));
       return out;
-    case 0xB6:
+    case kSetIntegrationTimes:
       if (!in.u16(integration_)) return bad();
       return out;
-    case 0xB7: putU16(out, integration_); return out;
-    case 0xB8:
+    case kGetIntegrationTimes: putU16(out, integration_); return out;
+    case kSetSimplingTimes:
       if (!in.u8(sampling_)) return bad();
       return out;
-    case 0xB9: out.push_back(sampling_); return out;
-    case 0xBA:
+    case kGetSimplingTimes: out.push_back(sampling_); return out;
+    case kSetHighVoltageLevelPullingTimes:
       if (!in.u8(highVoltage_)) return bad();
       return out;
-    case 0xBB: out.push_back(highVoltage_); return out;
-    case 0xBC:
+    case kGetHighVoltageLevelPullingTimes: out.push_back(highVoltage_); return out;
+    case kSetMotorRatating:
       if (!in.u8(motorFirst_) || !in.u16(motorSecond_)) return bad();
       return out;
-    case 0xBD: {
+    case kSetDateTime: {
       std::uint8_t hour, minute, year, month, day;
       if (!in.u8(hour) || !in.u8(minute) || !in.u8(year) || !in.u8(month) || !in.u8(day)) return bad();
       if (hour > 23 || minute > 59 || month < 1 || month > 12 || day < 1 || day > 31) return bad();
@@ -331,13 +333,13 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       day_ = day;
       return out;
     }
-    case 0xBE: {
+    case kSetCorrectionAlgorithmThreshold: {
       std::uint32_t u;
       if (!in.u32(u)) return bad();
       threshold_ = static_cast<std::int32_t>(u);
       return out;
     }
-    case 0xBF: putU32(out, static_cast<std::uint32_t>(threshold_)); return out;
+    case kGetCorrectionAlgorithmThreshold: putU32(out, static_cast<std::uint32_t>(threshold_)); return out;
     default:
       status = kUnknownCommand;
       return out;

@@ -16,6 +16,7 @@
 #include "tools/colorport_sim/instrument.h"
 #include "tools/colorport_sim/model_numbers.h"
 #include "tools/colorport_sim/pty_line.h"
+#include "tools/colorport_sim/sim_commands.h"
 #include "tools/colorport_sim/sim_frame.h"
 
 namespace {
@@ -50,7 +51,7 @@ void sendFrame(PtyLine& line, Faults& faults, const Bytes& frame, bool afterAck)
   faults.garbage = 0;
   if (faults.merge) {
     const std::uint8_t stray[] = {0x00, 0x00};
-    const Bytes f = instrumentFrame(0xC1, 0, stray);
+    const Bytes f = instrumentFrame(kStrayFrame, 0, stray);
     out.insert(out.end(), f.begin(), f.end());
     faults.merge = false;
   }
@@ -76,7 +77,7 @@ void serve(PtyLine& line, Instrument& instrument, Faults& faults, const HostFram
     --faults.noAnswer;
     return;
   }
-  const bool ack = request.command == 0xAA;
+  const bool ack = request.command == kDataFrame;
   if (faults.statusCount > 0 && !ack) {
     --faults.statusCount;
     sendFrame(line, faults, instrumentFrame(request.command, static_cast<std::uint8_t>(faults.statusCode), {}),

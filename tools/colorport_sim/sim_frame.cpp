@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <bit>
 
+#include "tools/colorport_sim/sim_commands.h"
+
 namespace colorport::sim {
 namespace {
-constexpr std::uint8_t kDataFrame = 0xAA;
 constexpr std::uint32_t kMaxLength = 64 * 1024;
 }  // namespace
 
