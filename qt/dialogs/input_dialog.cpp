@@ -11,14 +11,9 @@
 
 namespace corvana {
 
-namespace {
-constexpr int kOkRow = 61, kCancelRow = 62;
-constexpr int kEmptyInputRow = 237;  // "Empty input!"
-}  // namespace
-
-InputDialog::InputDialog(Job* job, int captionRow, int promptRow, const QString& initialText, bool allowEmpty,
+InputDialog::InputDialog(Job* job, Text caption, Text prompt, const QString& initialText, bool allowEmpty,
                          QWidget* parent)
-    : MultiLangDialog(job, captionRow, parent), allowEmpty_(allowEmpty) {
+    : MultiLangDialog(job, caption, parent), allowEmpty_(allowEmpty) {
   prompt_ = new QLabel(this);
   prompt_->setObjectName("prompt");
   prompt_->setWordWrap(true);
@@ -43,15 +38,15 @@ InputDialog::InputDialog(Job* job, int captionRow, int promptRow, const QString&
   layout->addWidget(buttons);
   edit_->setFocus();
 
-  addLabel(prompt_, promptRow);
-  addLabel(ok_, kOkRow);
-  addLabel(cancel_, kCancelRow);
+  addLabel(prompt_, prompt);
+  addLabel(ok_, Text::Ok);
+  addLabel(cancel_, Text::Cancel);
 }
 
 void InputDialog::accept() {
   const QString text = edit_->text();
   if (text.isEmpty() && !allowEmpty_) {
-    ui::showMessage(this, {ui::productTitle(), ui::text(kEmptyInputRow), ui::MessageIcon::None});
+    ui::showMessage(this, {ui::productTitle(), ui::text(Text::EmptyInput), ui::MessageIcon::None});
     edit_->setFocus();
     return;
   }

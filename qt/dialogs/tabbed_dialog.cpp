@@ -12,8 +12,6 @@
 namespace corvana {
 
 namespace {
-constexpr int kOkRow = 61, kCancelRow = 62, kApplyRow = 63;
-
 std::map<QString, int>& rememberedTabs() {
   static std::map<QString, int> tabs;
   return tabs;
@@ -35,8 +33,8 @@ void DialogPage::watchFields() {
     connect(button, &QAbstractButton::clicked, this, &DialogPage::markChanged);
 }
 
-TabbedDialog::TabbedDialog(Job* job, int captionRow, QString kind, QWidget* parent)
-    : MultiLangDialog(job, captionRow, parent), kind_(std::move(kind)) {
+TabbedDialog::TabbedDialog(Job* job, Text caption, QString kind, QWidget* parent)
+    : MultiLangDialog(job, caption, parent), kind_(std::move(kind)) {
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabs");
   auto* buttons = new QDialogButtonBox(this);
@@ -48,9 +46,9 @@ TabbedDialog::TabbedDialog(Job* job, int captionRow, QString kind, QWidget* pare
   apply_->setObjectName("apply");
   ok_->setDefault(true);
   apply_->setEnabled(false);
-  addLabel(ok_, kOkRow);
-  addLabel(cancel_, kCancelRow);
-  addLabel(apply_, kApplyRow);
+  addLabel(ok_, Text::Ok);
+  addLabel(cancel_, Text::Cancel);
+  addLabel(apply_, Text::Apply);
   connect(ok_, &QPushButton::clicked, this, &TabbedDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &TabbedDialog::reject);
   connect(apply_, &QPushButton::clicked, this, &TabbedDialog::applyPages);
@@ -60,9 +58,9 @@ TabbedDialog::TabbedDialog(Job* job, int captionRow, QString kind, QWidget* pare
   layout->addWidget(buttons);
 }
 
-void TabbedDialog::addPage(DialogPage* page, int labelRow) {
+void TabbedDialog::addPage(DialogPage* page, Text label) {
   const int index = tabs_->addTab(page, QString());
-  addTabLabel(tabs_, index, labelRow);
+  addTabLabel(tabs_, index, label);
   addLabels(page->labelEntries());
   pages_.push_back(page);
   page->watchFields();

@@ -4,6 +4,8 @@
 // with the plot work.
 #include <QWidget>
 
+#include "core/language_table.h"
+
 namespace corvana {
 
 class Job;
@@ -11,7 +13,7 @@ class Job;
 class PlotPane : public QWidget {
   Q_OBJECT
  public:
-  PlotPane(const Job& job, int captionRow, QWidget* parent = nullptr);
+  PlotPane(const Job& job, Text caption, QWidget* parent = nullptr);
   void relabel() { update(); }
 
  protected:
@@ -19,7 +21,7 @@ class PlotPane : public QWidget {
 
  private:
   const Job& job_;
-  int captionRow_;
+  Text caption_;
 };
 
 class ChromaView : public PlotPane {
