@@ -22,25 +22,17 @@ InputDialog::InputDialog(Job* job, Text caption, Text prompt, const QString& ini
   edit_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
   edit_->selectAll();
   prompt_->setBuddy(edit_);
-  auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(QDialogButtonBox::Ok);
-  cancel_ = buttons->addButton(QDialogButtonBox::Cancel);
-  ok_->setObjectName("ok");
-  cancel_->setObjectName("cancel");
-  ok_->setDefault(true);
-  connect(ok_, &QPushButton::clicked, this, &InputDialog::accept);
-  connect(cancel_, &QPushButton::clicked, this, &InputDialog::reject);
+  addLabel(prompt_, prompt);
+  const OkCancelButtons buttons = addOkCancelButtons();
+  ok_ = buttons.ok;
+  cancel_ = buttons.cancel;
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt_);
   layout->addWidget(edit_);
   layout->addStretch(1);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
   edit_->setFocus();
-
-  addLabel(prompt_, prompt);
-  addLabel(ok_, Text::Ok);
-  addLabel(cancel_, Text::Cancel);
 }
 
 void InputDialog::accept() {

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "core/language_table.h"
@@ -76,6 +78,20 @@ void MultiLangDialog::addTabLabel(QWidget* tabWidget, int tabIndex, Text text) {
 
 void MultiLangDialog::addLabels(const std::vector<LabelEntry>& entries) {
   labels_.insert(labels_.end(), entries.begin(), entries.end());
+}
+
+MultiLangDialog::OkCancelButtons MultiLangDialog::addOkCancelButtons() {
+  auto* box = new QDialogButtonBox(this);
+  QPushButton* ok = box->addButton(QDialogButtonBox::Ok);
+  QPushButton* cancel = box->addButton(QDialogButtonBox::Cancel);
+  ok->setObjectName("ok");
+  cancel->setObjectName("cancel");
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &MultiLangDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &MultiLangDialog::reject);
+  addLabel(ok, Text::Ok);
+  addLabel(cancel, Text::Cancel);
+  return {box, ok, cancel};
 }
 
 void MultiLangDialog::applyTexts() {

@@ -8,6 +8,9 @@
 
 #include "core/language_table.h"
 
+class QDialogButtonBox;
+class QPushButton;
+
 namespace corvana {
 
 class Job;
@@ -42,6 +45,16 @@ class MultiLangDialog : public QDialog {
   void addLabel(QWidget* widget, Text text);
   void addTabLabel(QWidget* tabWidget, int tabIndex, Text text);
   void addLabels(const std::vector<LabelEntry>& entries);
+
+  struct OkCancelButtons {
+    QDialogButtonBox* box;
+    QPushButton* ok;
+    QPushButton* cancel;
+  };
+  // The OK / Cancel pair of a dialog, in a button box for its layout: "OK"
+  // and "Cancel" from the table, object names "ok" and "cancel", OK the
+  // default button; they run accept() and reject().
+  OkCancelButtons addOkCancelButtons();
 
   // After the texts are in: the derived dialog's last word (e.g. texts that
   // depend on a label); the default does nothing.

@@ -6,7 +6,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -49,14 +48,7 @@ OtherSettingsDialog::OtherSettingsDialog(Job* job, bool autoSave, std::function<
   autoSaveBox_->setChecked(autoSave);
   saveLayout->addWidget(autoSaveBox_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  auto* ok = buttons->addButton(QDialogButtonBox::Ok);
-  auto* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-  ok->setObjectName("ok");
-  cancel->setObjectName("cancel");
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &OtherSettingsDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &OtherSettingsDialog::reject);
+  QDialogButtonBox* buttons = addOkCancelButtons().box;
 
   auto* rows = new QFormLayout;
   rows->addRow(accuracyLabel, accuracy_);
@@ -71,8 +63,6 @@ OtherSettingsDialog::OtherSettingsDialog(Job* job, bool autoSave, std::function<
   addLabel(displayLabel, Text::DisplayMode);
   addLabel(saveGroup, Text::Save);
   addLabel(autoSaveBox_, Text::SaveChangesOnExit);
-  addLabel(ok, Text::Ok);
-  addLabel(cancel, Text::Cancel);
 }
 
 void OtherSettingsDialog::accept() {

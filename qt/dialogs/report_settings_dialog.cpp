@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/job.h"
@@ -53,17 +52,7 @@ ReportSettingsDialog::ReportSettingsDialog(Job* job, std::function<void()> store
   }
   addLabel(reflectance_, Text::PrintReflectanceInCumulative);
   addLabel(chromaticity_, Text::PrintSampleChromaticityInCumulative);
-
-  auto* buttons = new QDialogButtonBox(this);
-  auto* ok = buttons->addButton(QDialogButtonBox::Ok);
-  auto* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-  ok->setObjectName("ok");
-  cancel->setObjectName("cancel");
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &ReportSettingsDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &ReportSettingsDialog::reject);
-  addLabel(ok, Text::Ok);
-  addLabel(cancel, Text::Cancel);
+  QDialogButtonBox* buttons = addOkCancelButtons().box;
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);

@@ -37,25 +37,18 @@ TabbedDialog::TabbedDialog(Job* job, Text caption, QString kind, QWidget* parent
     : MultiLangDialog(job, caption, parent), kind_(std::move(kind)) {
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabs");
-  auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(QDialogButtonBox::Ok);
-  cancel_ = buttons->addButton(QDialogButtonBox::Cancel);
-  apply_ = buttons->addButton(QDialogButtonBox::Apply);
-  ok_->setObjectName("ok");
-  cancel_->setObjectName("cancel");
+  const OkCancelButtons buttons = addOkCancelButtons();
+  ok_ = buttons.ok;
+  cancel_ = buttons.cancel;
+  apply_ = buttons.box->addButton(QDialogButtonBox::Apply);
   apply_->setObjectName("apply");
-  ok_->setDefault(true);
   apply_->setEnabled(false);
-  addLabel(ok_, Text::Ok);
-  addLabel(cancel_, Text::Cancel);
   addLabel(apply_, Text::Apply);
-  connect(ok_, &QPushButton::clicked, this, &TabbedDialog::accept);
-  connect(cancel_, &QPushButton::clicked, this, &TabbedDialog::reject);
   connect(apply_, &QPushButton::clicked, this, &TabbedDialog::applyPages);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_, 1);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
 }
 
 void TabbedDialog::addPage(DialogPage* page, Text label) {
