@@ -6,7 +6,7 @@
 namespace corvana {
 
 std::string saveQuestion(const std::string& title) {
-  const std::string& format = LookupText(349);
+  const std::string& format = LookupText(Text::SaveChangesQuestion);
   std::string text;
   const auto at = format.find("%s");
   if (at == std::string::npos) return format;

@@ -5,24 +5,19 @@
 
 namespace corvana {
 
-namespace {
-// First rows of "R++", "R+", "R--", "R-" and of the same for G, Y and B.
-constexpr int kRedRow = 410, kGreenRow = 414, kYellowRow = 418, kBlueRow = 422;
-constexpr int kLighterRow = 426;  // "L++"; "L+", "L--", "L-" follow
-}  // namespace
-
 std::string colorDirectionText(float dL, float da, float db, float standardA, float standardB) {
   const ColorDirection direction = colorDirection(dL, da, db, standardA, standardB);
   std::string text;
-  auto append = [&](int row) {
+  auto append = [&](Text row) {
     if (!text.empty()) text += ", ";
     text += LookupText(row);
   };
+  // Each direction's texts "++", "+", "--", "-" follow its first row; the step picks one.
   if (const auto& a = direction.redGreen)
-    append((a->oppositeColour ? kGreenRow : kRedRow) + int(a->step));
+    append(sequenceText(a->oppositeColour ? Text::GreenPlusPlus : Text::RedPlusPlus, int(a->step)));
   if (const auto& b = direction.yellowBlue)
-    append((b->oppositeColour ? kBlueRow : kYellowRow) + int(b->step));
-  if (direction.lightness) append(kLighterRow + int(*direction.lightness));
+    append(sequenceText(b->oppositeColour ? Text::BluePlusPlus : Text::YellowPlusPlus, int(b->step)));
+  if (direction.lightness) append(sequenceText(Text::LightnessPlusPlus, int(*direction.lightness)));
   return text;
 }
 

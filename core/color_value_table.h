@@ -8,6 +8,7 @@
 
 #include "colour/cielab.h"
 #include "colour/color_space.h"
+#include "core/language_table.h"
 
 namespace corvana {
 
@@ -35,8 +36,8 @@ class ColorValueTable {
   ColorValueTable& operator=(const ColorValueTable&) = delete;
 
   std::vector<IlluminantColorValues> entries;  // 0 or 3, in slot order
-  std::vector<int> componentLabels;            // language-table rows
-  std::vector<int> differenceLabels;
+  std::vector<Text> componentLabels;  // of the value slots
+  std::vector<Text> differenceLabels;
 
   void rebuild();
   void recomputeAll();

@@ -8,26 +8,40 @@ namespace corvana {
 
 const std::vector<MenuSpec>& jobMenus() {
   static const std::vector<MenuSpec> menus = {
-      {36, {{CmdNew, 37, {}}, {CmdOpen, 18, {}}, {CmdClose, 24, {}}, {CmdSave, 19, {}},
-            {CmdSaveAs, 38, {}}, {CmdRenameJob, 303, {}}, {CmdExportData, 304, {}}, {CmdExit, 14, {}}}},
-      {1, {{CmdMeasureStandard, 15, {}}, {CmdAverageStandard, 380, {}}, {CmdAutoNamingStandard, 149, {}},
-           {CmdNameOptionStandard, 306, {}}, {CmdInputStandard, 307, {}}, {CmdRenameStandard, 303, {}},
-           {CmdMaterialStandard, 395, {}}, {CmdFindStandard, 401, {}}, {CmdImportFromSample, 285, {}},
-           {CmdDeleteStandard, 308, {}}}},
-      {2, {{CmdMeasureSample, 15, {}}, {CmdAverageSample, 380, {}}, {CmdOpacity, 409, {}},
-           {CmdAutoNamingSample, 149, {}}, {CmdNameOptionSample, 306, {}}, {CmdRenameSample, 303, {}},
-           {CmdMaterialSample, 395, {}}, {CmdFindSample, 401, {}}, {CmdImportFromStandard, 286, {}},
-           {CmdDeleteSample, 308, {}}}},
-      {31, {{0, 23, {{CmdEnglish, 20, {}}, {CmdChineseSimplified, 21, {}}, {CmdChineseTraditional, 22, {}}}},
-            {CmdTolerance, 280, {}}, {CmdColorSpace, 281, {}}, {CmdObserver, 70, {}},
-            {CmdReportSettings, 328, {}}, {CmdOtherSettings, 338, {}}}},
-      {309, {{CmdInstrumentStatus, 310, {}}, {CmdWhiteCalibration, 244, {}}, {CmdBlackCalibration, 245, {}},
-             {CmdUploadStandards, 52, {}}, {CmdUploadSamples, 53, {}}, {CmdDownloadStandard, 54, {}},
-             {CmdWhiteBoard, 430, {}}}},
-      {311, {{CmdCascade, 313, {}}, {CmdTile, 312, {}}}},
-      {351, {{0, 344, {{CmdPrintColorDiff, 350, {}}, {CmdWordColorDiff, 359, {}}}},
-             {0, 343, {{CmdPrintCumulative, 350, {}}, {CmdWordCumulative, 359, {}}}}}},
-      {25, {{CmdUserManual, 314, {}}, {CmdAbout, 315, {}}}},
+      {Text::Job,
+       {{CmdNew, Text::New, {}}, {CmdOpen, Text::Open, {}}, {CmdClose, Text::Close, {}}, {CmdSave, Text::Save, {}},
+        {CmdSaveAs, Text::SaveAs, {}}, {CmdRenameJob, Text::Rename, {}}, {CmdExportData, Text::ExportData, {}},
+        {CmdExit, Text::Exit, {}}}},
+      {Text::Standard,
+       {{CmdMeasureStandard, Text::Measure, {}}, {CmdAverageStandard, Text::AverageMeasure, {}},
+        {CmdAutoNamingStandard, Text::AutoNaming, {}}, {CmdNameOptionStandard, Text::NameOption, {}},
+        {CmdInputStandard, Text::InputStandardManually, {}}, {CmdRenameStandard, Text::Rename, {}},
+        {CmdMaterialStandard, Text::ModifyMaterial, {}}, {CmdFindStandard, Text::Find, {}},
+        {CmdImportFromSample, Text::ImportFromSample, {}}, {CmdDeleteStandard, Text::Delete, {}}}},
+      {Text::Sample,
+       {{CmdMeasureSample, Text::Measure, {}}, {CmdAverageSample, Text::AverageMeasure, {}},
+        {CmdOpacity, Text::OpacityMeasurement, {}}, {CmdAutoNamingSample, Text::AutoNaming, {}},
+        {CmdNameOptionSample, Text::NameOption, {}}, {CmdRenameSample, Text::Rename, {}},
+        {CmdMaterialSample, Text::ModifyMaterial, {}}, {CmdFindSample, Text::Find, {}},
+        {CmdImportFromStandard, Text::ImportFromStandard, {}}, {CmdDeleteSample, Text::Delete, {}}}},
+      {Text::Settings,
+       {{0, Text::LanguageSettings,
+         {{CmdEnglish, Text::LanguageEnglish, {}}, {CmdChineseSimplified, Text::LanguageChineseSimplified, {}},
+          {CmdChineseTraditional, Text::LanguageChineseTraditional, {}}}},
+        {CmdTolerance, Text::ToleranceSettings, {}}, {CmdColorSpace, Text::ColorSpaceFormulaSettings, {}},
+        {CmdObserver, Text::ObserverIlluminantsModeSettings, {}}, {CmdReportSettings, Text::ReportSettings, {}},
+        {CmdOtherSettings, Text::OtherSettings, {}}}},
+      {Text::Instrument,
+       {{CmdInstrumentStatus, Text::InstrumentStatus, {}}, {CmdWhiteCalibration, Text::WhiteCalibration, {}},
+        {CmdBlackCalibration, Text::BlackCalibration, {}}, {CmdUploadStandards, Text::UploadStandardToPc, {}},
+        {CmdUploadSamples, Text::UploadSampleToPc, {}}, {CmdDownloadStandard, Text::DownloadStandardToInstrument, {}},
+        {CmdWhiteBoard, Text::ModifyWhiteBoardParameters, {}}}},
+      {Text::Window, {{CmdCascade, Text::Cascade, {}}, {CmdTile, Text::Tile, {}}}},
+      {Text::Report,
+       {{0, Text::ColorDiff, {{CmdPrintColorDiff, Text::Print, {}}, {CmdWordColorDiff, Text::PrintToWord, {}}}},
+        {0, Text::ColorDiffCumulative,
+         {{CmdPrintCumulative, Text::Print, {}}, {CmdWordCumulative, Text::PrintToWord, {}}}}}},
+      {Text::Help, {{CmdUserManual, Text::UserManual, {}}, {CmdAbout, Text::AboutCorvana, {}}}},
   };
   return menus;
 }
@@ -63,7 +77,7 @@ bool commandHasMenuImage(int command) {
 }
 
 std::string menuItemText(const MenuItem& item) {
-  std::string text = LookupText(item.row);
+  std::string text = LookupText(item.text);
   const std::string key = commandKey(item.command);
   if (!key.empty()) text += " " + key;
   return text;

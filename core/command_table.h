@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/language_table.h"
+
 namespace corvana {
 
 enum CommandId : int {
@@ -30,13 +32,13 @@ enum CommandId : int {
 };
 
 struct MenuItem {
-  int command = 0;       // 0 for a submenu
-  int row = 0;           // language-table row of the text
+  int command = 0;  // 0 for a submenu
+  Text text = Text::None;
   std::vector<MenuItem> submenu;
 };
 
 struct MenuSpec {
-  int row;
+  Text text;
   std::vector<MenuItem> items;
 };
 
@@ -47,7 +49,7 @@ const std::vector<MenuSpec>& jobMenus();
 std::string commandKey(int command);
 // Commands whose menu items show their toolbar picture.
 bool commandHasMenuImage(int command);
-// The menu text: the row's text, a blank and the key when there is one.
+// The menu text: the item's text, a blank and the key when there is one.
 std::string menuItemText(const MenuItem& item);
 
 // Toolbar in order; 0 stands for a separator.

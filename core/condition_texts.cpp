@@ -11,8 +11,13 @@ namespace corvana {
 
 namespace {
 
-constexpr int kSpaceTextRows[kColorSpaceCount] = {151, 160, 153, 154, 164, 155, 156};
-constexpr int kFormulaTextRows[kColorFormulaCount] = {161, 162, 163, 165, 166, 168, 170, 374};
+// Indexed by code.
+constexpr Text kSpaceTextRows[kColorSpaceCount] = {
+    Text::ColorSpaceCieLab,    Text::ColorSpaceCieXyz,        Text::ColorSpaceCieLuv, Text::ColorSpaceCieRgb,
+    Text::ColorSpaceHunterLab, Text::ColorSpaceWhitenessTint, Text::ColorSpaceYellowness};
+constexpr Text kFormulaTextRows[kColorFormulaCount] = {
+    Text::FormulaCie1976, Text::FormulaCie94,     Text::FormulaCie2000, Text::FormulaCmc,
+    Text::ColorFastness,  Text::StainingFastness, Text::MetamericIndex, Text::ColorStrength};
 
 bool knownSpace(std::int32_t s) { return s >= 0 && s < kColorSpaceCount; }
 bool knownFormula(std::int32_t f) { return f >= 0 && f < kColorFormulaCount; }
@@ -27,9 +32,9 @@ std::optional<std::int32_t> fromText(std::string_view text, std::span<const std:
 
 }  // namespace
 
-int colorSpaceTextRow(std::int32_t space) { return knownSpace(space) ? kSpaceTextRows[space] : 0; }
-int colorFormulaTextRow(std::int32_t formula) {
-  return knownFormula(formula) ? kFormulaTextRows[formula] : 0;
+Text colorSpaceTextRow(std::int32_t space) { return knownSpace(space) ? kSpaceTextRows[space] : Text::None; }
+Text colorFormulaTextRow(std::int32_t formula) {
+  return knownFormula(formula) ? kFormulaTextRows[formula] : Text::None;
 }
 
 std::string colorSpaceText(std::int32_t space) {
@@ -46,26 +51,26 @@ std::optional<std::int32_t> colorFormulaFromText(std::string_view text) {
   return fromText(text, colorFormulaOrder(), colorFormulaTextRow);
 }
 
-int gradeTextRow(Grade grade) {
+Text gradeTextRow(Grade grade) {
   switch (grade) {
-    case Level1: return 290;
-    case Level2: return 291;
-    default: return 16;
+    case Level1: return Text::Level1;
+    case Level2: return Text::Level2;
+    default: return Text::NoGood;
   }
 }
 
-int judgeMethodTextRow(std::uint32_t method) {
+Text judgeMethodTextRow(std::uint32_t method) {
   switch (method) {
-    case UseDeltaE: return 278;
-    case UseColorimetric: return 277;
-    case UseColorimetricAndDeltaE: return 279;
-    default: return 0;
+    case UseDeltaE: return Text::UseDeltaE;
+    case UseColorimetric: return Text::UseColorimetric;
+    case UseColorimetricAndDeltaE: return Text::UseColorimetricAndDeltaE;
+    default: return Text::None;
   }
 }
 
 std::string judgeMethodText(std::uint32_t method) {
-  const int row = judgeMethodTextRow(method);
-  return row ? LookupText(row) : std::string();
+  const Text row = judgeMethodTextRow(method);
+  return row != Text::None ? LookupText(row) : std::string();
 }
 
 std::optional<std::uint32_t> judgeMethodFromText(std::string_view text) {
@@ -77,8 +82,8 @@ std::optional<std::uint32_t> judgeMethodFromText(std::string_view text) {
 std::string parametricFactorsText(std::int32_t formula, const ParametricFactors& k) {
   if (formula < Cie94 || formula > Cmc) return {};
   char text[256];
-  std::snprintf(text, sizeof text, "%s: %4.2f, %s: %4.2f, %s: %4.2f", LookupText(105).c_str(),
-                double(k.kL), LookupText(106).c_str(), double(k.kC), LookupText(107).c_str(),
+  std::snprintf(text, sizeof text, "%s: %4.2f, %s: %4.2f, %s: %4.2f", LookupText(Text::FactorKl).c_str(),
+                double(k.kL), LookupText(Text::FactorKc).c_str(), double(k.kC), LookupText(Text::FactorKh).c_str(),
                 double(k.kH));
   return text;
 }

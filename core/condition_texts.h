@@ -9,11 +9,12 @@
 #include "colour/judgement.h"
 #include "colour/parametric_factors.h"
 #include "colour/spectral.h"
+#include "core/language_table.h"
 
 namespace corvana {
 
-int colorSpaceTextRow(std::int32_t space);      // 0 for an unknown code
-int colorFormulaTextRow(std::int32_t formula);  // 0 for an unknown code
+Text colorSpaceTextRow(std::int32_t space);      // Text::None for an unknown code
+Text colorFormulaTextRow(std::int32_t formula);  // Text::None for an unknown code
 // Text to code compares without case against the current language's texts in
 // list order, first match wins.
 std::string colorSpaceText(std::int32_t space);
@@ -21,11 +22,13 @@ std::string colorFormulaText(std::int32_t formula);
 std::optional<std::int32_t> colorSpaceFromText(std::string_view text);
 std::optional<std::int32_t> colorFormulaFromText(std::string_view text);
 
-// Language-table rows of the observer texts ("2" / "2°", "10°").
-constexpr int observerTextRow(std::int32_t observer) { return observer == Observer10 ? 73 : 72; }
+// The observer texts ("2" / "2°", "10°").
+constexpr Text observerTextRow(std::int32_t observer) {
+  return observer == Observer10 ? Text::Observer10Degrees : Text::Observer2Degrees;
+}
 
-int gradeTextRow(Grade grade);  // 290 "Level 1", 291 "Level 2", 16 "NG"
-int judgeMethodTextRow(std::uint32_t method);
+Text gradeTextRow(Grade grade);  // "Level 1", "Level 2", "NG"
+Text judgeMethodTextRow(std::uint32_t method);  // Text::None for an unknown method
 std::string judgeMethodText(std::uint32_t method);
 std::optional<std::uint32_t> judgeMethodFromText(std::string_view text);
 

@@ -177,7 +177,7 @@ void Job::recomputeMinimumReflectanceIndex() {
 }
 
 std::string newJobTitle(int openJobsIncludingNew) {
-  return LookupText(36) + std::to_string(openJobsIncludingNew);
+  return LookupText(Text::Job) + std::to_string(openJobsIncludingNew);
 }
 
 }  // namespace corvana

@@ -26,7 +26,6 @@ namespace corvana {
 
 namespace {
 
-constexpr int kOpenFileFailedRow = 361;
 constexpr std::size_t kMaxJobFileBytes = std::size_t(1) << 30;
 constexpr int kMaxDataAccuracy = 10;
 
@@ -158,8 +157,8 @@ struct ReadContext {
   std::int32_t defaultMode = std::int32_t(jobManager().currentMeasurementMode);
 };
 
-// 2° when the first character matches row 72's, 10° when the first two
-// match row 73's: "2" written in English still matches "2°" in Chinese.
+// 2° when the first character matches the 2° text's, 10° when the first
+// two match the 10° text's: "2" written in English still matches "2°" in Chinese.
 std::optional<std::int32_t> observerFromText(const ReadContext& c, std::string_view text) {
   const std::u16string t = utf8ToUtf16(text);
   if (!t.empty() && !c.observer2.empty() && t[0] == c.observer2[0]) return Observer2;
@@ -410,7 +409,7 @@ void readRecordList(const ReadContext& c, Job& job, const ParsedJobFile& file, c
 
 const TiXmlElement* topLevel(const TiXmlDocument& doc, const char* name) { return doc.FirstChildElement(name); }
 
-std::string openFailed(const std::string& reason) { return LookupText(kOpenFileFailedRow) + "\n" + reason; }
+std::string openFailed(const std::string& reason) { return LookupText(Text::OpenFileFailed) + "\n" + reason; }
 
 // The text TinyXML is given: the file with the content of every record
 // list the fast reader takes replaced by a mark, or empty when it takes none

@@ -79,24 +79,26 @@ const std::string kEmpty;
 
 }  // namespace
 
-const std::string& LookupText(int row, int language) {
+const std::string& LookupText(Text text, int language) {
+  const int row = int(text);
   if (row < 0 || row >= kLanguageRows) return kEmpty;
   const Row& r = table()[row];
   if (language >= 0 && language < 3 && r.texts[language]) return *r.texts[language];
   return r.texts[0] ? *r.texts[0] : kEmpty;
 }
 
-const std::string& LookupText(int row) { return LookupText(row, LanguageIndex); }
+const std::string& LookupText(Text text) { return LookupText(text, LanguageIndex); }
 
-bool hasText(int row, int language) {
+bool hasText(Text text, int language) {
+  const int row = int(text);
   return row >= 0 && row < kLanguageRows && language >= 0 && language < 3 &&
          table()[row].texts[language].has_value();
 }
 
-std::string captionText(int row) {
-  const std::string& text = LookupText(row);
-  if (!text.empty()) return text;
-  const std::string& title = LookupText(kProductTitleRow);
+std::string captionText(Text text) {
+  const std::string& caption = LookupText(text);
+  if (!caption.empty()) return caption;
+  const std::string& title = LookupText(Text::ProductTitle);
   return title.empty() ? "Corvana Color Management Control System" : title;
 }
 

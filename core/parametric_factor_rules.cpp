@@ -7,11 +7,10 @@
 namespace corvana {
 
 namespace {
-constexpr int kFactorRangeMessageRow = 360;  // "%s must between %6.2f and %6.2f!"
 constexpr FactorLimits kLimits[kParametricFactorCount] = {
-    {105, 1.0f, 10.0f},  // KL
-    {106, 0.1f, 10.0f},  // KC
-    {107, 0.1f, 10.0f},  // KH
+    {Text::FactorKl, 1.0f, 10.0f},
+    {Text::FactorKc, 0.1f, 10.0f},
+    {Text::FactorKh, 0.1f, 10.0f},
 };
 }  // namespace
 
@@ -30,8 +29,8 @@ bool factorInRange(int factor, float value) {
 
 std::string factorRangeMessage(int factor) {
   const FactorLimits& l = kLimits[factor];
-  return fillPlaceholders(LookupText(kFactorRangeMessageRow),
-                          {LookupText(l.nameRow), double(l.low), double(l.high)});
+  return fillPlaceholders(LookupText(Text::ValueMustBeBetween),
+                          {LookupText(l.name), double(l.low), double(l.high)});
 }
 
 bool storesParametricFactors(std::int32_t formulaBeforeApply) {

@@ -4,13 +4,15 @@
 #include <cstdint>
 #include <string>
 
+#include "core/language_table.h"
+
 namespace corvana {
 
 enum ParametricFactor : int { FactorKL = 0, FactorKC = 1, FactorKH = 2 };
 constexpr int kParametricFactorCount = 3;
 
 struct FactorLimits {
-  int nameRow;  // "KL", "KC", "KH"
+  Text name;  // "KL", "KC", "KH"
   float low, high;  // both included
 };
 

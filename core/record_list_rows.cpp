@@ -18,8 +18,8 @@ constexpr const char* kUp = "↑";
 constexpr const char* kDown = "↓";
 
 int gradeRank(const std::string& text) {
-  if (equalsIgnoreCase(text, LookupText(290))) return 0;
-  if (equalsIgnoreCase(text, LookupText(291))) return 1;
+  if (equalsIgnoreCase(text, LookupText(Text::Level1))) return 0;
+  if (equalsIgnoreCase(text, LookupText(Text::Level2))) return 1;
   return 2;
 }
 
@@ -92,14 +92,14 @@ std::string RecordListRows::heading(int column) const {
   const ListColumn& c = columns_[std::size_t(column)];
   std::string text;
   switch (c.kind) {
-    case ListColumn::Number: text = LookupText(list_ == RecordList::Standards ? 1 : 2); break;
-    case ListColumn::Name: text = LookupText(48); break;
+    case ListColumn::Number: text = LookupText(list_ == RecordList::Standards ? Text::Standard : Text::Sample); break;
+    case ListColumn::Name: text = LookupText(Text::Name); break;
     case ListColumn::Value: text = LookupText(valueLabelRows(job_.colorSpace, false)[std::size_t(c.index)]); break;
     case ListColumn::Difference:
       text = LookupText(differenceLabelRows(job_.colorSpace, job_.colorFormula, false)[std::size_t(c.index)]);
       break;
-    case ListColumn::Grade: text = LookupText(292); break;
-    case ListColumn::Material: text = LookupText(394); break;
+    case ListColumn::Grade: text = LookupText(Text::JudgeResult); break;
+    case ListColumn::Material: text = LookupText(Text::Material); break;
   }
   for (int k = 0; k < 2; ++k) {
     if (keys_[k].column != column || (k == 1 && keys_[0].column < 0)) continue;

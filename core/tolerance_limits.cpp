@@ -14,9 +14,6 @@ constexpr LimitRange kWideLower{-12800, -10, 10};
 constexpr LimitRange kWideUpper{10, 12800, 10};
 constexpr LimitRange kChromaticityLower{-100, -1, 1};
 constexpr LimitRange kChromaticityUpper{1, 100, 1};
-constexpr int kPrimaryRow = 74;
-constexpr int kUpperRow = 146, kLowerRow = 147;
-constexpr int kLimitMessageRow = 342;  // "%s of %s is overrange!(%6.2f ~ %6.2f)"
 }  // namespace
 
 LimitRange limitRange(std::int32_t space, int entry, bool lower) {
@@ -46,7 +43,8 @@ bool quotietyChanged(float oldQuotiety, float newQuotiety) {
 }
 
 std::string slotWord(int slot) {
-  std::string word = LookupText(kPrimaryRow + slot);
+  // "Primary:", "Secondary:", "Tertiary:" follow one another.
+  std::string word = LookupText(sequenceText(Text::PrimaryIlluminantLabel, slot));
   for (std::string_view colon : {std::string_view("\xEF\xBC\x9A"), std::string_view(":")}) {
     if (word.ends_with(colon)) {
       word.resize(word.size() - colon.size());
@@ -57,8 +55,8 @@ std::string slotWord(int slot) {
 }
 
 std::string limitRangeMessage(int componentLabelRow, bool lower, LimitRange range) {
-  return fillPlaceholders(LookupText(kLimitMessageRow),
-                          {LookupText(componentLabelRow), LookupText(lower ? kLowerRow : kUpperRow),
+  return fillPlaceholders(LookupText(Text::LimitOverrange),
+                          {LookupText(Text(componentLabelRow)), LookupText(lower ? Text::Lower : Text::Upper),
                            range.low / 100.0, range.high / 100.0});
 }
 

@@ -27,11 +27,12 @@ bool quotietyInRange(float quotiety);
 // A new quotiety is stored only when its hundredths differ.
 bool quotietyChanged(float oldQuotiety, float newQuotiety);
 
-// "Primary", "Secondary", "Tertiary": rows 74..76 without their final colon
-// (ASCII or full-width).
+// "Primary", "Secondary", "Tertiary": the slot labels ("Primary:", ...)
+// without their final colon (ASCII or full-width).
 std::string slotWord(int slot);
 
-// "ΔL* of Lower is overrange!(-128.00 ~  -0.10)" in the current language.
+// "ΔL* of Lower is overrange!(-128.00 ~  -0.10)" in the current language;
+// the component is a tolerance entry's stored label row.
 std::string limitRangeMessage(int componentLabelRow, bool lower, LimitRange range);
 
 }  // namespace corvana

@@ -7,67 +7,98 @@ namespace corvana {
 namespace {
 
 struct SpaceLabels {
-  std::vector<int> valuesLong, valuesShort, differences;
+  std::vector<Text> valuesLong, valuesShort, differences;
 };
 
 SpaceLabels spaceLabels(std::int32_t space) {
   switch (space) {
-    case CieLab: return {{119, 120, 121, 123, 173}, {119, 120, 121, 123, 173}, {176, 177, 178, 179, 180}};
-    case CieXyz: return {{84, 85, 86, 87, 88}, {84, 85, 86, 87, 88}, {204, 205, 206, 207, 208}};
-    case CieLuv: return {{119, 126, 127, 174, 175}, {119, 126, 127, 174, 175}, {176, 192, 193, 179, 180}};
-    case CieRgb: return {{90, 91, 83}, {90, 91, 83}, {210, 211, 203}};
-    case HunterLab: return {{81, 82, 92}, {81, 82, 92}, {201, 202, 203}};
-    case WhitenessTint: return {{119, 120, 121, 93, 95}, {119, 120, 121, 370, 371}, {176, 177, 178}};
-    case Yellowness: return {{119, 120, 121, 97, 98}, {119, 120, 121, 373, 372}, {176, 177, 178}};
+    case CieLab:
+      return {{Text::LStar, Text::AStar, Text::BStar, Text::CStar, Text::HueAngle},
+              {Text::LStar, Text::AStar, Text::BStar, Text::CStar, Text::HueAngle},
+              {Text::DeltaLStar, Text::DeltaAStar, Text::DeltaBStar, Text::DeltaCStar, Text::DeltaHStar}};
+    case CieXyz:
+      return {{Text::TristimulusX, Text::TristimulusY, Text::TristimulusZ, Text::ChromaticityX, Text::ChromaticityY},
+              {Text::TristimulusX, Text::TristimulusY, Text::TristimulusZ, Text::ChromaticityX, Text::ChromaticityY},
+              {Text::DeltaX, Text::DeltaY, Text::DeltaZ, Text::DeltaChromaticityX, Text::DeltaChromaticityY}};
+    case CieLuv:
+      return {{Text::LStar, Text::UStar, Text::VStar, Text::CStarUv, Text::HueAngleUv},
+              {Text::LStar, Text::UStar, Text::VStar, Text::CStarUv, Text::HueAngleUv},
+              {Text::DeltaLStar, Text::DeltaUStar, Text::DeltaVStar, Text::DeltaCStar, Text::DeltaHStar}};
+    // CIE RGB labels its third difference with Hunter's "Δb".
+    case CieRgb:
+      return {{Text::RgbR, Text::RgbG, Text::RgbB},
+              {Text::RgbR, Text::RgbG, Text::RgbB},
+              {Text::DeltaR, Text::DeltaG, Text::DeltaB}};
+    case HunterLab:
+      return {{Text::HunterL, Text::HunterA, Text::HunterB},
+              {Text::HunterL, Text::HunterA, Text::HunterB},
+              {Text::DeltaL, Text::DeltaA, Text::DeltaB}};
+    case WhitenessTint:
+      return {{Text::LStar, Text::AStar, Text::BStar, Text::WiAstmE313, Text::WiCieIsoAatcc},
+              {Text::LStar, Text::AStar, Text::BStar, Text::WiE313, Text::WiCie},
+              {Text::DeltaLStar, Text::DeltaAStar, Text::DeltaBStar}};
+    case Yellowness:
+      return {{Text::LStar, Text::AStar, Text::BStar, Text::YiAstmD1925, Text::YiAstmE313},
+              {Text::LStar, Text::AStar, Text::BStar, Text::YiD1925, Text::YiE313},
+              {Text::DeltaLStar, Text::DeltaAStar, Text::DeltaBStar}};
     default: return {};
   }
 }
 
-std::vector<int> formulaLabels(std::int32_t formula, bool shortForm) {
+std::vector<Text> formulaLabels(std::int32_t formula, bool shortForm) {
   switch (formula) {
-    case Cie1976: return {212};
-    case Cie94: return {189, 190, 185};
-    case Cie2000: return {189, 190, 191};
-    case Cmc: return {189, 190, 200};
-    case ColorFastness: return shortForm ? std::vector<int>{212, 368, 369} : std::vector<int>{212, 166, 167};
-    case StainingFastness: return shortForm ? std::vector<int>{212, 366, 367} : std::vector<int>{212, 168, 169};
-    case MetamericIndex: return shortForm ? std::vector<int>{212, 172} : std::vector<int>{212, 171};
-    case ColorStrength: return shortForm ? std::vector<int>{212, 377, 378} : std::vector<int>{212, 375, 376};
-    default: return {0};  // one unnamed slot, as differenceCount counts it
+    case Cie1976: return {Text::DeltaEStar};
+    case Cie94: return {Text::DeltaCPrime, Text::DeltaHPrime, Text::DeltaE94};
+    case Cie2000: return {Text::DeltaCPrime, Text::DeltaHPrime, Text::DeltaE00};
+    case Cmc: return {Text::DeltaCPrime, Text::DeltaHPrime, Text::DeltaECmc};
+    case ColorFastness:
+      if (shortForm) return {Text::DeltaEStar, Text::DeltaEF, Text::Gs};
+      return {Text::DeltaEStar, Text::ColorFastness, Text::ColorFastnessGrade};
+    case StainingFastness:
+      if (shortForm) return {Text::DeltaEStar, Text::DeltaEGs, Text::Ssr};
+      return {Text::DeltaEStar, Text::StainingFastness, Text::StainingFastnessGrade};
+    case MetamericIndex:
+      if (shortForm) return {Text::DeltaEStar, Text::Mi};
+      return {Text::DeltaEStar, Text::MetamericIndexValue};
+    case ColorStrength:
+      if (shortForm) return {Text::DeltaEStar, Text::StrMaxAbs, Text::SigmaKs};
+      return {Text::DeltaEStar, Text::StrengthAtMaxAbsorption, Text::SumOfKs};
+    default: return {Text::None};  // one unnamed slot, as differenceCount counts it
   }
 }
 
 }  // namespace
 
-std::vector<int> valueLabelRows(std::int32_t space, bool shortForm) {
+std::vector<Text> valueLabelRows(std::int32_t space, bool shortForm) {
   SpaceLabels labels = spaceLabels(space);
   return shortForm ? labels.valuesShort : labels.valuesLong;
 }
 
-std::vector<int> differenceLabelRows(std::int32_t space, std::int32_t formula, bool shortForm) {
+std::vector<Text> differenceLabelRows(std::int32_t space, std::int32_t formula, bool shortForm) {
   SpaceLabels labels = spaceLabels(space);
-  std::vector<int> rows = labels.differences;
+  std::vector<Text> rows = labels.differences;
   // Spaces 5 and 6 end with their index labels, in the form of the value labels.
   if (space == WhitenessTint || space == Yellowness) {
     const auto& values = shortForm ? labels.valuesShort : labels.valuesLong;
     rows.insert(rows.end(), values.begin() + 3, values.end());
   }
   rows.resize(std::size_t(formulaFirstSlot(space, formula)));
-  const std::vector<int> added = formulaLabels(formula, shortForm);
+  const std::vector<Text> added = formulaLabels(formula, shortForm);
   rows.insert(rows.end(), added.begin(), added.end());
   return rows;
 }
 
 void assignToleranceComponents(ToleranceTable& table, std::int32_t space, std::int32_t formula) {
-  const std::vector<int> values = valueLabelRows(space, false);
-  const std::vector<int> differences = differenceLabelRows(space, formula, false);
+  const std::vector<Text> values = valueLabelRows(space, false);
+  const std::vector<Text> differences = differenceLabelRows(space, formula, false);
   const int D = differenceCount(space, formula);
   int totalIndex = D - 1;
   if (formula == MetamericIndex) totalIndex = D - 2;
   else if (formula == ColorFastness || formula == StainingFastness || formula == ColorStrength)
     totalIndex = D - 3;
-  const auto rowAt = [](const std::vector<int>& rows, int i) {
-    return i >= 0 && i < int(rows.size()) ? rows[std::size_t(i)] : 0;
+  // A tolerance entry keeps its label as a row number: the colour layer has no texts.
+  const auto rowAt = [](const std::vector<Text>& rows, int i) {
+    return int(i >= 0 && i < int(rows.size()) ? rows[std::size_t(i)] : Text::None);
   };
   for (int slot = 0; slot < kIlluminantSlots; ++slot) {
     for (int entry = 0; entry < 3; ++entry) {

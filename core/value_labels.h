@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "colour/tolerance.h"
+#include "core/language_table.h"
 
 namespace corvana {
 
 // Label k names slot k.
-std::vector<int> valueLabelRows(std::int32_t space, bool shortForm);
-std::vector<int> differenceLabelRows(std::int32_t space, std::int32_t formula, bool shortForm);
+std::vector<Text> valueLabelRows(std::int32_t space, bool shortForm);
+std::vector<Text> differenceLabelRows(std::int32_t space, std::int32_t formula, bool shortForm);
 
 // Relabels all entries for a (space, formula) pair; limits stay as they are.
 void assignToleranceComponents(ToleranceTable& table, std::int32_t space, std::int32_t formula);

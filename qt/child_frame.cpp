@@ -130,11 +130,11 @@ void CChildFrame::deleteSelected(RecordList list) {
                                                        : static_cast<RecordListView*>(sampleView_);
   const std::vector<int> records = view->selectedRecords(true);
   if (records.empty()) {
-    ui::showError(this, list == RecordList::Standards ? 288 : 287);
+    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard : Text::PleaseSelectSample);
     return;
   }
-  const auto answer = ui::showMessage(
-      this, {QString(), text(289), ui::MessageIcon::Question, QMessageBox::Ok | QMessageBox::Cancel});
+  const auto answer = ui::showMessage(this, {QString(), text(Text::AreYouSureToDelete), ui::MessageIcon::Question,
+                                             QMessageBox::Ok | QMessageBox::Cancel});
   if (answer != QMessageBox::Ok) return;
   if (list == RecordList::Standards) job_->deleteStandards(records);
   else job_->deleteSamples(records);
@@ -147,9 +147,9 @@ RecordListView* listView(CChildFrame& f, RecordList list) {
 }
 
 // The one-line input dialog; empty when cancelled.
-std::optional<QString> askText(Job& job, QWidget* parent, int captionRow, int promptRow,
+std::optional<QString> askText(Job& job, QWidget* parent, Text caption, Text prompt,
                                const QString& initial, bool allowEmpty) {
-  InputDialog dialog(&job, captionRow, promptRow, initial, allowEmpty, parent);
+  InputDialog dialog(&job, caption, prompt, initial, allowEmpty, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.text();
 }
@@ -157,13 +157,14 @@ std::optional<QString> askText(Job& job, QWidget* parent, int captionRow, int pr
 
 void CChildFrame::importSelected(RecordList from) {
   const bool fromSamples = from == RecordList::Samples;
-  const int captionRow = fromSamples ? 285 : 286;
+  const Text caption = fromSamples ? Text::ImportFromSample : Text::ImportFromStandard;
   const std::vector<int> records = listView(*this, from)->selectedRecords();
   if (records.empty()) {
-    ui::showMessage(this, {ui::caption(captionRow), text(fromSamples ? 287 : 288)});
+    ui::showMessage(this,
+                    {ui::caption(caption), text(fromSamples ? Text::PleaseSelectSample : Text::PleaseSelectStandard)});
     return;
   }
-  const auto prefix = askText(*job_, this, captionRow, 283, QString(), true);
+  const auto prefix = askText(*job_, this, caption, Text::PleaseInputPrefix, QString(), true);
   if (!prefix) return;
   for (int r : records) {
     MeasurementRecord copy = job_->records(from)[std::size_t(r)];
@@ -175,7 +176,7 @@ void CChildFrame::importSelected(RecordList from) {
 }
 
 void CChildFrame::renameJob() {
-  const auto name = askText(*job_, this, 0, 236, ui::qstr(job_->title), false);
+  const auto name = askText(*job_, this, Text::None, Text::PleaseInputNewJobName, ui::qstr(job_->title), false);
   if (!name) return;
   job_->setTitle(ui::str(*name));
   job_->setModified(true);
@@ -184,11 +185,12 @@ void CChildFrame::renameJob() {
 void CChildFrame::renameRecord(RecordList list) {
   const std::vector<int> records = listView(*this, list)->selectedRecords();
   if (records.empty()) {
-    ui::showError(this, list == RecordList::Standards ? 288 : 287);
+    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard : Text::PleaseSelectSample);
     return;
   }
   const int record = records.front();
-  const auto name = askText(*job_, this, 0, 282, ui::qstr(job_->records(list)[std::size_t(record)].nameUtf8()), true);
+  const auto name = askText(*job_, this, Text::None, Text::PleaseInputName,
+                            ui::qstr(job_->records(list)[std::size_t(record)].nameUtf8()), true);
   if (!name) return;
   if (list == RecordList::Standards) {
     job_->renameStandard(record, ui::str(*name));
@@ -200,12 +202,13 @@ void CChildFrame::renameRecord(RecordList list) {
 void CChildFrame::modifyMaterial(RecordList list) {
   const std::vector<int> records = listView(*this, list)->selectedRecords();
   if (records.empty()) {
-    ui::showError(this, list == RecordList::Standards ? 288 : 287);
+    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard : Text::PleaseSelectSample);
     return;
   }
   const int record = records.front();
   const auto material =
-      askText(*job_, this, 0, 396, ui::qstr(job_->records(list)[std::size_t(record)].materialUtf8()), true);
+      askText(*job_, this, Text::None, Text::PleaseInputMaterial,
+              ui::qstr(job_->records(list)[std::size_t(record)].materialUtf8()), true);
   if (!material) return;
   if (list == RecordList::Standards) {
     job_->setStandardMaterial(record, ui::str(*material));

@@ -118,11 +118,11 @@ void CMainFrame::rebuildMenu() {
   std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* menu, const std::vector<MenuItem>& items) {
     for (const MenuItem& item : items) {
       if (item.command == 0) {
-        fill(menu->addMenu(text(item.row)), item.submenu);
+        fill(menu->addMenu(text(item.text)), item.submenu);
         continue;
       }
       // The key shows in the menu's shortcut column: text, then the key.
-      QString label = text(item.row);
+      QString label = text(item.text);
       const QString key = ui::qstr(commandKey(item.command));
       if (!key.isEmpty()) label += QLatin1Char('\t') + key;
       QAction* a = new QAction(label, this);
@@ -140,14 +140,15 @@ void CMainFrame::rebuildMenu() {
     }
   };
   for (const MenuSpec& menuSpec : jobMenus()) {
-    QMenu* menu = menuBar()->addMenu(text(menuSpec.row));
-    menu->setObjectName(QStringLiteral("menu%1").arg(menuSpec.row));
+    QMenu* menu = menuBar()->addMenu(text(menuSpec.text));
+    // Named by the row of its text, as the menus have always been.
+    menu->setObjectName(QStringLiteral("menu%1").arg(int(menuSpec.text)));
     fill(menu, menuSpec.items);
   }
   for (int c : {int(CmdAutoNamingStandard), int(CmdAutoNamingSample), int(CmdEnglish),
                 int(CmdChineseSimplified), int(CmdChineseTraditional)})
     actions_[c]->setCheckable(true);
-  setWindowTitle(text(kProductTitleRow));
+  setWindowTitle(text(Text::ProductTitle));
   if (toolbar_) buildToolbar();
   updateCommandStates();
 }
@@ -218,12 +219,13 @@ void CMainFrame::runCommand(int command) {
 }
 
 void CMainFrame::showAbout() {
-  const QString body = ui::format(316, {QString::fromLatin1(kVersion)}) + "\n\n" + text(317) + "\n" + text(318);
-  ui::showMessage(this, {ui::caption(315), body, ui::MessageIcon::Information});
+  const QString body = ui::format(Text::ProductVersion, {QString::fromLatin1(kVersion)}) + "\n\n" +
+                       text(Text::Copyright) + "\n" + text(Text::CopyingProhibited);
+  ui::showMessage(this, {ui::caption(Text::AboutCorvana), body, ui::MessageIcon::Information});
 }
 
 void CMainFrame::openUserManual() {
-  const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(text(284));
+  const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(text(Text::UserManualFile));
   QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 

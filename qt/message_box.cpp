@@ -29,7 +29,7 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const Message& m) {
   return QMessageBox::StandardButton(box.exec());
 }
 
-void showError(QWidget* parent, int row) { showMessage(parent, {QString(), text(row)}); }
+void showError(QWidget* parent, Text text) { showMessage(parent, {QString(), ui::text(text)}); }
 
 void setMessageHandler(MessageHandler h) { handler() = std::move(h); }
 

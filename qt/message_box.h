@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+#include "core/language_table.h"
+
 class QWidget;
 
 namespace corvana::ui {
@@ -21,8 +23,8 @@ struct Message {
 // Shows the message (caption: the product title unless given) and returns the
 // button chosen.
 QMessageBox::StandardButton showMessage(QWidget* parent, const Message& message);
-// Shorthand: a stop message of a language row with the product title.
-void showError(QWidget* parent, int row);
+// Shorthand: a stop message of a language text with the product title.
+void showError(QWidget* parent, Text text);
 
 // Tests replace the box: the handler sees each message and picks the answer.
 using MessageHandler = std::function<QMessageBox::StandardButton(const Message&)>;

@@ -2,16 +2,14 @@
 
 #include <QStringList>
 
-#include "core/language_table.h"
-
 namespace corvana::ui {
 
-QString text(int row) { return qstr(LookupText(row)); }
-QString caption(int row) { return qstr(captionText(row)); }
-QString productTitle() { return caption(kProductTitleRow); }
+QString text(Text text) { return qstr(LookupText(text)); }
+QString caption(Text text) { return qstr(captionText(text)); }
+QString productTitle() { return caption(Text::ProductTitle); }
 
-QString format(int row, const QStringList& arguments) {
-  QString out = text(row);
+QString format(Text text, const QStringList& arguments) {
+  QString out = ui::text(text);
   for (const QString& a : arguments) {
     const int at = out.indexOf(QLatin1String("%s"));
     if (at < 0) break;

@@ -14,3 +14,24 @@ function(corvana_embed target symbol file)
     VERBATIM)
   target_sources(${target} PRIVATE ${out})
 endfunction()
+
+# corvana_text_names(TARGET NAMES TABLE): generates "resources/text_names.h",
+# the enum class Text naming the rows of the language table TABLE as NAMES
+# lists them. The header lives in an include folder of its own in the build
+# tree, public to TARGET and whatever links it.
+set(CORVANA_TEXT_NAMES_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/text_names.cmake)
+
+function(corvana_text_names target names table)
+  get_filename_component(names ${names} ABSOLUTE)
+  get_filename_component(table ${table} ABSOLUTE)
+  set(root ${CMAKE_BINARY_DIR}/generated/${target})
+  set(out ${root}/resources/text_names.h)
+  add_custom_command(
+    OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DNAMES=${names} -DTABLE=${table} -DOUT=${out} -P ${CORVANA_TEXT_NAMES_SCRIPT}
+    DEPENDS ${names} ${table} ${CORVANA_TEXT_NAMES_SCRIPT}
+    COMMENT "Naming the texts of ${table}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${out})
+  target_include_directories(${target} PUBLIC ${root})
+endfunction()

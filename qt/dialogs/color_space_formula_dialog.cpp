@@ -23,11 +23,7 @@
 namespace corvana {
 
 namespace {
-constexpr int kCaptionRow = 281, kSelectRow = 68;
-constexpr int kColorSpaceRow = 66, kColorFormulaRow = 67;
-constexpr int kIlluminantRow = 64, kObserverAngleRow = 71;
-
-QString numbered(int row, int number) { return QString("%1 %2").arg(labelText(row)).arg(number); }
+QString numbered(Text text, int number) { return QString("%1 %2").arg(labelText(text)).arg(number); }
 
 QString factorText(float value) { return ui::qstr(formatFixed62(value)); }
 
@@ -49,8 +45,8 @@ ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : Dialog
   formula_->setCurrentIndex(formula_->findData(job.colorFormula));
   spaceLabel->setBuddy(space_);
   formulaLabel->setBuddy(formula_);
-  addLabel(spaceLabel, kColorSpaceRow);
-  addLabel(formulaLabel, kColorFormulaRow);
+  addLabel(spaceLabel, Text::ColorSpace);
+  addLabel(formulaLabel, Text::ColorFormula);
 
   auto* choices = new QFormLayout;
   choices->addRow(spaceLabel, space_);
@@ -68,7 +64,7 @@ ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : Dialog
     factorEdits_[f] = new QLineEdit(factorText(values[f]), factors_);
     factorEdits_[f]->setObjectName(names[f]);
     label->setBuddy(factorEdits_[f]);
-    addLabel(label, factorLimits(f).nameRow);
+    addLabel(label, factorLimits(f).name);
     factorRows->addRow(label, factorEdits_[f]);
   }
   keptKH_ = factorEdits_[FactorKH]->text();
@@ -100,8 +96,8 @@ ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : Dialog
     observerRow->addWidget(two);
     observerRow->addWidget(ten);
     observerRow->addStretch(1);
-    rows->addRow(numbered(kIlluminantRow, c + 1), illuminant);
-    rows->addRow(numbered(kObserverAngleRow, c + 1), observers);
+    rows->addRow(numbered(Text::Illuminant, c + 1), illuminant);
+    rows->addRow(numbered(Text::ObserverAngle, c + 1), observers);
     conditions->addWidget(group);
   }
 
@@ -169,8 +165,8 @@ void ColorSpaceFormulaPage::apply() {
 }
 
 ColorSpaceFormulaDialog::ColorSpaceFormulaDialog(Job* job, QWidget* parent)
-    : TabbedDialog(job, kCaptionRow, QStringLiteral("colorSpaceFormula"), parent) {
-  if (job) addPage(new ColorSpaceFormulaPage(*job, this), kSelectRow);
+    : TabbedDialog(job, Text::ColorSpaceFormulaSettings, QStringLiteral("colorSpaceFormula"), parent) {
+  if (job) addPage(new ColorSpaceFormulaPage(*job, this), Text::Select);
 }
 
 }  // namespace corvana

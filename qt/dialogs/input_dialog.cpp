@@ -11,14 +11,9 @@
 
 namespace corvana {
 
-namespace {
-constexpr int kOkRow = 61, kCancelRow = 62;
-constexpr int kEmptyInputRow = 237;  // "Empty input!"
-}  // namespace
-
-InputDialog::InputDialog(Job* job, int captionRow, int promptRow, const QString& initialText, bool allowEmpty,
+InputDialog::InputDialog(Job* job, Text caption, Text prompt, const QString& initialText, bool allowEmpty,
                          QWidget* parent)
-    : MultiLangDialog(job, captionRow, parent), allowEmpty_(allowEmpty) {
+    : MultiLangDialog(job, caption, parent), allowEmpty_(allowEmpty) {
   prompt_ = new QLabel(this);
   prompt_->setObjectName("prompt");
   prompt_->setWordWrap(true);
@@ -27,31 +22,23 @@ InputDialog::InputDialog(Job* job, int captionRow, int promptRow, const QString&
   edit_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
   edit_->selectAll();
   prompt_->setBuddy(edit_);
-  auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(QDialogButtonBox::Ok);
-  cancel_ = buttons->addButton(QDialogButtonBox::Cancel);
-  ok_->setObjectName("ok");
-  cancel_->setObjectName("cancel");
-  ok_->setDefault(true);
-  connect(ok_, &QPushButton::clicked, this, &InputDialog::accept);
-  connect(cancel_, &QPushButton::clicked, this, &InputDialog::reject);
+  addLabel(prompt_, prompt);
+  const OkCancelButtons buttons = addOkCancelButtons();
+  ok_ = buttons.ok;
+  cancel_ = buttons.cancel;
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt_);
   layout->addWidget(edit_);
   layout->addStretch(1);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
   edit_->setFocus();
-
-  addLabel(prompt_, promptRow);
-  addLabel(ok_, kOkRow);
-  addLabel(cancel_, kCancelRow);
 }
 
 void InputDialog::accept() {
   const QString text = edit_->text();
   if (text.isEmpty() && !allowEmpty_) {
-    ui::showMessage(this, {ui::productTitle(), ui::text(kEmptyInputRow), ui::MessageIcon::None});
+    ui::showMessage(this, {ui::productTitle(), ui::text(Text::EmptyInput), ui::MessageIcon::None});
     edit_->setFocus();
     return;
   }

@@ -14,8 +14,8 @@ namespace corvana {
 class InputDialog : public MultiLangDialog {
   Q_OBJECT
  public:
-  // captionRow 0 gives the product title.
-  InputDialog(Job* job, int captionRow, int promptRow, const QString& initialText, bool allowEmpty,
+  // Text::None as the caption gives the product title.
+  InputDialog(Job* job, Text caption, Text prompt, const QString& initialText, bool allowEmpty,
               QWidget* parent = nullptr);
 
   // After OK: the text typed.

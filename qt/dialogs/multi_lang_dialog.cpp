@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "core/language_table.h"
@@ -12,12 +14,12 @@
 
 namespace corvana {
 
-QString labelText(int row) { return ui::text(row).replace(QLatin1String("&&"), QLatin1String("&")); }
+QString labelText(Text text) { return ui::text(text).replace(QLatin1String("&&"), QLatin1String("&")); }
 
 namespace {
 // Rows with neither the current language's nor the English text keep the
 // control's text.
-bool rowHasText(int row) { return hasText(row, LanguageIndex) || hasText(row, English); }
+bool rowHasText(Text text) { return hasText(text, LanguageIndex) || hasText(text, English); }
 
 // New texts reach the outer layouts one event-loop pass per nesting level;
 // settle them innermost first so the dialog can be fitted at once.
@@ -27,22 +29,22 @@ void settleLayouts(QWidget* widget) {
   if (widget->layout()) widget->layout()->activate();
 }
 
-void setWidgetText(QWidget* widget, int row) {
+void setWidgetText(QWidget* widget, Text text) {
   if (auto* label = qobject_cast<QLabel*>(widget)) {
     // A label with a buddy shows mnemonics, so it keeps the "&&".
-    label->setText(label->buddy() ? ui::text(row) : labelText(row));
+    label->setText(label->buddy() ? ui::text(text) : labelText(text));
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(ui::text(row));
+    button->setText(ui::text(text));
   } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-    group->setTitle(ui::text(row));
+    group->setTitle(ui::text(text));
   } else {
-    widget->setWindowTitle(labelText(row));
+    widget->setWindowTitle(labelText(text));
   }
 }
 }  // namespace
 
-MultiLangDialog::MultiLangDialog(Job* job, int captionRow, QWidget* parent)
-    : QDialog(parent), job_(job), captionRow_(captionRow) {}
+MultiLangDialog::MultiLangDialog(Job* job, Text caption, QWidget* parent)
+    : QDialog(parent), job_(job), caption_(caption) {}
 
 int MultiLangDialog::exec() {
   if (!job_) {
@@ -63,31 +65,45 @@ void MultiLangDialog::setVisible(bool visible) {
     // derived dialog does before it is shown.
     QMetaObject::invokeMethod(this, &MultiLangDialog::applyTexts, Qt::QueuedConnection);
     setWindowIcon(QApplication::windowIcon());
-    setWindowTitle(ui::caption(captionRow_).replace(QLatin1String("&&"), QLatin1String("&")));
+    setWindowTitle(ui::caption(caption_).replace(QLatin1String("&&"), QLatin1String("&")));
   }
   QDialog::setVisible(visible);
 }
 
-void MultiLangDialog::addLabel(QWidget* widget, int row) { labels_.push_back({widget, row, WindowText, 0}); }
+void MultiLangDialog::addLabel(QWidget* widget, Text text) { labels_.push_back({widget, text, WindowText, 0}); }
 
-void MultiLangDialog::addTabLabel(QWidget* tabWidget, int tabIndex, int row) {
-  labels_.push_back({tabWidget, row, TabLabel, tabIndex});
+void MultiLangDialog::addTabLabel(QWidget* tabWidget, int tabIndex, Text text) {
+  labels_.push_back({tabWidget, text, TabLabel, tabIndex});
 }
 
 void MultiLangDialog::addLabels(const std::vector<LabelEntry>& entries) {
   labels_.insert(labels_.end(), entries.begin(), entries.end());
 }
 
+MultiLangDialog::OkCancelButtons MultiLangDialog::addOkCancelButtons() {
+  auto* box = new QDialogButtonBox(this);
+  QPushButton* ok = box->addButton(QDialogButtonBox::Ok);
+  QPushButton* cancel = box->addButton(QDialogButtonBox::Cancel);
+  ok->setObjectName("ok");
+  cancel->setObjectName("cancel");
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &MultiLangDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &MultiLangDialog::reject);
+  addLabel(ok, Text::Ok);
+  addLabel(cancel, Text::Cancel);
+  return {box, ok, cancel};
+}
+
 void MultiLangDialog::applyTexts() {
   for (const LabelEntry& entry : labels_) {
-    if (!rowHasText(entry.row)) continue;
+    if (!rowHasText(entry.text)) continue;
     if (entry.kind == TabLabel) {
       if (auto* tabs = qobject_cast<QTabWidget*>(entry.widget.data()))
-        tabs->setTabText(entry.tabIndex, ui::text(entry.row));
+        tabs->setTabText(entry.tabIndex, ui::text(entry.text));
     } else if (!entry.widget) {
-      setWindowTitle(labelText(entry.row));
+      setWindowTitle(labelText(entry.text));
     } else {
-      setWidgetText(entry.widget, entry.row);
+      setWidgetText(entry.widget, entry.text);
     }
   }
   textsApplied();

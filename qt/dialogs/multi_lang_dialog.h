@@ -1,10 +1,15 @@
 #pragma once
-// The base of the program's dialogs: a title from a caption row, the job of
-// the active job window, and controls labelled from language rows once the
+// The base of the program's dialogs: a title from a caption text, the job of
+// the active job window, and controls labelled from language texts once the
 // derived dialog has set itself up.
 #include <QDialog>
 #include <QPointer>
 #include <vector>
+
+#include "core/language_table.h"
+
+class QDialogButtonBox;
+class QPushButton;
 
 namespace corvana {
 
@@ -12,7 +17,7 @@ class Job;
 
 // A "&&" in a plain label stands for one "&"; buttons, check boxes, group
 // boxes and tabs read "&&" that way themselves.
-QString labelText(int row);
+QString labelText(Text text);
 
 class MultiLangDialog : public QDialog {
   Q_OBJECT
@@ -20,16 +25,16 @@ class MultiLangDialog : public QDialog {
   enum LabelKind { WindowText = 0, TabLabel = 1 };
   struct LabelEntry {
     QPointer<QWidget> widget;  // null with WindowText: the dialog itself
-    int row = 0;
+    Text text = Text::None;
     LabelKind kind = WindowText;
     int tabIndex = 0;
   };
 
   // Without a job the dialog never shows: exec() returns -1 at once.
-  MultiLangDialog(Job* job, int captionRow, QWidget* parent = nullptr);
+  MultiLangDialog(Job* job, Text caption, QWidget* parent = nullptr);
 
   Job* job() const { return job_; }
-  int captionRow() const { return captionRow_; }
+  Text caption() const { return caption_; }
   const std::vector<LabelEntry>& labelEntries() const { return labels_; }
 
   int exec() override;
@@ -37,9 +42,20 @@ class MultiLangDialog : public QDialog {
 
  protected:
   // Entries are applied in the order they were added.
-  void addLabel(QWidget* widget, int row);
-  void addTabLabel(QWidget* tabWidget, int tabIndex, int row);
+  void addLabel(QWidget* widget, Text text);
+  void addTabLabel(QWidget* tabWidget, int tabIndex, Text text);
   void addLabels(const std::vector<LabelEntry>& entries);
+
+  struct OkCancelButtons {
+    QDialogButtonBox* box;
+    QPushButton* ok;
+    QPushButton* cancel;
+  };
+  // The OK / Cancel pair of a dialog, in a button box for its layout: "OK"
+  // and "Cancel" from the table, object names "ok" and "cancel", OK the
+  // default button; they run accept() and reject().
+  OkCancelButtons addOkCancelButtons();
+
   // After the texts are in: the derived dialog's last word (e.g. texts that
   // depend on a label); the default does nothing.
   virtual void textsApplied() {}
@@ -48,7 +64,7 @@ class MultiLangDialog : public QDialog {
   void applyTexts();
 
   Job* job_;
-  int captionRow_;
+  Text caption_;
   std::vector<LabelEntry> labels_;
   bool opened_ = false;
 };

@@ -14,10 +14,6 @@
 namespace corvana {
 
 namespace {
-constexpr int kCaptionRow = 306;  // "Name Option"
-constexpr int kStandardRow = 1, kSampleRow = 2, kStandardDefaultRow = 39, kSampleDefaultRow = 40;
-constexpr int kFirstSegmentRow = 42, kSecondSegmentRow = 43, kAutoNamingRow = 149, kMaterialRow = 394;
-
 struct ListRules {
   std::string* rule1;
   std::string* rule2;
@@ -62,10 +58,10 @@ NamingDefaultPage::NamingDefaultPage(Job& job, RecordList list, QWidget* parent)
   firstLabel->setBuddy(first_);
   secondLabel->setBuddy(second_);
   materialLabel->setBuddy(material_);
-  addLabel(firstLabel, kFirstSegmentRow);
-  addLabel(secondLabel, kSecondSegmentRow);
-  addLabel(autoNaming_, kAutoNamingRow);
-  addLabel(materialLabel, kMaterialRow);
+  addLabel(firstLabel, Text::FirstSegment);
+  addLabel(secondLabel, Text::SecondSegment);
+  addLabel(autoNaming_, Text::AutoNaming);
+  addLabel(materialLabel, Text::Material);
 
   auto* rows = new QFormLayout;
   rows->addRow(firstLabel, first_);
@@ -103,9 +99,9 @@ NamingManualPage::NamingManualPage(Job& job, RecordList list, QWidget* parent)
   firstLabel->setBuddy(first_);
   secondLabel->setBuddy(second_);
   materialLabel->setBuddy(material_);
-  addLabel(firstLabel, kFirstSegmentRow);
-  addLabel(secondLabel, kSecondSegmentRow);
-  addLabel(materialLabel, kMaterialRow);
+  addLabel(firstLabel, Text::FirstSegment);
+  addLabel(secondLabel, Text::SecondSegment);
+  addLabel(materialLabel, Text::Material);
 
   auto* rows = new QFormLayout;
   rows->addRow(firstLabel, first_);
@@ -122,14 +118,14 @@ void NamingManualPage::apply() {
 }
 
 NamingDialog::NamingDialog(Job* job, RecordList list, NamingMode mode, QWidget* parent)
-    : TabbedDialog(job, kCaptionRow, QStringLiteral("naming"), parent) {
+    : TabbedDialog(job, Text::NameOption, QStringLiteral("naming"), parent) {
   if (!job) return;
   const bool standards = list == RecordList::Standards;
   if (mode == NamingMode::Measurement) {
     manual_ = new NamingManualPage(*job, list, this);
-    addPage(manual_, standards ? kStandardRow : kSampleRow);
+    addPage(manual_, standards ? Text::Standard : Text::Sample);
   }
-  addPage(new NamingDefaultPage(*job, list, this), standards ? kStandardDefaultRow : kSampleDefaultRow);
+  addPage(new NamingDefaultPage(*job, list, this), standards ? Text::StandardDefault : Text::SampleDefault);
 }
 
 std::string NamingDialog::resultName() const { return manual_ ? manual_->name() : std::string(); }

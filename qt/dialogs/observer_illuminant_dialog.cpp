@@ -16,17 +16,12 @@
 
 namespace corvana {
 
-namespace {
-constexpr int kCaptionRow = 70, kSelectRow = 68;
-constexpr int kObserverAngleRow = 71, kIlluminantsRow = 80, kPrimaryRow = 74, kMeasurementModeRow = 65;
-}  // namespace
-
 ObserverIlluminantPage::ObserverIlluminantPage(Job& job, std::optional<std::uint32_t> impliedMode, QWidget* parent)
     : DialogPage(job, parent) {
   setObjectName("observerIlluminantPage");
   auto* illuminantGroup = new QGroupBox(this);
   illuminantGroup->setObjectName("illuminantsGroup");
-  addLabel(illuminantGroup, kIlluminantsRow);
+  addLabel(illuminantGroup, Text::Illuminants);
   auto* illuminantRows = new QFormLayout(illuminantGroup);
   for (int slot = 0; slot < 3; ++slot) {
     auto* label = new QLabel(illuminantGroup);
@@ -35,14 +30,15 @@ ObserverIlluminantPage::ObserverIlluminantPage(Job& job, std::optional<std::uint
     for (const IlluminantInfo& info : illuminantList()) combo->addItem(QString::fromLatin1(info.name));
     combo->setCurrentText(ui::qstr(std::string(illuminantName(job.illuminants[slot]))));
     label->setBuddy(combo);
-    addLabel(label, kPrimaryRow + slot);
+    // "Primary:", "Secondary:", "Tertiary:" follow one another.
+    addLabel(label, sequenceText(Text::PrimaryIlluminantLabel, slot));
     illuminantRows->addRow(label, combo);
     illuminants_[slot] = combo;
   }
 
   auto* observerGroup = new QGroupBox(this);
   observerGroup->setObjectName("observerGroup");
-  addLabel(observerGroup, kObserverAngleRow);
+  addLabel(observerGroup, Text::ObserverAngle);
   auto* observerRow = new QHBoxLayout(observerGroup);
   observer2_ = new QRadioButton(observerGroup);
   observer10_ = new QRadioButton(observerGroup);
@@ -57,7 +53,7 @@ ObserverIlluminantPage::ObserverIlluminantPage(Job& job, std::optional<std::uint
 
   auto* modeGroup = new QGroupBox(this);
   modeGroup->setObjectName("measurementModeGroup");
-  addLabel(modeGroup, kMeasurementModeRow);
+  addLabel(modeGroup, Text::MeasurementMode);
   auto* modeRow = new QHBoxLayout(modeGroup);
   sci_ = new QRadioButton(ui::qstr(std::string(measurementModeText(SCI))), modeGroup);
   sce_ = new QRadioButton(ui::qstr(std::string(measurementModeText(SCE))), modeGroup);
@@ -90,8 +86,8 @@ void ObserverIlluminantPage::apply() {
 
 ObserverIlluminantDialog::ObserverIlluminantDialog(Job* job, std::optional<std::uint32_t> impliedMode,
                                                    QWidget* parent)
-    : TabbedDialog(job, kCaptionRow, QStringLiteral("observerIlluminants"), parent) {
-  if (job) addPage(new ObserverIlluminantPage(*job, impliedMode, this), kSelectRow);
+    : TabbedDialog(job, Text::ObserverIlluminantsModeSettings, QStringLiteral("observerIlluminants"), parent) {
+  if (job) addPage(new ObserverIlluminantPage(*job, impliedMode, this), Text::Select);
 }
 
 }  // namespace corvana

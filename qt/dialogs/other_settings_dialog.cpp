@@ -6,7 +6,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -16,14 +15,12 @@
 namespace corvana {
 
 namespace {
-constexpr int kCaptionRow = 338, kDataAccuracyRow = 339, kDisplayModeRow = 214, kSaveRow = 19;
-constexpr int kAutoSaveRow = 348, kOneIlluminantRow = 216, kOkRow = 61, kCancelRow = 62;
 constexpr int kFewestDecimals = 2, kMostDecimals = 4;
 }  // namespace
 
 OtherSettingsDialog::OtherSettingsDialog(Job* job, bool autoSave, std::function<void(bool)> storeAutoSave,
                                          QWidget* parent)
-    : MultiLangDialog(job, kCaptionRow, parent), autoSave_(autoSave), storeAutoSave_(std::move(storeAutoSave)) {
+    : MultiLangDialog(job, Text::OtherSettings, parent), autoSave_(autoSave), storeAutoSave_(std::move(storeAutoSave)) {
   auto* accuracyLabel = new QLabel(this);
   accuracy_ = new QComboBox(this);
   accuracy_->setObjectName("dataAccuracy");
@@ -31,7 +28,9 @@ OtherSettingsDialog::OtherSettingsDialog(Job* job, bool autoSave, std::function<
   auto* displayLabel = new QLabel(this);
   displayMode_ = new QComboBox(this);
   displayMode_->setObjectName("displayMode");
-  for (int count = 1; count <= 3; ++count) displayMode_->addItem(ui::text(kOneIlluminantRow + count - 1));
+  // "1 Illuminant", "2 Illuminant", "3 Illuminant" follow one another.
+  for (int count = 1; count <= 3; ++count)
+    displayMode_->addItem(ui::text(sequenceText(Text::OneIlluminant, count - 1)));
   if (job) {
     accuracy_->setCurrentIndex(std::clamp(int(job->DataAccuracy), kFewestDecimals, kMostDecimals) - kFewestDecimals);
     displayMode_->setCurrentIndex(std::clamp(int(job->IlluminantCount), 1, 3) - 1);
@@ -49,14 +48,7 @@ OtherSettingsDialog::OtherSettingsDialog(Job* job, bool autoSave, std::function<
   autoSaveBox_->setChecked(autoSave);
   saveLayout->addWidget(autoSaveBox_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  auto* ok = buttons->addButton(QDialogButtonBox::Ok);
-  auto* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-  ok->setObjectName("ok");
-  cancel->setObjectName("cancel");
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &OtherSettingsDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &OtherSettingsDialog::reject);
+  QDialogButtonBox* buttons = addOkCancelButtons().box;
 
   auto* rows = new QFormLayout;
   rows->addRow(accuracyLabel, accuracy_);
@@ -67,12 +59,10 @@ OtherSettingsDialog::OtherSettingsDialog(Job* job, bool autoSave, std::function<
   layout->addStretch(1);
   layout->addWidget(buttons);
 
-  addLabel(accuracyLabel, kDataAccuracyRow);
-  addLabel(displayLabel, kDisplayModeRow);
-  addLabel(saveGroup, kSaveRow);
-  addLabel(autoSaveBox_, kAutoSaveRow);
-  addLabel(ok, kOkRow);
-  addLabel(cancel, kCancelRow);
+  addLabel(accuracyLabel, Text::DataAccuracy);
+  addLabel(displayLabel, Text::DisplayMode);
+  addLabel(saveGroup, Text::Save);
+  addLabel(autoSaveBox_, Text::SaveChangesOnExit);
 }
 
 void OtherSettingsDialog::accept() {

@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/job.h"
@@ -16,10 +15,8 @@
 namespace corvana {
 
 namespace {
-constexpr int kCaptionRow = 328, kUserProfileRow = 325, kOkRow = 61, kCancelRow = 62;
-constexpr int kReflectanceRow = 326, kChromaticityRow = 327;
 enum { ChineseNameField, EnglishNameField, ChineseAddressField, EnglishAddressField };
-constexpr int kFieldRows[4] = {322, 324, 321, 323};
+constexpr Text kFieldLabels[4] = {Text::ChineseName, Text::EnglishName, Text::ChineseAddress, Text::EnglishAddress};
 const char* const kFieldNames[4] = {"chineseName", "englishName", "chineseAddress", "englishAddress"};
 
 // The four profile texts of a job or of the manager, in field order.
@@ -30,10 +27,10 @@ std::array<std::string*, 4> profileOf(Holder& h) {
 }  // namespace
 
 ReportSettingsDialog::ReportSettingsDialog(Job* job, std::function<void()> storeCompany, QWidget* parent)
-    : MultiLangDialog(job, kCaptionRow, parent), storeCompany_(std::move(storeCompany)) {
+    : MultiLangDialog(job, Text::ReportSettings, parent), storeCompany_(std::move(storeCompany)) {
   auto* group = new QGroupBox(this);
   group->setObjectName("userProfile");
-  addLabel(group, kUserProfileRow);
+  addLabel(group, Text::UserProfile);
   auto* rows = new QFormLayout(group);
   for (int f = 0; f < 4; ++f) {
     auto* label = new QLabel(group);
@@ -42,7 +39,7 @@ ReportSettingsDialog::ReportSettingsDialog(Job* job, std::function<void()> store
     profile_[f]->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     if (job) profile_[f]->setText(ui::qstr(*profileOf(*job)[f]));
     label->setBuddy(profile_[f]);
-    addLabel(label, kFieldRows[f]);
+    addLabel(label, kFieldLabels[f]);
     rows->addRow(label, profile_[f]);
   }
   reflectance_ = new QCheckBox(this);
@@ -53,19 +50,9 @@ ReportSettingsDialog::ReportSettingsDialog(Job* job, std::function<void()> store
     reflectance_->setChecked(job->PrintReflectanceInCumulative);
     chromaticity_->setChecked(job->PrintChromaticity);
   }
-  addLabel(reflectance_, kReflectanceRow);
-  addLabel(chromaticity_, kChromaticityRow);
-
-  auto* buttons = new QDialogButtonBox(this);
-  auto* ok = buttons->addButton(QDialogButtonBox::Ok);
-  auto* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-  ok->setObjectName("ok");
-  cancel->setObjectName("cancel");
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &ReportSettingsDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &ReportSettingsDialog::reject);
-  addLabel(ok, kOkRow);
-  addLabel(cancel, kCancelRow);
+  addLabel(reflectance_, Text::PrintReflectanceInCumulative);
+  addLabel(chromaticity_, Text::PrintSampleChromaticityInCumulative);
+  QDialogButtonBox* buttons = addOkCancelButtons().box;
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);

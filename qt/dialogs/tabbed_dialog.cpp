@@ -12,8 +12,6 @@
 namespace corvana {
 
 namespace {
-constexpr int kOkRow = 61, kCancelRow = 62, kApplyRow = 63;
-
 std::map<QString, int>& rememberedTabs() {
   static std::map<QString, int> tabs;
   return tabs;
@@ -35,34 +33,27 @@ void DialogPage::watchFields() {
     connect(button, &QAbstractButton::clicked, this, &DialogPage::markChanged);
 }
 
-TabbedDialog::TabbedDialog(Job* job, int captionRow, QString kind, QWidget* parent)
-    : MultiLangDialog(job, captionRow, parent), kind_(std::move(kind)) {
+TabbedDialog::TabbedDialog(Job* job, Text caption, QString kind, QWidget* parent)
+    : MultiLangDialog(job, caption, parent), kind_(std::move(kind)) {
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName("tabs");
-  auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(QDialogButtonBox::Ok);
-  cancel_ = buttons->addButton(QDialogButtonBox::Cancel);
-  apply_ = buttons->addButton(QDialogButtonBox::Apply);
-  ok_->setObjectName("ok");
-  cancel_->setObjectName("cancel");
+  const OkCancelButtons buttons = addOkCancelButtons();
+  ok_ = buttons.ok;
+  cancel_ = buttons.cancel;
+  apply_ = buttons.box->addButton(QDialogButtonBox::Apply);
   apply_->setObjectName("apply");
-  ok_->setDefault(true);
   apply_->setEnabled(false);
-  addLabel(ok_, kOkRow);
-  addLabel(cancel_, kCancelRow);
-  addLabel(apply_, kApplyRow);
-  connect(ok_, &QPushButton::clicked, this, &TabbedDialog::accept);
-  connect(cancel_, &QPushButton::clicked, this, &TabbedDialog::reject);
+  addLabel(apply_, Text::Apply);
   connect(apply_, &QPushButton::clicked, this, &TabbedDialog::applyPages);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_, 1);
-  layout->addWidget(buttons);
+  layout->addWidget(buttons.box);
 }
 
-void TabbedDialog::addPage(DialogPage* page, int labelRow) {
+void TabbedDialog::addPage(DialogPage* page, Text label) {
   const int index = tabs_->addTab(page, QString());
-  addTabLabel(tabs_, index, labelRow);
+  addTabLabel(tabs_, index, label);
   addLabels(page->labelEntries());
   pages_.push_back(page);
   page->watchFields();

@@ -34,7 +34,7 @@ class DialogPage : public QWidget {
 
  protected:
   Job& job() const { return job_; }
-  void addLabel(QWidget* widget, int row) { labels_.push_back({widget, row, MultiLangDialog::WindowText, 0}); }
+  void addLabel(QWidget* widget, Text text) { labels_.push_back({widget, text, MultiLangDialog::WindowText, 0}); }
 
  private:
   Job& job_;
@@ -46,7 +46,7 @@ class TabbedDialog : public MultiLangDialog {
   Q_OBJECT
  public:
   // `kind` names the family of dialogs that share a remembered tab.
-  TabbedDialog(Job* job, int captionRow, QString kind, QWidget* parent = nullptr);
+  TabbedDialog(Job* job, Text caption, QString kind, QWidget* parent = nullptr);
 
   QTabWidget* tabs() const { return tabs_; }
   QPushButton* okButton() const { return ok_; }
@@ -70,7 +70,7 @@ class TabbedDialog : public MultiLangDialog {
 
  protected:
   // The page was filled by its constructor; filling counts as a change.
-  void addPage(DialogPage* page, int labelRow);
+  void addPage(DialogPage* page, Text label);
   void showEvent(QShowEvent* event) override;
 
  private:

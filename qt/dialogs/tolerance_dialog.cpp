@@ -20,9 +20,6 @@
 namespace corvana {
 
 namespace {
-constexpr int kCaptionRow = 280, kRectangularRow = 60, kIlluminantRow = 64, kToleranceRow = 49;
-constexpr int kUpperRow = 146, kLowerRow = 147, kJudgeMethodRow = 276, kQuotietyRow = 340;
-constexpr int kQuotietyRangeMessageRow = 341;
 constexpr int kJudgeMethods = 3;
 
 double fieldNumber(const LimitSpinEdit* edit) { return parseNumber(ui::str(edit->text())); }
@@ -34,11 +31,11 @@ RectangularTolerancePage::RectangularTolerancePage(Job& job, QWidget* parent) : 
   illuminant_ = new QComboBox(this);
   illuminant_->setObjectName("illuminant");
   illuminantLabel->setBuddy(illuminant_);
-  addLabel(illuminantLabel, kIlluminantRow);
+  addLabel(illuminantLabel, Text::Illuminant);
 
   auto* frame = new QGroupBox(this);
   frame->setObjectName("toleranceFrame");
-  addLabel(frame, kToleranceRow);
+  addLabel(frame, Text::Tolerance);
   auto* grid = new QGridLayout(frame);
   for (int entry = 0; entry < kEntriesPerSlot; ++entry) {
     auto* group = new QGroupBox(frame);
@@ -48,14 +45,14 @@ RectangularTolerancePage::RectangularTolerancePage(Job& job, QWidget* parent) : 
     upper_[entry] = new LimitSpinEdit(group);
     upper_[entry]->setObjectName(QString("upper%1").arg(entry + 1));
     upperLabel->setBuddy(upper_[entry]);
-    addLabel(upperLabel, kUpperRow);
+    addLabel(upperLabel, Text::Upper);
     rows->addRow(upperLabel, upper_[entry]);
     if (entry < 3) {
       auto* lowerLabel = new QLabel(group);
       lower_[entry] = new LimitSpinEdit(group);
       lower_[entry]->setObjectName(QString("lower%1").arg(entry + 1));
       lowerLabel->setBuddy(lower_[entry]);
-      addLabel(lowerLabel, kLowerRow);
+      addLabel(lowerLabel, Text::Lower);
       rows->addRow(lowerLabel, lower_[entry]);
     }
     grid->addWidget(group, entry / 2, entry % 2);
@@ -69,7 +66,7 @@ RectangularTolerancePage::RectangularTolerancePage(Job& job, QWidget* parent) : 
     judgeMethod_->addItem(ui::qstr(judgeMethodText(method)));
   judgeMethod_->setCurrentIndex(job.judgeMethod < kJudgeMethods ? int(job.judgeMethod) : 0);
   methodLabel->setBuddy(judgeMethod_);
-  addLabel(methodLabel, kJudgeMethodRow);
+  addLabel(methodLabel, Text::JudgeMethod);
 
   for (int slot = 0; slot < kIlluminantSlots; ++slot) {
     const std::string_view name = illuminantName(job.illuminants[slot]);
@@ -84,7 +81,7 @@ RectangularTolerancePage::RectangularTolerancePage(Job& job, QWidget* parent) : 
   quotiety_->setRange(kQuotietyRange);
   quotiety_->setValue(job.toleranceQuotiety);
   quotietyLabel->setBuddy(quotiety_);
-  addLabel(quotietyLabel, kQuotietyRow);
+  addLabel(quotietyLabel, Text::ToleranceQuotiety);
 
   auto* top = new QFormLayout;
   top->addRow(illuminantLabel, illuminant_);
@@ -123,7 +120,7 @@ void RectangularTolerancePage::fillGroups() {
   const Job& j = job();
   for (int entry = 0; entry < kEntriesPerSlot; ++entry) {
     const ToleranceSet& limits = j.toleranceB[std::size_t(toleranceIndex(std::max(slot, 0), entry))];
-    groups_[entry]->setTitle(ui::text(limits.componentLabel));
+    groups_[entry]->setTitle(ui::text(Text(limits.componentLabel)));
     upper_[entry]->setRange(limitRange(j.colorSpace, entry, false));
     upper_[entry]->setValue(limits.upper);
     if (entry < 3) {
@@ -136,7 +133,7 @@ void RectangularTolerancePage::fillGroups() {
 
 bool RectangularTolerancePage::validate() {
   if (!quotietyInRange(float(fieldNumber(quotiety_)))) {
-    ui::showMessage(this, {ui::productTitle(), ui::text(kQuotietyRangeMessageRow), ui::MessageIcon::Stop});
+    ui::showMessage(this, {ui::productTitle(), ui::text(Text::ToleranceQuotietyOverrange), ui::MessageIcon::Stop});
     quotiety_->setFocus();
     quotiety_->selectAll();
     return false;
@@ -150,7 +147,7 @@ bool RectangularTolerancePage::validate() {
       if (!edit) continue;
       const LimitRange range = limitRange(j.colorSpace, entry, lower);
       if (limitInRange(fieldNumber(edit), range)) continue;
-      ui::showMessage(this, {ui::caption(kCaptionRow), ui::qstr(limitRangeMessage(label, lower, range)),
+      ui::showMessage(this, {ui::caption(Text::ToleranceSettings), ui::qstr(limitRangeMessage(label, lower, range)),
                              ui::MessageIcon::Stop});
       edit->setFocus();
       edit->selectAll();
@@ -178,8 +175,8 @@ void RectangularTolerancePage::apply() {
 }
 
 ToleranceDialog::ToleranceDialog(Job* job, QWidget* parent)
-    : TabbedDialog(job, kCaptionRow, QStringLiteral("tolerance"), parent) {
-  if (job) addPage(new RectangularTolerancePage(*job, this), kRectangularRow);
+    : TabbedDialog(job, Text::ToleranceSettings, QStringLiteral("tolerance"), parent) {
+  if (job) addPage(new RectangularTolerancePage(*job, this), Text::RectangularTolerance);
 }
 
 }  // namespace corvana

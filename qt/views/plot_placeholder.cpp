@@ -6,7 +6,8 @@
 
 namespace corvana {
 
-PlotPane::PlotPane(const Job&, int captionRow, QWidget* parent) : QWidget(parent), captionRow_(captionRow) {
+PlotPane::PlotPane(const Job&, Text caption, QWidget* parent)
+    : QWidget(parent), caption_(caption) {
   setAutoFillBackground(true);
   setMinimumSize(120, 80);
 }
@@ -17,15 +18,15 @@ void PlotPane::paintEvent(QPaintEvent*) {
   p.setPen(QColor(0xC8, 0xC8, 0xC8));
   p.drawRect(rect().adjusted(0, 0, -1, -1));
   p.setPen(QColor(0x80, 0x80, 0x80));
-  p.drawText(rect().adjusted(8, 6, -8, -6), Qt::AlignLeft | Qt::AlignTop, ui::text(captionRow_));
+  p.drawText(rect().adjusted(8, 6, -8, -6), Qt::AlignLeft | Qt::AlignTop, ui::text(caption_));
 }
 
-ChromaView::ChromaView(const Job& job, QWidget* parent) : PlotPane(job, 293, parent) {
+ChromaView::ChromaView(const Job& job, QWidget* parent) : PlotPane(job, Text::ColorSimulation, parent) {
   setObjectName("chromaView");
 }
 
 WavelengthReflectanceView::WavelengthReflectanceView(const Job& job, QWidget* parent)
-    : PlotPane(job, 221, parent) {
+    : PlotPane(job, Text::Reflectance, parent) {
   setObjectName("reflectanceView");
 }
 

@@ -4,6 +4,8 @@
 // with the plot work.
 #include <QWidget>
 
+#include "core/language_table.h"
+
 namespace corvana {
 
 class Job;
@@ -11,14 +13,14 @@ class Job;
 class PlotPane : public QWidget {
   Q_OBJECT
  public:
-  PlotPane(const Job& job, int captionRow, QWidget* parent = nullptr);
+  PlotPane(const Job& job, Text caption, QWidget* parent = nullptr);
   void relabel() { update(); }
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
-  int captionRow_;
+  Text caption_;
 };
 
 class ChromaView : public PlotPane {

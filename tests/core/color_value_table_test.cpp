@@ -100,7 +100,7 @@ TEST(ColorValueTable, RebuildFollowsConditions) {
   EXPECT_EQ(job.table.entries[1].illuminant, F11);
   EXPECT_EQ(job.table.valueArrayCount(), 3);
   EXPECT_EQ(job.table.differenceArrayCount(), 5);
-  EXPECT_EQ(job.table.componentLabels, (std::vector<int>{90, 91, 83}));
+  EXPECT_EQ(job.table.componentLabels, (std::vector<Text>{Text::RgbR, Text::RgbG, Text::RgbB}));
   EXPECT_EQ(job.table.differenceLabels.size(), 5u);
   EXPECT_TRUE(job.table.entries[0].sampleValues[3].empty());
   EXPECT_EQ(job.table.entries[0].sampleDifferences[4].size(), 1u);

@@ -28,7 +28,7 @@ TEST(CommandTable, MenusInEnglishWithKeys) {
 
 TEST(CommandTable, MenusFollowTheLanguage) {
   LanguageIndex = ChineseSimplified;
-  EXPECT_EQ(LookupText(jobMenus()[1].row), "标样");
+  EXPECT_EQ(LookupText(jobMenus()[1].text), "标样");
   EXPECT_EQ(menuItemText(jobMenus()[2].items[0]).substr(menuItemText(jobMenus()[2].items[0]).size() - 3), " F3");
   LanguageIndex = English;
 }

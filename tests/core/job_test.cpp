@@ -197,8 +197,8 @@ TEST(Job, FormulaChangeRelabelsTolerancesAndKeepsLimits) {
   job.toleranceB[toleranceIndex(0, 1)].upper = 0.6f;
   job.colorSpace = CieXyz;
   job.setColorFormula(Cie2000);
-  EXPECT_EQ(LookupText(job.toleranceB[toleranceIndex(0, 0)].componentLabel), "Y");
-  EXPECT_EQ(LookupText(job.toleranceB[toleranceIndex(1, 3)].componentLabel), "ΔE00");
+  EXPECT_EQ(LookupText(Text(job.toleranceB[toleranceIndex(0, 0)].componentLabel)), "Y");
+  EXPECT_EQ(LookupText(Text(job.toleranceB[toleranceIndex(1, 3)].componentLabel)), "ΔE00");
   EXPECT_EQ(job.toleranceB[toleranceIndex(0, 1)].upper, 0.6f);
 }
 

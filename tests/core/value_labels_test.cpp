@@ -11,9 +11,9 @@
 namespace corvana {
 namespace {
 
-std::vector<std::string> texts(const std::vector<int>& rows) {
+std::vector<std::string> texts(const std::vector<Text>& rows) {
   std::vector<std::string> out;
-  for (int row : rows) out.push_back(LookupText(row, English));
+  for (Text row : rows) out.push_back(LookupText(row, English));
   return out;
 }
 
@@ -104,12 +104,12 @@ TEST(Tolerance, AssignmentRelabelsAndKeepsLimits) {
     for (int slot = 0; slot < kIlluminantSlots; ++slot) {
       for (int entry = 0; entry < 3; ++entry) {
         const ToleranceSet& e = table[toleranceIndex(slot, entry)];
-        EXPECT_EQ(LookupText(e.componentLabel, English), c.components[entry]);
+        EXPECT_EQ(LookupText(Text(e.componentLabel), English), c.components[entry]);
         EXPECT_TRUE(e.upperEnabled);
         EXPECT_TRUE(e.lowerEnabled);
       }
       const ToleranceSet& total = table[toleranceIndex(slot, 3)];
-      EXPECT_EQ(LookupText(total.componentLabel, English), c.total);
+      EXPECT_EQ(LookupText(Text(total.componentLabel), English), c.total);
       EXPECT_TRUE(total.upperEnabled);
       EXPECT_FALSE(total.lowerEnabled);  // left as it was
     }

@@ -45,14 +45,14 @@ class ColorSpaceFormulaDialogTest : public LanguageDialogTest {
 
 TEST_P(ColorSpaceFormulaDialogTest, ListsSpacesInCodeOrderAndFormulasInListOrder) {
   openWith(Cie1976);
-  EXPECT_EQ(dialog->tabs()->tabText(0), ui::text(68));
+  EXPECT_EQ(dialog->tabs()->tabText(0), ui::text(Text::Select));
   auto* spaces = child<QComboBox>(*dialog, "colorSpace");
   ASSERT_EQ(spaces->count(), kColorSpaceCount);
   EXPECT_EQ(spaces->itemText(0), "CIE LAB, LCh");
   EXPECT_EQ(spaces->itemText(6), "YI");
   ASSERT_EQ(formula()->count(), kColorFormulaCount);
   EXPECT_EQ(formula()->itemData(6).toInt(), ColorStrength);
-  EXPECT_EQ(formula()->itemText(7), ui::text(170));
+  EXPECT_EQ(formula()->itemText(7), ui::text(Text::MetamericIndex));
   EXPECT_EQ(factor("kl")->text(), "  1.00");
 }
 
@@ -89,7 +89,8 @@ TEST_P(ColorSpaceFormulaDialogTest, OutOfRangeFactorIsRefusedWithItsLimits) {
   factor("kl")->setText("0.5");
   QTest::mouseClick(dialog->applyButton(), Qt::LeftButton);
   ASSERT_EQ(messages.messages.size(), 1u);
-  const QString expected = ui::qstr(fillPlaceholders(LookupText(360), {std::string("KL"), 1.0, 10.0}));
+  const QString expected =
+      ui::qstr(fillPlaceholders(LookupText(Text::ValueMustBeBetween), {std::string("KL"), 1.0, 10.0}));
   EXPECT_EQ(messages.messages[0].text, expected);
   if (GetParam() == English) {
     EXPECT_EQ(messages.messages[0].text, "KL must between   1.00 and  10.00!");
@@ -168,7 +169,7 @@ TEST_P(ColorSpaceFormulaDialogTest, AppliesSpaceFormulaAndMetamericConditions) {
   EXPECT_EQ(job->metameric.observer[1], Observer10);
   EXPECT_TRUE(job->modified());
   // The tolerance components follow the new pair: ΔY, Δx, Δy for CIE XYZ.
-  EXPECT_EQ(job->toleranceB[1].componentLabel, valueLabelRows(CieXyz, false)[3]);
+  EXPECT_EQ(Text(job->toleranceB[1].componentLabel), valueLabelRows(CieXyz, false)[3]);
   EXPECT_NE(std::find(window.log.begin(), window.log.end(), "everything"), window.log.end());
   job->window = nullptr;
 }
@@ -184,13 +185,13 @@ TEST_P(ColorSpaceFormulaDialogTest, MetamericConditionsStayWhenTheGroupsAreHidde
 
 TEST_P(ColorSpaceFormulaDialogTest, MetamericGroupsAreNumbered) {
   openWith(MetamericIndex);
-  const QString illuminant1 = labelText(64) + " 1";
-  const QString observer2 = labelText(71) + " 2";
+  const QString illuminant1 = labelText(Text::Illuminant) + " 1";
+  const QString observer2 = labelText(Text::ObserverAngle) + " 2";
   QStringList labels;
   for (auto* l : dialog->findChildren<QLabel*>()) labels << l->text();
   EXPECT_TRUE(labels.contains(illuminant1)) << labels.join('|').toStdString();
   EXPECT_TRUE(labels.contains(observer2));
-  EXPECT_EQ(child<QRadioButton>(*dialog, "metamericObserver1_2")->text(), ui::text(72));
+  EXPECT_EQ(child<QRadioButton>(*dialog, "metamericObserver1_2")->text(), ui::text(Text::Observer2Degrees));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ColorSpaceFormulaDialogTest,
@@ -204,13 +205,13 @@ TEST_P(ObserverIlluminantDialogTest, ShowsTheJobsConditionsInDisplayOrder) {
   jobManager().currentMeasurementMode = SCI;
   ObserverIlluminantDialog dialog(job.get(), std::nullopt);
   openDialog(dialog);
-  EXPECT_EQ(dialog.windowTitle(), labelText(70));
+  EXPECT_EQ(dialog.windowTitle(), labelText(Text::ObserverIlluminantsModeSettings));
   auto* secondary = child<QComboBox>(dialog, "illuminant2");
   ASSERT_EQ(secondary->count(), kIlluminantCount);
   EXPECT_EQ(secondary->itemText(6), "F1");  // F1..F12 after the daylights
   EXPECT_EQ(secondary->currentText(), "F12");
   EXPECT_TRUE(child<QRadioButton>(dialog, "observer2")->isChecked());
-  EXPECT_EQ(child<QRadioButton>(dialog, "observer2")->text(), ui::text(72));
+  EXPECT_EQ(child<QRadioButton>(dialog, "observer2")->text(), ui::text(Text::Observer2Degrees));
   EXPECT_TRUE(child<QRadioButton>(dialog, "sci")->isChecked());
   EXPECT_TRUE(child<QRadioButton>(dialog, "sce")->isEnabled());
 }
@@ -269,9 +270,9 @@ TEST_P(OtherSettingsDialogTest, ShowsAndStoresAccuracyDisplayModeAndAutoSave) {
   auto* autoSave = child<QCheckBox>(dialog, "autoSave");
   EXPECT_EQ(accuracy->currentText(), "4");
   EXPECT_EQ(display->currentIndex(), 0);
-  EXPECT_EQ(display->itemText(1), ui::text(217));
+  EXPECT_EQ(display->itemText(1), ui::text(Text::TwoIlluminants));
   EXPECT_TRUE(autoSave->isChecked());
-  EXPECT_EQ(autoSave->text(), ui::text(348));
+  EXPECT_EQ(autoSave->text(), ui::text(Text::SaveChangesOnExit));
 
   accuracy->setCurrentText("2");
   display->setCurrentIndex(1);  // "2 Illuminant"
@@ -332,7 +333,7 @@ TEST_P(ReportSettingsDialogTest, StoresTheProfileInJobAndManagerEvenEmpty) {
   EXPECT_TRUE(job->PrintReflectanceInCumulative);
   EXPECT_FALSE(job->PrintChromaticity);
   EXPECT_TRUE(job->modified());
-  EXPECT_EQ(child<QGroupBox>(dialog, "userProfile")->title(), ui::text(325));
+  EXPECT_EQ(child<QGroupBox>(dialog, "userProfile")->title(), ui::text(Text::UserProfile));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ReportSettingsDialogTest, ::testing::Values(English, ChineseTraditional),

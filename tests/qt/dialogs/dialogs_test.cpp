@@ -17,11 +17,11 @@ namespace {
 // A dialog with one label, to watch when and how label entries arrive.
 class LabelledDialog : public MultiLangDialog {
  public:
-  LabelledDialog(Job* job, int captionRow) : MultiLangDialog(job, captionRow) {
+  LabelledDialog(Job* job, Text caption) : MultiLangDialog(job, caption) {
     label = new QLabel(this);
     button = new QPushButton(this);
-    addLabel(label, 281);   // "Color Space && Formula Settings"
-    addLabel(button, 281);
+    addLabel(label, Text::ColorSpaceFormulaSettings);  // "Color Space && Formula Settings"
+    addLabel(button, Text::ColorSpaceFormulaSettings);
     // The derived dialog's own set-up after the entries: the entries win.
     label->setText("set up");
   }
@@ -32,7 +32,7 @@ class LabelledDialog : public MultiLangDialog {
 using MultiLangDialogTest = DialogTest;
 
 TEST_F(MultiLangDialogTest, RefusesToOpenWithoutAJob) {
-  LabelledDialog plain(nullptr, 338);
+  LabelledDialog plain(nullptr, Text::OtherSettings);
   EXPECT_EQ(plain.exec(), -1);
   EXPECT_FALSE(plain.isVisible());
   plain.show();
@@ -46,7 +46,7 @@ TEST_F(MultiLangDialogTest, RefusesToOpenWithoutAJob) {
 }
 
 TEST_F(MultiLangDialogTest, LabelsArriveAfterTheDerivedSetUp) {
-  LabelledDialog dialog(job.get(), 338);
+  LabelledDialog dialog(job.get(), Text::OtherSettings);
   dialog.show();
   EXPECT_EQ(dialog.label->text(), "set up");  // not yet: the texts are posted
   QApplication::processEvents();
@@ -58,21 +58,21 @@ TEST_F(MultiLangDialogTest, LabelsArriveAfterTheDerivedSetUp) {
 
 TEST_F(MultiLangDialogTest, TitleComesFromTheCaptionLookup) {
   struct Case {
-    int row;
+    Text caption;
     std::uint8_t language;
     const char* title;
   } cases[] = {
-      {0, English, "Corvana Color Management Control System"},
-      {0, ChineseSimplified, "Corvana 色彩管理控制软件"},
-      {388, English, "Corvana Color Management Control System"},
-      {281, English, "Color Space & Formula Settings"},
-      {281, ChineseTraditional, "色空間&色差公式設置"},
+      {Text::None, English, "Corvana Color Management Control System"},
+      {Text::None, ChineseSimplified, "Corvana 色彩管理控制软件"},
+      {Text::Leaning, English, "Corvana Color Management Control System"},  // no English text
+      {Text::ColorSpaceFormulaSettings, English, "Color Space & Formula Settings"},
+      {Text::ColorSpaceFormulaSettings, ChineseTraditional, "色空間&色差公式設置"},
   };
   for (const Case& c : cases) {
     LanguageIndex = c.language;
-    LabelledDialog dialog(job.get(), c.row);
+    LabelledDialog dialog(job.get(), c.caption);
     openDialog(dialog);
-    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.title)) << c.row;
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.title)) << int(c.caption);
   }
 }
 
@@ -145,16 +145,16 @@ TEST_F(TabbedDialogTest, EscapeCancelsAndEnterIsOk) {
 class InputDialogTest : public LanguageDialogTest {};
 
 TEST_P(InputDialogTest, RenameJobRefusesEmptyInput) {
-  InputDialog dialog(job.get(), 0, 236, "Job1", false);
+  InputDialog dialog(job.get(), Text::None, Text::PleaseInputNewJobName, "Job1", false);
   openDialog(dialog);
   EXPECT_EQ(dialog.windowTitle(), ui::productTitle());
-  EXPECT_EQ(child<QLabel>(dialog, "prompt")->text(), ui::text(236));
+  EXPECT_EQ(child<QLabel>(dialog, "prompt")->text(), ui::text(Text::PleaseInputNewJobName));
   EXPECT_EQ(dialog.edit()->selectedText(), "Job1");
   dialog.edit()->clear();
   QTest::mouseClick(child<QPushButton>(dialog, "ok"), Qt::LeftButton);
   ASSERT_EQ(messages.messages.size(), 1u);
   const ui::Message& refused = messages.messages[0];
-  EXPECT_EQ(refused.text, ui::text(237));
+  EXPECT_EQ(refused.text, ui::text(Text::EmptyInput));
   EXPECT_EQ(refused.caption, ui::productTitle());
   EXPECT_EQ(refused.icon, ui::MessageIcon::None);
   EXPECT_TRUE(dialog.isVisible());
@@ -166,7 +166,7 @@ TEST_P(InputDialogTest, RenameJobRefusesEmptyInput) {
 }
 
 TEST_P(InputDialogTest, RenameRecordAcceptsEmptyInput) {
-  InputDialog dialog(job.get(), 0, 282, "Sample001", true);
+  InputDialog dialog(job.get(), Text::None, Text::PleaseInputName, "Sample001", true);
   openDialog(dialog);
   dialog.edit()->clear();
   dialog.accept();
@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, InputDialogTest, ::testing::Values(English, 
 
 TEST_F(DialogTest, EmptyInputMessageReadsInChinese) {
   LanguageIndex = ChineseSimplified;
-  InputDialog dialog(job.get(), 0, 236, "", false);
+  InputDialog dialog(job.get(), Text::None, Text::PleaseInputNewJobName, "", false);
   openDialog(dialog);
   dialog.accept();
   ASSERT_EQ(messages.messages.size(), 1u);
@@ -188,7 +188,7 @@ TEST_F(DialogTest, EmptyInputMessageReadsInChinese) {
 }
 
 TEST_F(DialogTest, ModalInputDialogReturnsTheText) {
-  InputDialog dialog(job.get(), 285, 283, "", true);
+  InputDialog dialog(job.get(), Text::ImportFromSample, Text::PleaseInputPrefix, "", true);
   whenModal([](QWidget* w) {
     if (auto* d = qobject_cast<InputDialog*>(w)) {
       d->edit()->setText("Lot-");

@@ -18,13 +18,13 @@ class NamingDialogTest : public LanguageDialogTest {};
 TEST_P(NamingDialogTest, NameOptionModeHasOnlyTheDefaultPage) {
   struct Case {
     RecordList list;
-    int tabRow;
-  } cases[] = {{RecordList::Standards, 39}, {RecordList::Samples, 40}};
+    Text tab;
+  } cases[] = {{RecordList::Standards, Text::StandardDefault}, {RecordList::Samples, Text::SampleDefault}};
   for (const Case& c : cases) {
     NamingDialog dialog(job.get(), c.list, NamingMode::NameOption);
     openDialog(dialog);
     ASSERT_EQ(dialog.tabs()->count(), 1);
-    EXPECT_EQ(dialog.tabs()->tabText(0), ui::text(c.tabRow));
+    EXPECT_EQ(dialog.tabs()->tabText(0), ui::text(c.tab));
     EXPECT_EQ(dialog.findChild<QWidget*>("namingManualPage"), nullptr);
   }
 }
@@ -33,8 +33,8 @@ TEST_P(NamingDialogTest, MeasurementModeHasTheManualPageFirst) {
   NamingDialog dialog(job.get(), RecordList::Standards, NamingMode::Measurement);
   openDialog(dialog);
   ASSERT_EQ(dialog.tabs()->count(), 2);
-  EXPECT_EQ(dialog.tabs()->tabText(0), ui::text(1));
-  EXPECT_EQ(dialog.tabs()->tabText(1), ui::text(39));
+  EXPECT_EQ(dialog.tabs()->tabText(0), ui::text(Text::Standard));
+  EXPECT_EQ(dialog.tabs()->tabText(1), ui::text(Text::StandardDefault));
   EXPECT_EQ(child<QLineEdit>(dialog, "manualFirstSegment")->text(), "Standard%nnn");
   EXPECT_EQ(child<QComboBox>(dialog, "firstSegment")->currentText(), "Standard%nnn");
   EXPECT_EQ(child<QComboBox>(dialog, "firstSegment")->count(), 0);

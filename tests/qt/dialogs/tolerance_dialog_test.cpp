@@ -38,8 +38,8 @@ TEST_P(ToleranceDialogTest, OpensWithSlotsMethodQuotietyAndLimits) {
   job->toleranceB[toleranceIndex(0, 0)].upper = 2.5f;
   job->judgeMethod = UseColorimetric;
   open();
-  EXPECT_EQ(dialog->windowTitle(), ui::text(280));
-  EXPECT_EQ(dialog->tabs()->tabText(0), ui::text(60));
+  EXPECT_EQ(dialog->windowTitle(), ui::text(Text::ToleranceSettings));
+  EXPECT_EQ(dialog->tabs()->tabText(0), ui::text(Text::RectangularTolerance));
   auto* illuminant = child<QComboBox>(*dialog, "illuminant");
   ASSERT_EQ(illuminant->count(), 2);
   EXPECT_EQ(illuminant->itemText(0), ui::qstr(slotWord(0)) + " -- D65");
@@ -47,15 +47,15 @@ TEST_P(ToleranceDialogTest, OpensWithSlotsMethodQuotietyAndLimits) {
   EXPECT_FALSE(illuminant->itemText(0).contains(':'));
   EXPECT_FALSE(illuminant->itemText(0).contains(QChar(0xFF1A)));
   EXPECT_EQ(illuminant->currentIndex(), 0);
-  EXPECT_EQ(child<QComboBox>(*dialog, "judgeMethod")->currentText(), ui::text(277));
+  EXPECT_EQ(child<QComboBox>(*dialog, "judgeMethod")->currentText(), ui::text(Text::UseColorimetric));
   EXPECT_EQ(field("quotiety")->text(), "  0.75");
   EXPECT_EQ(field("quotiety")->position(), 75);
   EXPECT_EQ(field("upper1")->text(), "  2.50");
   EXPECT_EQ(field("upper1")->position(), 250);
   EXPECT_EQ(field("lower2")->text(), " -1.00");
   EXPECT_EQ(dialog->findChild<LimitSpinEdit*>("lower4"), nullptr);
-  EXPECT_EQ(child<QGroupBox>(*dialog, "group1")->title(), ui::text(job->toleranceB[0].componentLabel));
-  EXPECT_EQ(child<QGroupBox>(*dialog, "group4")->title(), ui::text(job->toleranceB[3].componentLabel));
+  EXPECT_EQ(child<QGroupBox>(*dialog, "group1")->title(), ui::text(Text(job->toleranceB[0].componentLabel)));
+  EXPECT_EQ(child<QGroupBox>(*dialog, "group4")->title(), ui::text(Text(job->toleranceB[3].componentLabel)));
   EXPECT_TRUE(dialog->applyButton()->isEnabled());
 }
 
@@ -109,8 +109,8 @@ TEST_P(ToleranceDialogTest, TypedLimitOutOfRangeIsRefused) {
   const int label = job->toleranceB[1].componentLabel;
   EXPECT_EQ(m.text, ui::qstr(limitRangeMessage(label, false, limitRange(CieLab, 1, false))));
   EXPECT_TRUE(m.text.contains("(  0.10 ~ 128.00)"));
-  EXPECT_TRUE(m.text.startsWith(ui::text(label)));
-  EXPECT_EQ(m.caption, ui::text(280));
+  EXPECT_TRUE(m.text.startsWith(ui::text(Text(label))));
+  EXPECT_EQ(m.caption, ui::text(Text::ToleranceSettings));
   EXPECT_EQ(m.icon, ui::MessageIcon::Stop);
   EXPECT_FLOAT_EQ(job->toleranceB[1].upper, 1.0f);
 }
@@ -122,9 +122,9 @@ TEST_P(ToleranceDialogTest, LowerIsCheckedBeforeUpperAndGroupsInOrder) {
   type("lower3", "-500");
   dialog->applyPages();
   ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_TRUE(messages.messages[0].text.contains(ui::text(147)));
+  EXPECT_TRUE(messages.messages[0].text.contains(ui::text(Text::Lower)));
   EXPECT_TRUE(messages.messages[0].text.contains("(-128.00 ~  -0.10)"));
-  EXPECT_TRUE(messages.messages[0].text.startsWith(ui::text(job->toleranceB[0].componentLabel)));
+  EXPECT_TRUE(messages.messages[0].text.startsWith(ui::text(Text(job->toleranceB[0].componentLabel))));
 }
 
 TEST_P(ToleranceDialogTest, QuotietyLimitsAreOneTenthAndNineTenths) {
@@ -142,7 +142,7 @@ TEST_P(ToleranceDialogTest, QuotietyLimitsAreOneTenthAndNineTenths) {
       EXPECT_FLOAT_EQ(job->toleranceQuotiety, float(parseNumber(c.text)));
     } else {
       ASSERT_EQ(messages.messages.size(), 1u) << c.text;
-      EXPECT_EQ(messages.messages[0].text, ui::text(341));
+      EXPECT_EQ(messages.messages[0].text, ui::text(Text::ToleranceQuotietyOverrange));
       EXPECT_EQ(messages.messages[0].caption, ui::productTitle());
       EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Stop);
     }
