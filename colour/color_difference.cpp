@@ -116,21 +116,19 @@ WeightedDifference cmcDifference(const Lab& t, const Lab& s, const ParametricFac
 }
 
 void computeDifferences(const MeasurementRecord& standard, const MeasurementRecord& sample,
-                        const ColorValues& tv, const ColorValues& sv, std::int32_t space,
-                        std::int32_t formula, std::int32_t illuminant, std::int32_t observer,
-                        const MetamericConditions& metameric, ColorDifferences& d,
-                        const ParametricFactors& k) {
-  Lab t, s;
-  const bool evaluable =
-      recordLab(standard, illuminant, observer, t) && recordLab(sample, illuminant, observer, s);
-  computeDifferencesFromLab(standard, sample, evaluable ? &t : nullptr, evaluable ? &s : nullptr,
-                            tv, sv, space, formula, illuminant, metameric, d, k);
+                        const ColorValues& tv, const ColorValues& sv, ColorSpace space,
+                        ColorFormula formula, Condition condition, const MetamericConditions& metameric,
+                        ColorDifferences& d, const ParametricFactors& k) {
+  const std::optional<Lab> t = recordLab(standard, condition);
+  const std::optional<Lab> s = t ? recordLab(sample, condition) : std::nullopt;
+  computeDifferencesFromLab(standard, sample, t, s, tv, sv, space, formula, condition.illuminant,
+                            metameric, d, k);
 }
 
 void computeDifferencesFromLab(const MeasurementRecord& standard, const MeasurementRecord& sample,
-                               const Lab* standardLab, const Lab* sampleLab,
-                               const ColorValues& tv, const ColorValues& sv, std::int32_t space,
-                               std::int32_t formula, std::int32_t illuminant,
+                               const std::optional<Lab>& standardLab, const std::optional<Lab>& sampleLab,
+                               const ColorValues& tv, const ColorValues& sv, ColorSpace space,
+                               ColorFormula formula, Illuminant illuminant,
                                const MetamericConditions& metameric, ColorDifferences& d,
                                const ParametricFactors& k) {
   const int n = valueCount(space);

@@ -6,23 +6,24 @@
 #include <string>
 #include <string_view>
 
+#include "colour/color_space.h"
 #include "colour/judgement.h"
 #include "colour/parametric_factors.h"
 #include "colour/spectral.h"
 
 namespace corvana {
 
-int colorSpaceTextRow(std::int32_t space);      // 0 for an unknown code
-int colorFormulaTextRow(std::int32_t formula);  // 0 for an unknown code
+int colorSpaceTextRow(ColorSpace space);        // 0 for an unknown code
+int colorFormulaTextRow(ColorFormula formula);  // 0 for an unknown code
 // Text to code compares without case against the current language's texts in
 // list order, first match wins.
-std::string colorSpaceText(std::int32_t space);
-std::string colorFormulaText(std::int32_t formula);
-std::optional<std::int32_t> colorSpaceFromText(std::string_view text);
-std::optional<std::int32_t> colorFormulaFromText(std::string_view text);
+std::string colorSpaceText(ColorSpace space);
+std::string colorFormulaText(ColorFormula formula);
+std::optional<ColorSpace> colorSpaceFromText(std::string_view text);
+std::optional<ColorFormula> colorFormulaFromText(std::string_view text);
 
 // Language-table rows of the observer texts ("2" / "2°", "10°").
-constexpr int observerTextRow(std::int32_t observer) { return observer == Observer10 ? 73 : 72; }
+constexpr int observerTextRow(Observer observer) { return observer == Observer10 ? 73 : 72; }
 
 int gradeTextRow(Grade grade);  // 290 "Level 1", 291 "Level 2", 16 "NG"
 int judgeMethodTextRow(std::uint32_t method);
@@ -30,8 +31,8 @@ std::string judgeMethodText(std::uint32_t method);
 std::optional<std::uint32_t> judgeMethodFromText(std::string_view text);
 
 // "KL: 1.00, KC: 1.00, KH: 1.00" for formulas 1 to 3, empty otherwise.
-std::string parametricFactorsText(std::int32_t formula, const ParametricFactors& k);
+std::string parametricFactorsText(ColorFormula formula, const ParametricFactors& k);
 // The same for the factors every open job shares.
-std::string parametricFactorsText(std::int32_t formula);
+std::string parametricFactorsText(ColorFormula formula);
 
 }  // namespace corvana

@@ -19,7 +19,7 @@ constexpr int kUpperRow = 146, kLowerRow = 147;
 constexpr int kLimitMessageRow = 342;  // "%s of %s is overrange!(%6.2f ~ %6.2f)"
 }  // namespace
 
-LimitRange limitRange(std::int32_t space, int entry, bool lower) {
+LimitRange limitRange(ColorSpace space, int entry, bool lower) {
   const bool chromaticity = space == CieXyz && (entry == 1 || entry == 2);
   if (chromaticity) return lower ? kChromaticityLower : kChromaticityUpper;
   return lower ? kWideLower : kWideUpper;

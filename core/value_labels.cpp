@@ -10,7 +10,7 @@ struct SpaceLabels {
   std::vector<int> valuesLong, valuesShort, differences;
 };
 
-SpaceLabels spaceLabels(std::int32_t space) {
+SpaceLabels spaceLabels(ColorSpace space) {
   switch (space) {
     case CieLab: return {{119, 120, 121, 123, 173}, {119, 120, 121, 123, 173}, {176, 177, 178, 179, 180}};
     case CieXyz: return {{84, 85, 86, 87, 88}, {84, 85, 86, 87, 88}, {204, 205, 206, 207, 208}};
@@ -23,7 +23,7 @@ SpaceLabels spaceLabels(std::int32_t space) {
   }
 }
 
-std::vector<int> formulaLabels(std::int32_t formula, bool shortForm) {
+std::vector<int> formulaLabels(ColorFormula formula, bool shortForm) {
   switch (formula) {
     case Cie1976: return {212};
     case Cie94: return {189, 190, 185};
@@ -39,12 +39,12 @@ std::vector<int> formulaLabels(std::int32_t formula, bool shortForm) {
 
 }  // namespace
 
-std::vector<int> valueLabelRows(std::int32_t space, bool shortForm) {
+std::vector<int> valueLabelRows(ColorSpace space, bool shortForm) {
   SpaceLabels labels = spaceLabels(space);
   return shortForm ? labels.valuesShort : labels.valuesLong;
 }
 
-std::vector<int> differenceLabelRows(std::int32_t space, std::int32_t formula, bool shortForm) {
+std::vector<int> differenceLabelRows(ColorSpace space, ColorFormula formula, bool shortForm) {
   SpaceLabels labels = spaceLabels(space);
   std::vector<int> rows = labels.differences;
   // Spaces 5 and 6 end with their index labels, in the form of the value labels.
@@ -58,7 +58,7 @@ std::vector<int> differenceLabelRows(std::int32_t space, std::int32_t formula, b
   return rows;
 }
 
-void assignToleranceComponents(ToleranceTable& table, std::int32_t space, std::int32_t formula) {
+void assignToleranceComponents(ToleranceTable& table, ColorSpace space, ColorFormula formula) {
   const std::vector<int> values = valueLabelRows(space, false);
   const std::vector<int> differences = differenceLabelRows(space, formula, false);
   const int D = differenceCount(space, formula);
