@@ -19,10 +19,12 @@ float cube(float t) { return float(double(t) * double(t) * double(t)); }
 
 float labEpsilon() { return kEpsilon; }
 
+// CIE 15:2004: f(t) = t^(1/3) above (6/29)^3, (841/108) t + 16/116 below.
 float labF(float t) {
   return t > kEpsilon ? std::pow(t, 0.33333334f) : kLinearSlope * t + kLinearOffset;
 }
 
+// CIE 15:2004: hab = arctan(b*/a*), in the quadrant of (a*, b*).
 float hueAngle(float a, float b) {
   if (a == 0.0f) {
     if (b > 0.0f) return 90.0f;
@@ -34,6 +36,7 @@ float hueAngle(float a, float b) {
   return degrees + 180.0f;
 }
 
+// CIE 15:2004, the inverse of CIELAB.
 Xyz labToXyz(float L, float a, float b, const WhitePoint& white) {
   const float fy = (L + 16.0f) / 116.0f;
   const float fx = fy + a / 500.0f;

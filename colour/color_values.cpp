@@ -54,11 +54,13 @@ ColorValues valuesOfSpace(const Xyz& xyz, const Lab& lab, const WhitePoint& w, C
       break;
     }
     case CieXyz: {
+      // CIE 15:2004: chromaticity x = X / (X + Y + Z), y = Y / (X + Y + Z).
       const float sum = X + Y + Z;
       v[0] = X, v[1] = Y, v[2] = Z, v[3] = X / sum, v[4] = Y / sum;
       break;
     }
     case CieLuv: {
+      // CIE 15:2004 CIELUV: u* = 13 L* (u' - u'n), v* = 13 L* (v' - v'n).
       const LuvWhite white = luvWhiteChromaticity(condition);
       const float un = white.un, vn = white.vn;
       const float L = 116.0f * labF(Y / w.Y) - 16.0f;
@@ -69,6 +71,7 @@ ColorValues valuesOfSpace(const Xyz& xyz, const Lab& lab, const WhitePoint& w, C
       break;
     }
     case CieRgb: {
+      // The CIE 1931 RGB system from XYZ.
       const double x = X, y = Y, z = Z;
       v[0] = float(0.418455 * x - 0.158657 * y - 0.082832 * z);
       v[1] = float(-0.091165 * x + 0.252426 * y + 0.015705 * z);
@@ -76,6 +79,7 @@ ColorValues valuesOfSpace(const Xyz& xyz, const Lab& lab, const WhitePoint& w, C
       break;
     }
     case HunterLab: {
+      // Hunter L, a, b (Hunter 1958), C's Ka = 175 and Kb = 70 scaled as 1.785 Xn and 0.5929 Zn.
       const float s = std::sqrt(Y / w.Y);
       v[0] = 100.0f * s;
       v[1] = 1.785f * w.X * (X / w.X - Y / w.Y) / s;
@@ -130,6 +134,7 @@ std::optional<RecordColor> computeColorValuesFromLab(const MeasurementRecord& re
   return colour;
 }
 
+// The CIE 1931 RGB system back to XYZ.
 Xyz cieRgbToXyz(float R, float G, float B) {
   const double r = R, g = G, b = B;
   return Xyz{float(2.768892 * r + 1.751748 * g + 1.13016 * b), float(r + 4.5907 * g + 0.0601 * b),

@@ -56,6 +56,7 @@ std::optional<E313Yellowness> e313YellownessCoefficients(Condition condition) {
 constexpr std::string_view kGreyScale[] = {"1", "1-2", "2", "2-3", "3", "3-4", "4", "4-5", "5"};
 }  // namespace
 
+// ASTM E313: WI = Y + 800 (xn - x) + 1700 (yn - y) with the white of the condition.
 float whitenessE313(const Xyz& xyz, Condition condition) {
   const std::optional<E313White> white = e313WhiteChromaticity(condition);
   if (!white) return kNaN;
@@ -65,6 +66,7 @@ float whitenessE313(const Xyz& xyz, Condition condition) {
   return Y + 800.0f * (white->xn - x) + 1700.0f * (white->yn - y);
 }
 
+// CIE whiteness (CIE 15:2004, ISO 11475): W10 = Y + 800 (xn - x) + 1700 (yn - y), D65/10° white.
 float whitenessCie(const Xyz& xyz, Condition condition) {
   if (condition.illuminant != D65 || condition.observer != Observer10) return kNaN;
   const float X = xyz.X, Y = xyz.Y, Z = xyz.Z;
@@ -73,17 +75,20 @@ float whitenessCie(const Xyz& xyz, Condition condition) {
   return Y + 800.0f * (0.31382f - x) + 1700.0f * (0.331f - y);
 }
 
+// ASTM D1925: YI = 100 (1.28 X - 1.06 Z) / Y.
 float yellownessD1925(const Xyz& xyz, Condition condition) {
   if (condition.illuminant != C || condition.observer != Observer2) return kNaN;
   return 100.0f * (1.28f * xyz.X - 1.06f * xyz.Z) / xyz.Y;
 }
 
+// ASTM E313: YI = 100 (Cx X - Cz Z) / Y.
 float yellownessE313(const Xyz& xyz, Condition condition) {
   const std::optional<E313Yellowness> k = e313YellownessCoefficients(condition);
   if (!k) return kNaN;
   return 100.0f * (k->cx * xyz.X - k->cz * xyz.Z) / xyz.Y;
 }
 
+// ISO 105-A05: the CIELAB difference ΔE(F) of the grey scale for change in colour.
 float colourChangeDifference(const Lab& t, const Lab& s, float dL, float dH) {
   const float dC = s.C - t.C;
   const float meanC = (t.C + s.C) / 2.0f;
@@ -103,6 +108,7 @@ float colourChangeDifference(const Lab& t, const Lab& s, float dL, float dH) {
   return std::sqrt(dCF * dCF + dL * dL + dHF * dHF);
 }
 
+// ISO 105-A05: the grey-scale grade of ΔE(F).
 std::string_view colourChangeGrade(float v) {
   static constexpr float kLimits[] = {11.6f, 8.2f, 5.8f, 4.1f, 2.95f, 2.1f, 1.25f, 0.4f};
   if (std::isnan(v)) return "--";
@@ -111,6 +117,7 @@ std::string_view colourChangeGrade(float v) {
   return kGreyScale[8];
 }
 
+// ISO 105-A04: SSR from ΔE(GS) = ΔE*ab - 0.4 sqrt(ΔE*ab^2 - ΔL*^2).
 float stainingRating(float deltaEab, float dL, Illuminant illuminant) {
   if (illuminant != D65 && illuminant != C) return kNaN;
   // E² - ΔL² is the chromatic part; rounding can make it a hair below zero for a
@@ -122,6 +129,7 @@ float stainingRating(float deltaEab, float dL, Illuminant illuminant) {
   return rating;
 }
 
+// ISO 105-A04: the grey-scale grade of the staining rating.
 std::string_view stainingGrade(float r) {
   static constexpr float kLimits[] = {1.25f, 1.74f, 2.24f, 2.74f, 3.24f, 3.74f, 4.24f, 4.74f};
   if (std::isnan(r)) return "--";
@@ -143,6 +151,7 @@ float metamericIndex(const MeasurementRecord& standard, const MeasurementRecord&
   return sum;
 }
 
+// Kubelka-Munk: K/S = (1 - R)^2 / 2R.
 float kubelkaMunk(float r) { return (1.0f - r) * (1.0f - r) / (2.0f * r); }
 
 int minimumReflectanceIndex(const ReflectanceCurve& curve) {
@@ -152,11 +161,13 @@ int minimumReflectanceIndex(const ReflectanceCurve& curve) {
   return k;
 }
 
+// Kubelka-Munk strength: the ratio of K/S at the standard's strongest absorption.
 float strengthAtMaxAbsorption(const ReflectanceCurve& standard, const ReflectanceCurve& sample) {
   const int k = minimumReflectanceIndex(standard);
   return kubelkaMunk(sample[k]) / kubelkaMunk(standard[k]);
 }
 
+// Kubelka-Munk strength: the ratio of the K/S sums over the curve.
 float strengthSumKS(const ReflectanceCurve& standard, const ReflectanceCurve& sample) {
   float sumSample = 0.0f, sumStandard = 0.0f;
   for (int i = 0; i < kCurvePoints; ++i) {

@@ -109,6 +109,7 @@ void interpolateReflectance(const double (&values)[kCurvePoints], double (&out)[
   }
 }
 
+// CIE 15:2004 tristimulus values with ASTM E308 weighting tables: sums of weight times reflectance.
 std::optional<Xyz> computeTristimulus(const ReflectanceCurve& curve, Condition condition) {
   const WeightingTable* table = findWeightingTable(condition);
   if (!table) return std::nullopt;
