@@ -13,6 +13,8 @@
 namespace corvana {
 namespace {
 
+constexpr Condition kD65Ten{D65, Observer10};
+
 std::vector<MeasurementRecord> records(int count) {
   std::mt19937 rng(1);
   std::uniform_real_distribution<float> centre(450, 650), level(0.05f, 0.8f);
@@ -26,15 +28,12 @@ std::vector<MeasurementRecord> records(int count) {
   return out;
 }
 
-void tristimulus(benchmark::State& state, int illuminant) {
+void tristimulus(benchmark::State& state, Illuminant illuminant) {
   const auto rs = records(1024);
   std::size_t i = 0;
   for (auto _ : state) {
-    float X, Y, Z;
-    computeTristimulus(rs[i++ & 1023].reflectance, illuminant, 1, X, Y, Z);
-    benchmark::DoNotOptimize(X);
-    benchmark::DoNotOptimize(Y);
-    benchmark::DoNotOptimize(Z);
+    const std::optional<Xyz> t = computeTristimulus(rs[i++ & 1023].reflectance, {illuminant, Observer10});
+    benchmark::DoNotOptimize(t);
   }
   state.SetItemsProcessed(state.iterations());
 }
@@ -48,10 +47,9 @@ void BM_Cie2000OfTwoRecords(benchmark::State& state) {
   const auto rs = records(1024);
   std::size_t i = 0;
   for (auto _ : state) {
-    Lab t, s;
-    recordLab(rs[i & 1023], D65, 1, t);
-    recordLab(rs[(i + 1) & 1023], D65, 1, s);
-    benchmark::DoNotOptimize(cie2000Difference(t, s, ParametricFactors{}));
+    const std::optional<Lab> t = recordLab(rs[i & 1023], kD65Ten);
+    const std::optional<Lab> s = recordLab(rs[(i + 1) & 1023], kD65Ten);
+    benchmark::DoNotOptimize(cie2000Difference(*t, *s, ParametricFactors{}));
     ++i;
   }
   state.SetItemsProcessed(state.iterations());
@@ -73,18 +71,15 @@ BENCHMARK(BM_Cie2000FromLab);
 void BM_SampleValuesAndDifferences(benchmark::State& state) {
   const auto rs = records(1024);
   const MeasurementRecord& standard = rs[0];
-  ColorValues tv{};
-  std::uint32_t colour;
-  computeColorValues(standard, CieLab, D65, 1, tv, colour);
+  const ColorValues tv = computeColorValues(standard, CieLab, kD65Ten)->values;
   const MetamericConditions metameric;
   std::size_t i = 0;
   for (auto _ : state) {
     const MeasurementRecord& sample = rs[i++ & 1023];
-    ColorValues sv{};
-    computeColorValues(sample, CieLab, D65, 1, sv, colour);
+    const ColorValues sv = computeColorValues(sample, CieLab, kD65Ten)->values;
     ColorDifferences d;
     d.fill(-2000.0f);
-    computeDifferences(standard, sample, tv, sv, CieLab, Cie2000, D65, 1, metameric, d, ParametricFactors{});
+    computeDifferences(standard, sample, tv, sv, CieLab, Cie2000, kD65Ten, metameric, d, ParametricFactors{});
     benchmark::DoNotOptimize(d);
   }
   state.SetItemsProcessed(state.iterations());
@@ -97,10 +92,10 @@ BENCHMARK(BM_SampleValuesAndDifferences);
 namespace corvana {
 namespace {
 void BM_XyzToLab(benchmark::State& state) {
-  float X = 40, Y = 42, Z = 30;
+  Xyz xyz{40, 42, 30};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(X);
-    benchmark::DoNotOptimize(xyzToLab(X, Y, Z, WhitePoint{94.81f, 100, 107.32f}));
+    benchmark::DoNotOptimize(xyz);
+    benchmark::DoNotOptimize(xyzToLab(xyz, WhitePoint{94.81f, 100, 107.32f}));
   }
 }
 BENCHMARK(BM_XyzToLab);
@@ -122,22 +117,17 @@ namespace {
 void BM_SampleValuesAndDifferencesCachedStandard(benchmark::State& state) {
   const auto rs = records(1024);
   const MeasurementRecord& standard = rs[0];
-  ColorValues tv{};
-  std::uint32_t colour;
-  computeColorValues(standard, CieLab, D65, 1, tv, colour);
-  Lab t;
-  recordLab(standard, D65, 1, t);
+  const ColorValues tv = computeColorValues(standard, CieLab, kD65Ten)->values;
+  const std::optional<Lab> t = recordLab(standard, kD65Ten);
   const MetamericConditions metameric;
   std::size_t i = 0;
   for (auto _ : state) {
     const MeasurementRecord& sample = rs[i++ & 1023];
-    ColorValues sv{};
-    computeColorValues(sample, CieLab, D65, 1, sv, colour);
-    Lab s;
-    recordLab(sample, D65, 1, s);
+    const ColorValues sv = computeColorValues(sample, CieLab, kD65Ten)->values;
+    const std::optional<Lab> s = recordLab(sample, kD65Ten);
     ColorDifferences d;
     d.fill(-2000.0f);
-    computeDifferencesFromLab(standard, sample, &t, &s, tv, sv, CieLab, Cie2000, D65, metameric, d,
+    computeDifferencesFromLab(standard, sample, t, s, tv, sv, CieLab, Cie2000, D65, metameric, d,
                               ParametricFactors{});
     benchmark::DoNotOptimize(d);
   }

@@ -19,10 +19,12 @@ float cube(float t) { return float(double(t) * double(t) * double(t)); }
 
 float labEpsilon() { return kEpsilon; }
 
+// CIE 15:2004: f(t) = t^(1/3) above (6/29)^3, (841/108) t + 16/116 below.
 float labF(float t) {
   return t > kEpsilon ? std::pow(t, 0.33333334f) : kLinearSlope * t + kLinearOffset;
 }
 
+// CIE 15:2004: hab = arctan(b*/a*), in the quadrant of (a*, b*).
 float hueAngle(float a, float b) {
   if (a == 0.0f) {
     if (b > 0.0f) return 90.0f;
@@ -34,30 +36,15 @@ float hueAngle(float a, float b) {
   return degrees + 180.0f;
 }
 
-void xyzToLab(float X, float Y, float Z, float Xn, float Yn, float Zn, float& L, float& a,
-              float& b, float& C, float& h) {
-  const float fx = labF(X / Xn), fy = labF(Y / Yn), fz = labF(Z / Zn);
-  L = 116.0f * fy - 16.0f;
-  a = 500.0f * (fx - fy);
-  b = 200.0f * (fy - fz);
-  C = std::sqrt(a * a + b * b);
-  h = hueAngle(a, b);
-}
-
-Lab xyzToLab(float X, float Y, float Z, const WhitePoint& white) {
-  Lab lab;
-  xyzToLab(X, Y, Z, white.X, white.Y, white.Z, lab.L, lab.a, lab.b, lab.C, lab.h);
-  return lab;
-}
-
-void labToXyz(float L, float a, float b, float Xn, float Yn, float Zn, float& X, float& Y,
-              float& Z) {
+// CIE 15:2004, the inverse of CIELAB.
+Xyz labToXyz(float L, float a, float b, const WhitePoint& white) {
   const float fy = (L + 16.0f) / 116.0f;
   const float fx = fy + a / 500.0f;
   const float fz = fy - b / 200.0f;
-  X = fx > kCubeThreshold ? cube(fx) * Xn : (fx - kLinearOffset) * Xn * kInverseSlope;
-  Y = (fy > kCubeThreshold || L > 8.0f) ? cube(fy) * Yn : (fy - kLinearOffset) * Yn * kInverseSlope;
-  Z = fz > kCubeThreshold ? cube(fz) * Zn : (fz - kLinearOffset) * Zn * kInverseSlope;
+  const float Xn = white.X, Yn = white.Y, Zn = white.Z;
+  return Xyz{fx > kCubeThreshold ? cube(fx) * Xn : (fx - kLinearOffset) * Xn * kInverseSlope,
+             (fy > kCubeThreshold || L > 8.0f) ? cube(fy) * Yn : (fy - kLinearOffset) * Yn * kInverseSlope,
+             fz > kCubeThreshold ? cube(fz) * Zn : (fz - kLinearOffset) * Zn * kInverseSlope};
 }
 
 std::uint32_t labToDisplayColor(float L, float a, float b) {
@@ -87,34 +74,17 @@ std::uint32_t labToDisplayColor(float L, float a, float b) {
   return argb;
 }
 
-bool isEvaluable(const MeasurementRecord& record, std::int32_t illuminant, std::int32_t observer) {
-  return record.UseReflect || (record.illuminant == illuminant && record.observer == observer);
+bool isEvaluable(const MeasurementRecord& record, Condition condition) {
+  return record.UseReflect || storedCondition(record) == condition;
 }
 
-bool recordLab(const MeasurementRecord& record, float Xn, float Yn, float Zn,
-               std::int32_t illuminant, std::int32_t observer, float& L, float& a, float& b,
-               float& C, float& h) {
-  if (record.UseReflect) {
-    float X = 0, Y = 0, Z = 0;
-    computeTristimulus(record.reflectance, illuminant, observer, X, Y, Z);
-    xyzToLab(X, Y, Z, Xn, Yn, Zn, L, a, b, C, h);
-    return true;
-  }
-  if (record.illuminant != illuminant || record.observer != observer) return false;
-  L = record.L;
-  a = record.a;
-  b = record.b;
-  C = std::sqrt(a * a + b * b);
-  h = hueAngle(a, b);
-  return true;
-}
-
-bool recordLab(const MeasurementRecord& record, std::int32_t illuminant, std::int32_t observer,
-               Lab& lab) {
-  WhitePoint white;
-  if (!whitePointOf(illuminant, observer, white)) return false;
-  return recordLab(record, white.X, white.Y, white.Z, illuminant, observer, lab.L, lab.a, lab.b,
-                   lab.C, lab.h);
+std::optional<Lab> recordLab(const MeasurementRecord& record, Condition condition) {
+  const std::optional<WhitePoint> white = whitePointOf(condition);
+  if (!white) return std::nullopt;
+  if (record.UseReflect)
+    return xyzToLab(computeTristimulus(record.reflectance, condition).value_or(Xyz{}), *white);
+  if (storedCondition(record) != condition) return std::nullopt;
+  return makeLab(record.L, record.a, record.b);
 }
 
 }  // namespace corvana

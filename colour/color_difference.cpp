@@ -15,6 +15,7 @@ double seventhPowerRatio(float c) {
 }
 }  // namespace
 
+// CIE 15:2004: ΔH*ab = 2 sqrt(C*1 C*2) sin(Δhab / 2).
 float signedHueDifference(float a1, float b1, float C1, float a2, float b2, float C2) {
   // 2·√(C1·C2)·sin(Δh/2) with Δh wrapped into (−180°, 180°]. It equals
   // (a1·b2 − a2·b1)/√(½(C1·C2 + a1·a2 + b1·b2)) wherever that is defined, and
@@ -34,11 +35,13 @@ float signedHueDifference(float a1, float b1, float C1, float a2, float b2, floa
   return float(sign * std::sqrt(double(C1) * double(C2)) * chord);
 }
 
+// CIE 15:2004: ΔE*ab = sqrt(ΔL*^2 + Δa*^2 + Δb*^2).
 float cie1976Difference(const Lab& t, const Lab& s) {
   const float dL = s.L - t.L, da = s.a - t.a, db = s.b - t.b;
   return std::sqrt(da * da + dL * dL + db * db);
 }
 
+// CIEDE2000 (CIE 142-2001; Sharma, Wu, Dalal 2005): the mean hue.
 float cie2000MeanHue(float ht, float hs) {
   // A difference of exactly 180° averages directly.
   if (std::fabs(ht - hs) <= 180.0f) return (ht + hs) / 2.0f;
@@ -46,12 +49,14 @@ float cie2000MeanHue(float ht, float hs) {
   return (ht + hs - 360.0f) / 2.0f;
 }
 
+// CMC(l:c) (Clarke, McDonald, Rigg 1984; BS 6923 / ISO 105-J03): T.
 float cmcHueWeight(float ht) {
   // Strict on both sides: 164° and 345° take the second branch.
   if (ht > 164.0f && ht < 345.0f) return 0.56f + std::fabs(0.2f * std::cos(radians(ht + 168.0f)));
   return 0.36f + std::fabs(0.4f * std::cos(radians(ht + 35.0f)));
 }
 
+// CIE 116-1995: ΔE*94.
 WeightedDifference cie94Difference(const Lab& t, const Lab& s, const ParametricFactors& k) {
   const float dL = s.L - t.L, dC = s.C - t.C;
   const float dH = signedHueDifference(t.a, t.b, t.C, s.a, s.b, s.C);
@@ -65,6 +70,7 @@ WeightedDifference cie94Difference(const Lab& t, const Lab& s, const ParametricF
   return d;
 }
 
+// CIEDE2000 (CIE 142-2001; Sharma, Wu, Dalal 2005).
 WeightedDifference cie2000Difference(const Lab& t, const Lab& s, const ParametricFactors& k) {
   const float meanC = (t.C + s.C) / 2.0f;
   const float G = float(0.5 * (1.0 - std::sqrt(seventhPowerRatio(meanC))));
@@ -97,6 +103,7 @@ WeightedDifference cie2000Difference(const Lab& t, const Lab& s, const Parametri
   return d;
 }
 
+// CMC(l:c) (Clarke, McDonald, Rigg 1984; BS 6923 / ISO 105-J03).
 WeightedDifference cmcDifference(const Lab& t, const Lab& s, const ParametricFactors& k) {
   const float l = k.kL, c = k.kC;
   const float dL = s.L - t.L, dC = s.C - t.C;
@@ -116,21 +123,19 @@ WeightedDifference cmcDifference(const Lab& t, const Lab& s, const ParametricFac
 }
 
 void computeDifferences(const MeasurementRecord& standard, const MeasurementRecord& sample,
-                        const ColorValues& tv, const ColorValues& sv, std::int32_t space,
-                        std::int32_t formula, std::int32_t illuminant, std::int32_t observer,
-                        const MetamericConditions& metameric, ColorDifferences& d,
-                        const ParametricFactors& k) {
-  Lab t, s;
-  const bool evaluable =
-      recordLab(standard, illuminant, observer, t) && recordLab(sample, illuminant, observer, s);
-  computeDifferencesFromLab(standard, sample, evaluable ? &t : nullptr, evaluable ? &s : nullptr,
-                            tv, sv, space, formula, illuminant, metameric, d, k);
+                        const ColorValues& tv, const ColorValues& sv, ColorSpace space,
+                        ColorFormula formula, Condition condition, const MetamericConditions& metameric,
+                        ColorDifferences& d, const ParametricFactors& k) {
+  const std::optional<Lab> t = recordLab(standard, condition);
+  const std::optional<Lab> s = t ? recordLab(sample, condition) : std::nullopt;
+  computeDifferencesFromLab(standard, sample, t, s, tv, sv, space, formula, condition.illuminant,
+                            metameric, d, k);
 }
 
 void computeDifferencesFromLab(const MeasurementRecord& standard, const MeasurementRecord& sample,
-                               const Lab* standardLab, const Lab* sampleLab,
-                               const ColorValues& tv, const ColorValues& sv, std::int32_t space,
-                               std::int32_t formula, std::int32_t illuminant,
+                               const std::optional<Lab>& standardLab, const std::optional<Lab>& sampleLab,
+                               const ColorValues& tv, const ColorValues& sv, ColorSpace space,
+                               ColorFormula formula, Illuminant illuminant,
                                const MetamericConditions& metameric, ColorDifferences& d,
                                const ParametricFactors& k) {
   const int n = valueCount(space);

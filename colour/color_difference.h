@@ -1,9 +1,10 @@
 #pragma once
 // Colour differences of a sample against its standard, by space and formula.
-#include <cstdint>
+#include <optional>
 
 #include "colour/cielab.h"
 #include "colour/color_space.h"
+#include "colour/condition.h"
 #include "colour/indices.h"
 #include "colour/parametric_factors.h"
 
@@ -34,17 +35,17 @@ float cmcHueWeight(float ht);
 // compute keep what the caller put there.
 void computeDifferences(const MeasurementRecord& standard, const MeasurementRecord& sample,
                         const ColorValues& standardValues, const ColorValues& sampleValues,
-                        std::int32_t space, std::int32_t formula, std::int32_t illuminant,
-                        std::int32_t observer, const MetamericConditions& metameric,
-                        ColorDifferences& differences, const ParametricFactors& k);
+                        ColorSpace space, ColorFormula formula, Condition condition,
+                        const MetamericConditions& metameric, ColorDifferences& differences,
+                        const ParametricFactors& k);
 
-// The same with the two records' CIELAB under (illuminant, observer) already
-// at hand (recordLab); null when either record cannot be evaluated there, in
-// which case only the colour-space slots are written.
+// The same with the two records' CIELAB under the condition already at hand
+// (recordLab); empty when either record cannot be evaluated there, in which
+// case only the colour-space slots are written.
 void computeDifferencesFromLab(const MeasurementRecord& standard, const MeasurementRecord& sample,
-                               const Lab* standardLab, const Lab* sampleLab,
+                               const std::optional<Lab>& standardLab, const std::optional<Lab>& sampleLab,
                                const ColorValues& standardValues, const ColorValues& sampleValues,
-                               std::int32_t space, std::int32_t formula, std::int32_t illuminant,
+                               ColorSpace space, ColorFormula formula, Illuminant illuminant,
                                const MetamericConditions& metameric, ColorDifferences& differences,
                                const ParametricFactors& k);
 

@@ -4,26 +4,25 @@ namespace corvana {
 
 namespace {
 
-constexpr std::int32_t kSpaceOrder[] = {0, 1, 2, 3, 4, 5, 6};
-constexpr std::int32_t kFormulaOrder[] = {0, 1, 2, 3, 4, 5, 7, 6};
+constexpr ColorSpace kSpaceOrder[] = {CieLab, CieXyz, CieLuv, CieRgb, HunterLab, WhitenessTint, Yellowness};
+constexpr ColorFormula kFormulaOrder[] = {Cie1976,       Cie94,            Cie2000,       Cmc,
+                                          ColorFastness, StainingFastness, ColorStrength, MetamericIndex};
 
-bool knownSpace(std::int32_t s) { return s >= 0 && s < kColorSpaceCount; }
-
-bool replacesHueAndChroma(std::int32_t space, std::int32_t formula) {
+bool replacesHueAndChroma(ColorSpace space, ColorFormula formula) {
   return (space == CieLab || space == CieLuv) && formula >= Cie94 && formula <= Cmc;
 }
 
 }  // namespace
 
-std::span<const std::int32_t> colorSpaceOrder() { return kSpaceOrder; }
-std::span<const std::int32_t> colorFormulaOrder() { return kFormulaOrder; }
+std::span<const ColorSpace> colorSpaceOrder() { return kSpaceOrder; }
+std::span<const ColorFormula> colorFormulaOrder() { return kFormulaOrder; }
 
-int valueCount(std::int32_t space) {
+int valueCount(ColorSpace space) {
   if (space == CieRgb || space == HunterLab) return 3;
-  return knownSpace(space) ? 5 : 0;
+  return isKnown(space) ? 5 : 0;
 }
 
-int differenceCount(std::int32_t space, std::int32_t formula) {
+int differenceCount(ColorSpace space, ColorFormula formula) {
   const int n = valueCount(space);
   switch (formula) {
     case Cie1976: return n + 1;
@@ -38,7 +37,7 @@ int differenceCount(std::int32_t space, std::int32_t formula) {
   }
 }
 
-int formulaFirstSlot(std::int32_t space, std::int32_t formula) {
+int formulaFirstSlot(ColorSpace space, ColorFormula formula) {
   const int n = valueCount(space);
   return replacesHueAndChroma(space, formula) ? n - 2 : n;
 }

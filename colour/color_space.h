@@ -2,6 +2,7 @@
 // Colour spaces and difference formulas: codes and the layout of their value and difference slots.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace corvana {
@@ -17,18 +18,31 @@ enum ColorFormula : std::int32_t {
 };
 constexpr int kColorFormulaCount = 8;
 
+constexpr bool isKnown(ColorSpace space) { return space >= 0 && space < kColorSpaceCount; }
+constexpr bool isKnown(ColorFormula formula) { return formula >= 0 && formula < kColorFormulaCount; }
+
+// Empty for a code outside the enumeration.
+constexpr std::optional<ColorSpace> colorSpaceFromCode(int code) {
+  if (code < 0 || code >= kColorSpaceCount) return std::nullopt;
+  return static_cast<ColorSpace>(code);
+}
+constexpr std::optional<ColorFormula> colorFormulaFromCode(int code) {
+  if (code < 0 || code >= kColorFormulaCount) return std::nullopt;
+  return static_cast<ColorFormula>(code);
+}
+
 constexpr int kMaxValues = 5;
 constexpr int kMaxDifferences = 8;
 using ColorValues = std::array<float, kMaxValues>;
 using ColorDifferences = std::array<float, kMaxDifferences>;
 
 // Codes in the order of selection lists and of text lookup.
-std::span<const std::int32_t> colorSpaceOrder();
-std::span<const std::int32_t> colorFormulaOrder();  // 0, 1, 2, 3, 4, 5, 7, 6
+std::span<const ColorSpace> colorSpaceOrder();
+std::span<const ColorFormula> colorFormulaOrder();  // 0, 1, 2, 3, 4, 5, 7, 6
 
-int valueCount(std::int32_t space);
-int differenceCount(std::int32_t space, std::int32_t formula);
+int valueCount(ColorSpace space);
+int differenceCount(ColorSpace space, ColorFormula formula);
 // Slot of the first formula-specific difference (ΔC term of formulas 1 to 3).
-int formulaFirstSlot(std::int32_t space, std::int32_t formula);
+int formulaFirstSlot(ColorSpace space, ColorFormula formula);
 
 }  // namespace corvana

@@ -11,10 +11,10 @@
 namespace corvana {
 
 namespace {
-struct Chromaticity {
+struct StoredLuvWhite {
   float u2, v2, u10, v10;
 };
-constexpr Chromaticity kLuvWhites[kIlluminantCount] = {
+constexpr StoredLuvWhite kLuvWhites[kIlluminantCount] = {
     {0.19783f, 0.46834f, 0.19786f, 0.46954f},  // D65
     {0.20916f, 0.48808f, 0.21015f, 0.48886f},  // D50
     {0.25597f, 0.52429f, 0.25896f, 0.52425f},  // A
@@ -36,32 +36,33 @@ constexpr Chromaticity kLuvWhites[kIlluminantCount] = {
 };
 }  // namespace
 
-void luvWhiteChromaticity(std::int32_t illuminant, std::int32_t observer, float& un, float& vn) {
-  un = vn = 0.0f;
-  if (illuminant < 0 || illuminant >= kIlluminantCount || (observer != 0 && observer != 1)) return;
-  const Chromaticity& c = kLuvWhites[illuminant];
-  un = observer == 0 ? c.u2 : c.u10;
-  vn = observer == 0 ? c.v2 : c.v10;
+LuvWhite luvWhiteChromaticity(Condition condition) {
+  if (!isValid(condition)) return {};
+  const StoredLuvWhite& c = kLuvWhites[condition.illuminant];
+  return condition.observer == Observer2 ? LuvWhite{c.u2, c.v2} : LuvWhite{c.u10, c.v10};
 }
 
 namespace {
 // The values of a space from X, Y, Z and their CIELAB under the same white.
-void valuesOfSpace(float X, float Y, float Z, const Lab& lab, const WhitePoint& w,
-                   std::int32_t space, std::int32_t illuminant, std::int32_t observer,
-                   ColorValues& v) {
+ColorValues valuesOfSpace(const Xyz& xyz, const Lab& lab, const WhitePoint& w, ColorSpace space,
+                          Condition condition) {
+  const float X = xyz.X, Y = xyz.Y, Z = xyz.Z;
+  ColorValues v{};
   switch (space) {
     case CieLab: {
       v[0] = lab.L, v[1] = lab.a, v[2] = lab.b, v[3] = lab.C, v[4] = lab.h;
       break;
     }
     case CieXyz: {
+      // CIE 15:2004: chromaticity x = X / (X + Y + Z), y = Y / (X + Y + Z).
       const float sum = X + Y + Z;
       v[0] = X, v[1] = Y, v[2] = Z, v[3] = X / sum, v[4] = Y / sum;
       break;
     }
     case CieLuv: {
-      float un, vn;
-      luvWhiteChromaticity(illuminant, observer, un, vn);
+      // CIE 15:2004 CIELUV: u* = 13 L* (u' - u'n), v* = 13 L* (v' - v'n).
+      const LuvWhite white = luvWhiteChromaticity(condition);
+      const float un = white.un, vn = white.vn;
       const float L = 116.0f * labF(Y / w.Y) - 16.0f;
       const float D = X + 15.0f * Y + 3.0f * Z;
       const float u = 13.0f * L * (4.0f * X / D - un);
@@ -70,6 +71,7 @@ void valuesOfSpace(float X, float Y, float Z, const Lab& lab, const WhitePoint& 
       break;
     }
     case CieRgb: {
+      // The CIE 1931 RGB system from XYZ.
       const double x = X, y = Y, z = Z;
       v[0] = float(0.418455 * x - 0.158657 * y - 0.082832 * z);
       v[1] = float(-0.091165 * x + 0.252426 * y + 0.015705 * z);
@@ -77,6 +79,7 @@ void valuesOfSpace(float X, float Y, float Z, const Lab& lab, const WhitePoint& 
       break;
     }
     case HunterLab: {
+      // Hunter L, a, b (Hunter 1958), C's Ka = 175 and Kb = 70 scaled as 1.785 Xn and 0.5929 Zn.
       const float s = std::sqrt(Y / w.Y);
       v[0] = 100.0f * s;
       v[1] = 1.785f * w.X * (X / w.X - Y / w.Y) / s;
@@ -87,57 +90,55 @@ void valuesOfSpace(float X, float Y, float Z, const Lab& lab, const WhitePoint& 
     case Yellowness: {
       v[0] = lab.L, v[1] = lab.a, v[2] = lab.b;
       if (space == WhitenessTint) {
-        v[3] = whitenessE313(X, Y, Z, illuminant, observer);
-        v[4] = whitenessCie(X, Y, Z, illuminant, observer);
+        v[3] = whitenessE313(xyz, condition);
+        v[4] = whitenessCie(xyz, condition);
       } else {
-        v[3] = yellownessD1925(X, Y, Z, illuminant, observer);
-        v[4] = yellownessE313(X, Y, Z, illuminant, observer);
+        v[3] = yellownessD1925(xyz, condition);
+        v[4] = yellownessE313(xyz, condition);
       }
       break;
     }
     default: break;
   }
+  return v;
 }
 }  // namespace
 
-void colorValuesFromXyz(float X, float Y, float Z, std::int32_t space, std::int32_t illuminant,
-                        std::int32_t observer, ColorValues& values) {
-  WhitePoint w;
-  whitePointOf(illuminant, observer, w);
-  valuesOfSpace(X, Y, Z, xyzToLab(X, Y, Z, w), w, space, illuminant, observer, values);
+std::optional<ColorValues> colorValuesFromXyz(const Xyz& xyz, ColorSpace space, Condition condition) {
+  const std::optional<WhitePoint> w = whitePointOf(condition);
+  if (!w) return std::nullopt;
+  return valuesOfSpace(xyz, xyzToLab(xyz, *w), *w, space, condition);
 }
 
-bool computeColorValues(const MeasurementRecord& record, std::int32_t space,
-                        std::int32_t illuminant, std::int32_t observer, ColorValues& values,
-                        std::uint32_t& displayColor, Lab* labOut) {
-  WhitePoint w;
-  if (!whitePointOf(illuminant, observer, w)) return false;
-  float X = 0, Y = 0, Z = 0;
-  computeTristimulus(record.reflectance, illuminant, observer, X, Y, Z);
-  const Lab lab = xyzToLab(X, Y, Z, w);
-  if (labOut) *labOut = lab;
-  displayColor = labToDisplayColor(lab.L, lab.a, lab.b);
-  valuesOfSpace(X, Y, Z, lab, w, space, illuminant, observer, values);
-  return true;
+std::optional<RecordColor> computeColorValues(const MeasurementRecord& record, ColorSpace space,
+                                              Condition condition) {
+  const std::optional<WhitePoint> w = whitePointOf(condition);
+  if (!w) return std::nullopt;
+  const Xyz xyz = computeTristimulus(record.reflectance, condition).value_or(Xyz{});
+  RecordColor colour;
+  colour.lab = xyzToLab(xyz, *w);
+  colour.displayColor = labToDisplayColor(colour.lab.L, colour.lab.a, colour.lab.b);
+  colour.values = valuesOfSpace(xyz, colour.lab, *w, space, condition);
+  return colour;
 }
 
-bool computeColorValuesFromLab(const MeasurementRecord& record, std::int32_t space,
-                               std::int32_t illuminant, std::int32_t observer,
-                               ColorValues& values, std::uint32_t& displayColor) {
-  WhitePoint w;
-  if (!whitePointOf(illuminant, observer, w)) return false;
-  float X, Y, Z;
-  labToXyz(record.L, record.a, record.b, w.X, w.Y, w.Z, X, Y, Z);
-  displayColor = labToDisplayColor(record.L, record.a, record.b);
-  colorValuesFromXyz(X, Y, Z, space, illuminant, observer, values);
-  return true;
+std::optional<RecordColor> computeColorValuesFromLab(const MeasurementRecord& record, ColorSpace space,
+                                                     Condition condition) {
+  const std::optional<WhitePoint> w = whitePointOf(condition);
+  if (!w) return std::nullopt;
+  const Xyz xyz = labToXyz(record.L, record.a, record.b, *w);
+  RecordColor colour;
+  colour.lab = makeLab(record.L, record.a, record.b);
+  colour.displayColor = labToDisplayColor(record.L, record.a, record.b);
+  colour.values = valuesOfSpace(xyz, xyzToLab(xyz, *w), *w, space, condition);
+  return colour;
 }
 
-void cieRgbToXyz(float R, float G, float B, float& X, float& Y, float& Z) {
+// The CIE 1931 RGB system back to XYZ.
+Xyz cieRgbToXyz(float R, float G, float B) {
   const double r = R, g = G, b = B;
-  X = float(2.768892 * r + 1.751748 * g + 1.13016 * b);
-  Y = float(r + 4.5907 * g + 0.0601 * b);
-  Z = float(0.056508 * g + 5.594292 * b);
+  return Xyz{float(2.768892 * r + 1.751748 * g + 1.13016 * b), float(r + 4.5907 * g + 0.0601 * b),
+             float(0.056508 * g + 5.594292 * b)};
 }
 
 }  // namespace corvana

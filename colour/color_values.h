@@ -1,35 +1,45 @@
 #pragma once
 // Colour values of a record in each colour space.
 #include <cstdint>
+#include <optional>
 
+#include "colour/cielab.h"
 #include "colour/color_space.h"
+#include "colour/condition.h"
+#include "colour/xyz.h"
 
 namespace corvana {
 
 struct MeasurementRecord;
-struct Lab;
 
-// (u'n, v'n) of CIE LUV for a pair; 0, 0 for a pair not in the list.
-void luvWhiteChromaticity(std::int32_t illuminant, std::int32_t observer, float& un, float& vn);
+// (u'n, v'n) of the CIELUV white.
+struct LuvWhite {
+  float un = 0, vn = 0;
+};
+// 0, 0 for a condition not in the list.
+LuvWhite luvWhiteChromaticity(Condition condition);
 
-// From the record's curve. Returns false (values and colour untouched) when
-// the pair has no table; spaces outside the list leave the values untouched.
-// `lab`, when given, receives the record's CIELAB under the condition (what
-// recordLab gives for a record with a curve).
-bool computeColorValues(const MeasurementRecord& record, std::int32_t space,
-                        std::int32_t illuminant, std::int32_t observer, ColorValues& values,
-                        std::uint32_t& displayColor, Lab* lab = nullptr);
+// A record's colour under a condition.
+struct RecordColor {
+  ColorValues values{};  // the first valueCount(space); the rest, and all of an unknown space, 0
+  std::uint32_t displayColor = 0;
+  Lab lab;  // what recordLab gives for the record under the condition
+};
 
-// From the record's stored L*, a*, b*, taken to hold under this condition.
-bool computeColorValuesFromLab(const MeasurementRecord& record, std::int32_t space,
-                               std::int32_t illuminant, std::int32_t observer,
-                               ColorValues& values, std::uint32_t& displayColor);
+// From the record's curve; empty when the condition has no table.
+std::optional<RecordColor> computeColorValues(const MeasurementRecord& record, ColorSpace space,
+                                              Condition condition);
 
-// The values of a space from tristimulus values (shared by both paths).
-void colorValuesFromXyz(float X, float Y, float Z, std::int32_t space, std::int32_t illuminant,
-                        std::int32_t observer, ColorValues& values);
+// From the record's stored L*, a*, b*, taken to hold under this condition;
+// empty when the condition has no table.
+std::optional<RecordColor> computeColorValuesFromLab(const MeasurementRecord& record, ColorSpace space,
+                                                     Condition condition);
+
+// The values of a space from tristimulus values (shared by both paths);
+// empty when the condition has no table.
+std::optional<ColorValues> colorValuesFromXyz(const Xyz& xyz, ColorSpace space, Condition condition);
 
 // Inverse of the CIE RGB conversion, for typing a target in RGB.
-void cieRgbToXyz(float R, float G, float B, float& X, float& Y, float& Z);
+Xyz cieRgbToXyz(float R, float G, float B);
 
 }  // namespace corvana

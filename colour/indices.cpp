@@ -12,9 +12,12 @@ namespace {
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
 // Reference white chromaticities of ASTM E313 whiteness.
-bool e313WhiteChromaticity(std::int32_t illuminant, std::int32_t observer, float& xn, float& yn) {
+struct E313White {
+  float xn, yn;
+};
+std::optional<E313White> e313WhiteChromaticity(Condition condition) {
   struct Entry {
-    std::int32_t illuminant;
+    Illuminant illuminant;
     float x2, y2, x10, y10;
   };
   static constexpr Entry kTable[] = {
@@ -22,66 +25,70 @@ bool e313WhiteChromaticity(std::int32_t illuminant, std::int32_t observer, float
       {D50, 0.3457f, 0.3585f, 0.3477f, 0.3595f},
       {C, 0.3101f, 0.3161f, 0.3104f, 0.3191f},
   };
-  if (observer != 0 && observer != 1) return false;
+  if (!isKnown(condition.observer)) return std::nullopt;
+  const bool two = condition.observer == Observer2;
   for (const Entry& e : kTable)
-    if (e.illuminant == illuminant) {
-      xn = observer == 0 ? e.x2 : e.x10;
-      yn = observer == 0 ? e.y2 : e.y10;
-      return true;
-    }
-  return false;
+    if (e.illuminant == condition.illuminant) return two ? E313White{e.x2, e.y2} : E313White{e.x10, e.y10};
+  return std::nullopt;
 }
 
 // Coefficients of ASTM E313 yellowness.
-bool e313YellownessCoefficients(std::int32_t illuminant, std::int32_t observer, float& cx,
-                                float& cz) {
+struct E313Yellowness {
+  float cx, cz;
+};
+std::optional<E313Yellowness> e313YellownessCoefficients(Condition condition) {
   struct Entry {
-    std::int32_t illuminant;
+    Illuminant illuminant;
     float cx2, cz2, cx10, cz10;
   };
   static constexpr Entry kTable[] = {
       {C, 1.2769f, 1.0592f, 1.2871f, 1.0781f},
       {D65, 1.2985f, 1.1335f, 1.3013f, 1.1498f},
   };
-  if (observer != 0 && observer != 1) return false;
+  if (!isKnown(condition.observer)) return std::nullopt;
+  const bool two = condition.observer == Observer2;
   for (const Entry& e : kTable)
-    if (e.illuminant == illuminant) {
-      cx = observer == 0 ? e.cx2 : e.cx10;
-      cz = observer == 0 ? e.cz2 : e.cz10;
-      return true;
-    }
-  return false;
+    if (e.illuminant == condition.illuminant)
+      return two ? E313Yellowness{e.cx2, e.cz2} : E313Yellowness{e.cx10, e.cz10};
+  return std::nullopt;
 }
 
 constexpr std::string_view kGreyScale[] = {"1", "1-2", "2", "2-3", "3", "3-4", "4", "4-5", "5"};
 }  // namespace
 
-float whitenessE313(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer) {
-  float xn, yn;
-  if (!e313WhiteChromaticity(illuminant, observer, xn, yn)) return kNaN;
+// ASTM E313: WI = Y + 800 (xn - x) + 1700 (yn - y) with the white of the condition.
+float whitenessE313(const Xyz& xyz, Condition condition) {
+  const std::optional<E313White> white = e313WhiteChromaticity(condition);
+  if (!white) return kNaN;
+  const float X = xyz.X, Y = xyz.Y, Z = xyz.Z;
   const float sum = X + Y + Z;
   const float x = X / sum, y = Y / sum;
-  return Y + 800.0f * (xn - x) + 1700.0f * (yn - y);
+  return Y + 800.0f * (white->xn - x) + 1700.0f * (white->yn - y);
 }
 
-float whitenessCie(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer) {
-  if (illuminant != D65 || observer != Observer10) return kNaN;
+// CIE whiteness (CIE 15:2004, ISO 11475): W10 = Y + 800 (xn - x) + 1700 (yn - y), D65/10° white.
+float whitenessCie(const Xyz& xyz, Condition condition) {
+  if (condition.illuminant != D65 || condition.observer != Observer10) return kNaN;
+  const float X = xyz.X, Y = xyz.Y, Z = xyz.Z;
   const float sum = X + Y + Z;
   const float x = X / sum, y = Y / sum;
   return Y + 800.0f * (0.31382f - x) + 1700.0f * (0.331f - y);
 }
 
-float yellownessD1925(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer) {
-  if (illuminant != C || observer != Observer2) return kNaN;
-  return 100.0f * (1.28f * X - 1.06f * Z) / Y;
+// ASTM D1925: YI = 100 (1.28 X - 1.06 Z) / Y.
+float yellownessD1925(const Xyz& xyz, Condition condition) {
+  if (condition.illuminant != C || condition.observer != Observer2) return kNaN;
+  return 100.0f * (1.28f * xyz.X - 1.06f * xyz.Z) / xyz.Y;
 }
 
-float yellownessE313(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer) {
-  float cx, cz;
-  if (!e313YellownessCoefficients(illuminant, observer, cx, cz)) return kNaN;
-  return 100.0f * (cx * X - cz * Z) / Y;
+// ASTM E313: YI = 100 (Cx X - Cz Z) / Y.
+float yellownessE313(const Xyz& xyz, Condition condition) {
+  const std::optional<E313Yellowness> k = e313YellownessCoefficients(condition);
+  if (!k) return kNaN;
+  return 100.0f * (k->cx * xyz.X - k->cz * xyz.Z) / xyz.Y;
 }
 
+// ISO 105-A05: the CIELAB difference ΔE(F) of the grey scale for change in colour.
 float colourChangeDifference(const Lab& t, const Lab& s, float dL, float dH) {
   const float dC = s.C - t.C;
   const float meanC = (t.C + s.C) / 2.0f;
@@ -101,6 +108,7 @@ float colourChangeDifference(const Lab& t, const Lab& s, float dL, float dH) {
   return std::sqrt(dCF * dCF + dL * dL + dHF * dHF);
 }
 
+// ISO 105-A05: the grey-scale grade of ΔE(F).
 std::string_view colourChangeGrade(float v) {
   static constexpr float kLimits[] = {11.6f, 8.2f, 5.8f, 4.1f, 2.95f, 2.1f, 1.25f, 0.4f};
   if (std::isnan(v)) return "--";
@@ -109,7 +117,8 @@ std::string_view colourChangeGrade(float v) {
   return kGreyScale[8];
 }
 
-float stainingRating(float deltaEab, float dL, std::int32_t illuminant) {
+// ISO 105-A04: SSR from ΔE(GS) = ΔE*ab - 0.4 sqrt(ΔE*ab^2 - ΔL*^2).
+float stainingRating(float deltaEab, float dL, Illuminant illuminant) {
   if (illuminant != D65 && illuminant != C) return kNaN;
   // E² - ΔL² is the chromatic part; rounding can make it a hair below zero for a
   // pure lightness difference, which would turn the rating into NaN.
@@ -120,6 +129,7 @@ float stainingRating(float deltaEab, float dL, std::int32_t illuminant) {
   return rating;
 }
 
+// ISO 105-A04: the grey-scale grade of the staining rating.
 std::string_view stainingGrade(float r) {
   static constexpr float kLimits[] = {1.25f, 1.74f, 2.24f, 2.74f, 3.24f, 3.74f, 4.24f, 4.74f};
   if (std::isnan(r)) return "--";
@@ -131,16 +141,17 @@ std::string_view stainingGrade(float r) {
 float metamericIndex(const MeasurementRecord& standard, const MeasurementRecord& sample,
                      const MetamericConditions& conditions) {
   float sum = 0.0f;
-  for (int pair = 0; pair < 2; ++pair) {
-    Lab t, s;
-    if (!recordLab(standard, conditions.illuminant[pair], conditions.observer[pair], t) ||
-        !recordLab(sample, conditions.illuminant[pair], conditions.observer[pair], s))
-      return kNaN;
-    sum += cie1976Difference(t, s);
+  for (const Condition& condition : conditions.conditions) {
+    const std::optional<Lab> t = recordLab(standard, condition);
+    if (!t) return kNaN;
+    const std::optional<Lab> s = recordLab(sample, condition);
+    if (!s) return kNaN;
+    sum += cie1976Difference(*t, *s);
   }
   return sum;
 }
 
+// Kubelka-Munk: K/S = (1 - R)^2 / 2R.
 float kubelkaMunk(float r) { return (1.0f - r) * (1.0f - r) / (2.0f * r); }
 
 int minimumReflectanceIndex(const ReflectanceCurve& curve) {
@@ -150,11 +161,13 @@ int minimumReflectanceIndex(const ReflectanceCurve& curve) {
   return k;
 }
 
+// Kubelka-Munk strength: the ratio of K/S at the standard's strongest absorption.
 float strengthAtMaxAbsorption(const ReflectanceCurve& standard, const ReflectanceCurve& sample) {
   const int k = minimumReflectanceIndex(standard);
   return kubelkaMunk(sample[k]) / kubelkaMunk(standard[k]);
 }
 
+// Kubelka-Munk strength: the ratio of the K/S sums over the curve.
 float strengthSumKS(const ReflectanceCurve& standard, const ReflectanceCurve& sample) {
   float sumSample = 0.0f, sumStandard = 0.0f;
   for (int i = 0; i < kCurvePoints; ++i) {

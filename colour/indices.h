@@ -2,34 +2,35 @@
 // Whiteness, yellowness, fastness grades, metamerism, colour strength and the
 // colour direction. NaN marks an index that is not defined for the
 // conditions in force.
-#include <cstdint>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "colour/cielab.h"
+#include "colour/condition.h"
 #include "colour/spectral.h"
+#include "colour/xyz.h"
 
 namespace corvana {
 
 struct MeasurementRecord;
 
-float whitenessE313(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer);
-float whitenessCie(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer);
-float yellownessD1925(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer);
-float yellownessE313(float X, float Y, float Z, std::int32_t illuminant, std::int32_t observer);
+float whitenessE313(const Xyz& xyz, Condition condition);    // D65, D50 or C
+float whitenessCie(const Xyz& xyz, Condition condition);     // D65/10° only
+float yellownessD1925(const Xyz& xyz, Condition condition);  // C/2° only
+float yellownessE313(const Xyz& xyz, Condition condition);   // C or D65
 
 // ΔE(F) of the grey scale for change in colour; ΔH is the signed hue difference.
 float colourChangeDifference(const Lab& standard, const Lab& sample, float dL, float dH);
 std::string_view colourChangeGrade(float deltaEF);
 
 // Staining rating (SSR), NaN unless the illuminant is D65 or C.
-float stainingRating(float deltaEab, float dL, std::int32_t illuminant);
+float stainingRating(float deltaEab, float dL, Illuminant illuminant);
 std::string_view stainingGrade(float rating);
 
 struct MetamericConditions {
-  std::int32_t illuminant[2] = {D65, A};
-  std::int32_t observer[2] = {Observer10, Observer10};
+  std::array<Condition, 2> conditions = {{{D65, Observer10}, {A, Observer10}}};
 };
 
 // Sum of the CIE 1976 differences under the two conditions; both records carry curves.

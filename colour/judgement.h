@@ -23,8 +23,8 @@ struct JudgeCriteria {
   const ToleranceTable* limits = nullptr;  // table B
   std::uint32_t method = UseDeltaE;
   float quotiety = kDefaultToleranceQuotiety;
-  std::int32_t space = 0;
-  std::int32_t formula = 0;
+  ColorSpace space = CieLab;
+  ColorFormula formula = Cie1976;
 };
 
 // The core rule: all comparisons strict, NaN counts as inside.

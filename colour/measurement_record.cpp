@@ -14,6 +14,13 @@ bool RecordTime::isValid() const {
   return day <= days;
 }
 
+std::optional<Condition> storedCondition(const MeasurementRecord& record) {
+  const auto illuminant = illuminantFromCode(record.illuminant);
+  const auto observer = observerFromCode(record.observer);
+  if (!illuminant || !observer) return std::nullopt;
+  return Condition{*illuminant, *observer};
+}
+
 void storeRecordText(char16_t* field, int units, std::string_view utf8) {
   const std::u16string text = utf8ToUtf16(utf8);
   std::size_t n = std::min<std::size_t>(text.size(), std::size_t(units - 1));

@@ -1,9 +1,11 @@
 #pragma once
 // One standard or sample: a plain fixed-size value copied into and out of a job.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "colour/condition.h"
 #include "colour/spectral.h"
 
 namespace corvana {
@@ -43,6 +45,10 @@ struct MeasurementRecord {
   void setName(std::string_view utf8);
   void setMaterial(std::string_view utf8);
 };
+
+// The condition the stored L*, a*, b* were taken under; empty when a stored
+// code names no illuminant or observer.
+std::optional<Condition> storedCondition(const MeasurementRecord& record);
 
 // Copies UTF-8 text into a zero-terminated UTF-16 field of `units` code
 // units, cut at units - 1 without splitting a surrogate pair.

@@ -18,13 +18,13 @@ char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c
 
 std::span<const IlluminantInfo> illuminantList() { return kIlluminants; }
 
-std::string_view illuminantName(std::int32_t code) {
+std::string_view illuminantName(Illuminant illuminant) {
   for (const auto& info : kIlluminants)
-    if (info.code == code) return info.name;
+    if (info.code == illuminant) return info.name;
   return {};
 }
 
-std::optional<std::int32_t> illuminantFromText(std::string_view text) {
+std::optional<Illuminant> illuminantFromText(std::string_view text) {
   for (const auto& info : kIlluminants)
     if (equalsIgnoreCase(text, info.name)) return info.code;
   return std::nullopt;

@@ -25,7 +25,7 @@ enum Observer : std::int32_t { Observer2 = 0, Observer10 = 1 };
 enum MeasurementMode : std::int32_t { SCI = 0, SCE = 1 };
 
 struct IlluminantInfo {
-  std::int32_t code;
+  Illuminant code;
   const char* name;
   bool offered;
 };
@@ -34,13 +34,13 @@ struct IlluminantInfo {
 std::span<const IlluminantInfo> illuminantList();
 
 // Codes 9 to 17 weight at 5 nm through the spline; 0 to 8 at 10 nm.
-constexpr bool usesFiveNanometreTable(std::int32_t illuminant) {
+constexpr bool usesFiveNanometreTable(Illuminant illuminant) {
   return illuminant >= 9 && illuminant <= 17;
 }
 
-// Empty for a code outside 0..17.
-std::string_view illuminantName(std::int32_t code);
-std::optional<std::int32_t> illuminantFromText(std::string_view text);
+// Empty for a value outside 0..17.
+std::string_view illuminantName(Illuminant illuminant);
+std::optional<Illuminant> illuminantFromText(std::string_view text);
 
 std::string_view measurementModeText(std::int32_t mode);
 std::optional<std::int32_t> measurementModeFromText(std::string_view text);

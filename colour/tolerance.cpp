@@ -4,12 +4,12 @@
 
 namespace corvana {
 
-int componentSlot(std::int32_t space, int entry) {
+int componentSlot(ColorSpace space, int entry) {
   static constexpr int kXyzSlots[3] = {1, 3, 4};  // ΔY, Δx, Δy
   return space == CieXyz ? kXyzSlots[entry] : entry;
 }
 
-int judgedTotalSlot(std::int32_t space, std::int32_t formula) {
+int judgedTotalSlot(ColorSpace space, ColorFormula formula) {
   const int D = differenceCount(space, formula);
   return (formula == ColorFastness || formula == StainingFastness) ? D - 3 : D - 1;
 }

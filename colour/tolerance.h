@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "colour/color_space.h"
+
 namespace corvana {
 
 struct ToleranceSet {
@@ -21,8 +23,8 @@ using ToleranceTable = std::array<ToleranceSet, kIlluminantSlots * kEntriesPerSl
 constexpr int toleranceIndex(int slot, int entry) { return slot * kEntriesPerSlot + entry; }
 
 // Difference slot judged by component entry 0..2.
-int componentSlot(std::int32_t space, int entry);
+int componentSlot(ColorSpace space, int entry);
 // Difference slot whose value entry 3's upper limit applies to.
-int judgedTotalSlot(std::int32_t space, std::int32_t formula);
+int judgedTotalSlot(ColorSpace space, ColorFormula formula);
 
 }  // namespace corvana

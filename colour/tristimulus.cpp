@@ -109,12 +109,12 @@ void interpolateReflectance(const double (&values)[kCurvePoints], double (&out)[
   }
 }
 
-bool computeTristimulus(const ReflectanceCurve& curve, std::int32_t illuminant,
-                        std::int32_t observer, float& X, float& Y, float& Z) {
-  const WeightingTable* table = findWeightingTable(illuminant, observer);
-  if (!table) return false;
+// CIE 15:2004 tristimulus values with ASTM E308 weighting tables: sums of weight times reflectance.
+std::optional<Xyz> computeTristimulus(const ReflectanceCurve& curve, Condition condition) {
+  const WeightingTable* table = findWeightingTable(condition);
+  if (!table) return std::nullopt;
   float x = 0.0f, y = 0.0f, z = 0.0f;
-  if (usesFiveNanometreTable(illuminant)) {
+  if (usesFiveNanometreTable(condition.illuminant)) {
     double knots[kCurvePoints];
     for (int i = 0; i < kCurvePoints; ++i) knots[i] = curve[i];
     double m[kCurvePoints + 1];
@@ -140,10 +140,7 @@ bool computeTristimulus(const ReflectanceCurve& curve, std::int32_t illuminant,
       z += table->weights[row][2] * curve[row];
     }
   }
-  X = x;
-  Y = y;
-  Z = z;
-  return true;
+  return Xyz{x, y, z};
 }
 
 }  // namespace corvana

@@ -13,10 +13,10 @@ namespace corvana {
 
 namespace {
 
-constexpr std::int32_t kStoredOrder[kIlluminantCount] = {D65, A,  C,  D50, D55, D75, F2, F7,  F11,
-                                                         F1,  F3, F4, F5,  F6,  F8,  F9, F10, F12};
+constexpr Illuminant kStoredOrder[kIlluminantCount] = {D65, A,  C,  D50, D55, D75, F2, F7,  F11,
+                                                       F1,  F3, F4, F5,  F6,  F8,  F9, F10, F12};
 
-int storedPosition(std::int32_t code) {
+int storedPosition(Illuminant code) {
   for (int i = 0; i < kIlluminantCount; ++i)
     if (kStoredOrder[i] == code) return i;
   return -1;
@@ -76,12 +76,12 @@ void readCsv(std::string_view csv, int step, Tables& tables) {
 Tables load() {
   Tables tables;
   tables.list.reserve(2 * kIlluminantCount);
-  for (std::int32_t code : kStoredOrder)
-    for (std::int32_t observer : {0, 1}) {
+  for (Illuminant code : kStoredOrder)
+    for (Observer observer : {Observer2, Observer10}) {
       WeightingTable table;
       table.illuminant = code;
       table.observer = observer;
-      whitePointOf(code, observer, table.white);
+      if (const auto white = whitePointOf({code, observer})) table.white = *white;
       tables.list.push_back(table);
     }
   readCsv(resources::weights10nmCsv(), 10, tables);
@@ -99,10 +99,9 @@ const Tables& tables() {
 
 std::span<const WeightingTable> weightingTables() { return tables().list; }
 
-const WeightingTable* findWeightingTable(std::int32_t illuminant, std::int32_t observer) {
-  if (illuminant < 0 || illuminant >= kIlluminantCount || (observer != 0 && observer != 1))
-    return nullptr;
-  return tables().byCode[illuminant][observer];
+const WeightingTable* findWeightingTable(Condition condition) {
+  if (!isValid(condition)) return nullptr;
+  return tables().byCode[condition.illuminant][condition.observer];
 }
 
 }  // namespace corvana

@@ -1,6 +1,5 @@
 #pragma once
 // The 36 tristimulus weighting tables (18 illuminants x 2 observers).
-#include <cstdint>
 #include <span>
 
 #include "colour/white_point.h"
@@ -10,8 +9,8 @@ namespace corvana {
 constexpr int kWeightRows = 61;
 
 struct WeightingTable {
-  std::int32_t illuminant = 0;
-  std::int32_t observer = 0;
+  Illuminant illuminant = D65;
+  Observer observer = Observer2;
   WhitePoint white;
   // Rows 0..30 at 10 nm for codes 0..8 (31..60 zero); 0..60 at 5 nm for 9..17.
   float weights[kWeightRows][3] = {};
@@ -22,7 +21,7 @@ struct WeightingTable {
 // F4, F5, F6, F8, F9, F10, F12, each for observer 0 then 1.
 std::span<const WeightingTable> weightingTables();
 
-// Null when the pair has no table.
-const WeightingTable* findWeightingTable(std::int32_t illuminant, std::int32_t observer);
+// Null when the condition has no table.
+const WeightingTable* findWeightingTable(Condition condition);
 
 }  // namespace corvana

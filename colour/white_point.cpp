@@ -31,18 +31,11 @@ constexpr StoredWhite kWhites[kIlluminantCount] = {
 };
 }  // namespace
 
-bool whitePointOf(std::int32_t illuminant, std::int32_t observer, float& Xn, float& Yn, float& Zn) {
-  if (illuminant < 0 || illuminant >= kIlluminantCount || (observer != 0 && observer != 1))
-    return false;
-  const StoredWhite& w = kWhites[illuminant];
-  Xn = observer == 0 ? w.x2 : w.x10;
-  Yn = 100.0f;
-  Zn = observer == 0 ? w.z2 : w.z10;
-  return true;
-}
-
-bool whitePointOf(std::int32_t illuminant, std::int32_t observer, WhitePoint& white) {
-  return whitePointOf(illuminant, observer, white.X, white.Y, white.Z);
+std::optional<WhitePoint> whitePointOf(Condition condition) {
+  if (!isValid(condition)) return std::nullopt;
+  const StoredWhite& w = kWhites[condition.illuminant];
+  const bool two = condition.observer == Observer2;
+  return WhitePoint{two ? w.x2 : w.x10, 100.0f, two ? w.z2 : w.z10};
 }
 
 }  // namespace corvana

@@ -1,5 +1,7 @@
 #pragma once
-#include <cstdint>
+#include <optional>
+
+#include "colour/condition.h"
 
 namespace corvana {
 
@@ -7,10 +9,9 @@ struct WhitePoint {
   float X = 0, Y = 0, Z = 0;
 };
 
-// The stored white point of an (illuminant, observer) pair. These stored
-// values, not the column sums of the weights, are the white everywhere.
-// Returns false and leaves the outputs untouched for a pair without a table.
-bool whitePointOf(std::int32_t illuminant, std::int32_t observer, float& Xn, float& Yn, float& Zn);
-bool whitePointOf(std::int32_t illuminant, std::int32_t observer, WhitePoint& white);
+// The stored white point of a condition. These stored values, not the
+// column sums of the weights, are the white everywhere. Empty for a
+// condition without a table.
+std::optional<WhitePoint> whitePointOf(Condition condition);
 
 }  // namespace corvana

@@ -30,7 +30,7 @@ std::string valueCellText(const Job& job, RecordList list, int record, int value
   const IlluminantColorValues* entry = slotEntry(job, slot);
   if (!entry || record < 0 || record >= job.count(list) || value < 0 || value >= kValueArrays)
     return std::string(kNoValueText);
-  if (!isEvaluable(job.records(list)[std::size_t(record)], entry->illuminant, job.observer))
+  if (!isEvaluable(job.records(list)[std::size_t(record)], {entry->illuminant, job.observer}))
     return std::string(kNoValueText);
   const auto& columns = list == RecordList::Standards ? entry->standardValues : entry->sampleValues;
   const float v = at(columns[std::size_t(value)], record);
@@ -45,7 +45,7 @@ std::string differenceCellText(const Job& job, int sample, int k, int slot) {
   const float v = at(entry->sampleDifferences[std::size_t(k)], sample);
   if (std::isnan(v)) return std::string(kNoValueText);
   const int D = differenceCount(job.colorSpace, job.colorFormula);
-  const int formula = job.colorFormula;
+  const ColorFormula formula = job.colorFormula;
   const bool curves = job.standard(job.currentStandard).UseReflect && job.sample(sample).UseReflect;
   const bool needsCurves =
       (formula == ColorStrength && k >= D - 2) || (formula == MetamericIndex && k == D - 1);

@@ -16,16 +16,19 @@ void eraseAt(std::vector<T>& v, int position) {
 }
 
 // Values, display colour and CIELAB of a record under an entry; false when
-// the record is not usable there (values stay at 0, colour untouched).
-bool evaluate(const MeasurementRecord& record, std::int32_t space, std::int32_t illuminant,
-              std::int32_t observer, ColorValues& values, std::uint32_t& colour, Lab& lab) {
-  if (record.UseReflect) {
-    computeColorValues(record, space, illuminant, observer, values, colour, &lab);
-    return true;
-  }
-  if (record.illuminant != illuminant || record.observer != observer) return false;
-  computeColorValuesFromLab(record, space, illuminant, observer, values, colour);
-  return recordLab(record, illuminant, observer, lab);
+// the record is not usable there (values stay at 0, colour untouched). A
+// curve counts as usable even under a condition without a table, where its
+// values stay at 0 and its colour as it was.
+bool evaluate(const MeasurementRecord& record, ColorSpace space, Condition condition, ColorValues& values,
+              std::uint32_t& colour, Lab& lab) {
+  if (!isEvaluable(record, condition)) return false;
+  const std::optional<RecordColor> c = record.UseReflect ? computeColorValues(record, space, condition)
+                                                         : computeColorValuesFromLab(record, space, condition);
+  if (!c) return record.UseReflect;
+  values = c->values;
+  colour = c->displayColor;
+  lab = c->lab;
+  return true;
 }
 }  // namespace
 
@@ -51,7 +54,7 @@ void ColorValueTable::recomputeAll() {
 void ColorValueTable::recomputeSamples() {
   resizeSamples(job_.sampleCount());
   for (auto& entry : entries) {
-    const StandardLab standard = currentStandardLab(entry);
+    const std::optional<Lab> standard = currentStandardLab(entry);
     for (int i = 0; i < job_.sampleCount(); ++i) computeSampleIn(entry, standard, job_.sample(i), i);
   }
 }
@@ -80,25 +83,23 @@ void ColorValueTable::computeStandard(const MeasurementRecord& record, int posit
     ColorValues values{};
     Lab lab;
     std::uint32_t& colour = entry.standardColors[std::size_t(position)];
-    if (!evaluate(record, job_.colorSpace, entry.illuminant, job_.observer, values, colour, lab))
+    if (!evaluate(record, job_.colorSpace, {entry.illuminant, job_.observer}, values, colour, lab))
       values.fill(kNoColorValue);
     for (int k = 0; k < C; ++k) entry.standardValues[std::size_t(k)][std::size_t(position)] = values[std::size_t(k)];
   }
 }
 
-ColorValueTable::StandardLab ColorValueTable::currentStandardLab(const IlluminantColorValues& entry) const {
-  StandardLab s;
+std::optional<Lab> ColorValueTable::currentStandardLab(const IlluminantColorValues& entry) const {
   const int current = job_.currentStandard;
-  if (current >= 0 && current < job_.standardCount())
-    s.usable = recordLab(job_.standard(current), entry.illuminant, job_.observer, s.lab);
-  return s;
+  if (current < 0 || current >= job_.standardCount()) return std::nullopt;
+  return recordLab(job_.standard(current), {entry.illuminant, job_.observer});
 }
 
 void ColorValueTable::computeSample(const MeasurementRecord& record, int position) {
   for (auto& entry : entries) computeSampleIn(entry, currentStandardLab(entry), record, position);
 }
 
-void ColorValueTable::computeSampleIn(IlluminantColorValues& entry, const StandardLab& standard,
+void ColorValueTable::computeSampleIn(IlluminantColorValues& entry, const std::optional<Lab>& standard,
                                       const MeasurementRecord& record, int position) {
   const int C = valueArrayCount(), D = differenceArrayCount();
   const auto at = std::size_t(position);
@@ -112,10 +113,10 @@ void ColorValueTable::computeSampleIn(IlluminantColorValues& entry, const Standa
       standardValues[std::size_t(k)] = entry.standardValues[std::size_t(k)][std::size_t(current)];
   Lab lab;
   const bool usable =
-      evaluate(record, job_.colorSpace, entry.illuminant, job_.observer, values, entry.sampleColors[at], lab);
+      evaluate(record, job_.colorSpace, {entry.illuminant, job_.observer}, values, entry.sampleColors[at], lab);
   if (!usable) values.fill(kNoColorValue);
-  if (hasStandard && usable && standard.usable)
-    computeDifferencesFromLab(job_.standard(current), record, &standard.lab, &lab, standardValues,
+  if (hasStandard && usable && standard)
+    computeDifferencesFromLab(job_.standard(current), record, standard, lab, standardValues,
                               values, job_.colorSpace, job_.colorFormula, entry.illuminant,
                               job_.metameric, differences, parametricFactors());
   for (int k = 0; k < C; ++k) entry.sampleValues[std::size_t(k)][at] = values[std::size_t(k)];
@@ -140,7 +141,7 @@ void ColorValueTable::removeStandards(const std::vector<int>& positions) {
     }
 }
 
-const IlluminantColorValues* ColorValueTable::entryFor(std::int32_t illuminant) const {
+const IlluminantColorValues* ColorValueTable::entryFor(Illuminant illuminant) const {
   for (const auto& entry : entries)
     if (entry.illuminant == illuminant) return &entry;
   return nullptr;

@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <vector>
 
+#include <optional>
+
 #include "colour/cielab.h"
 #include "colour/color_space.h"
+#include "colour/spectral.h"
 #include "core/language_table.h"
 
 namespace corvana {
@@ -21,7 +24,7 @@ constexpr int kValueArrays = 8;
 constexpr int kDifferenceArrays = 9;
 
 struct IlluminantColorValues {
-  std::int32_t illuminant = 0;
+  Illuminant illuminant = D65;
   std::array<std::vector<float>, kValueArrays> sampleValues;
   std::array<std::vector<float>, kValueArrays> standardValues;
   std::array<std::vector<float>, kDifferenceArrays> sampleDifferences;
@@ -52,18 +55,16 @@ class ColorValueTable {
   void recomputeSamples();
 
   // The entry of an illuminant, or null.
-  const IlluminantColorValues* entryFor(std::int32_t illuminant) const;
+  const IlluminantColorValues* entryFor(Illuminant illuminant) const;
 
   int valueArrayCount() const;       // C
   int differenceArrayCount() const;  // D
 
  private:
-  struct StandardLab {
-    bool usable = false;
-    Lab lab;
-  };
-  StandardLab currentStandardLab(const IlluminantColorValues& entry) const;
-  void computeSampleIn(IlluminantColorValues& entry, const StandardLab& standard,
+  // The current standard's CIELAB under the entry's condition; empty when
+  // there is none or it is not usable there.
+  std::optional<Lab> currentStandardLab(const IlluminantColorValues& entry) const;
+  void computeSampleIn(IlluminantColorValues& entry, const std::optional<Lab>& standard,
                        const MeasurementRecord& record, int position);
 
   const Job& job_;

@@ -19,35 +19,33 @@ constexpr Text kFormulaTextRows[kColorFormulaCount] = {
     Text::FormulaCie1976, Text::FormulaCie94,     Text::FormulaCie2000, Text::FormulaCmc,
     Text::ColorFastness,  Text::StainingFastness, Text::MetamericIndex, Text::ColorStrength};
 
-bool knownSpace(std::int32_t s) { return s >= 0 && s < kColorSpaceCount; }
-bool knownFormula(std::int32_t f) { return f >= 0 && f < kColorFormulaCount; }
-
-template <typename Code>
-std::optional<std::int32_t> fromText(std::string_view text, std::span<const std::int32_t> order,
-                                     Code rowOf) {
-  for (std::int32_t code : order)
+template <typename Code, typename RowOf>
+std::optional<Code> fromText(std::string_view text, std::span<const Code> order, RowOf rowOf) {
+  for (Code code : order)
     if (equalsIgnoreCase(text, LookupText(rowOf(code)))) return code;
   return std::nullopt;
 }
 
 }  // namespace
 
-Text colorSpaceTextRow(std::int32_t space) { return knownSpace(space) ? kSpaceTextRows[space] : Text::None; }
-Text colorFormulaTextRow(std::int32_t formula) {
-  return knownFormula(formula) ? kFormulaTextRows[formula] : Text::None;
+Text colorSpaceTextRow(ColorSpace space) {
+  return isKnown(space) ? kSpaceTextRows[space] : Text::None;
+}
+Text colorFormulaTextRow(ColorFormula formula) {
+  return isKnown(formula) ? kFormulaTextRows[formula] : Text::None;
 }
 
-std::string colorSpaceText(std::int32_t space) {
-  return knownSpace(space) ? LookupText(kSpaceTextRows[space]) : std::string();
+std::string colorSpaceText(ColorSpace space) {
+  return isKnown(space) ? LookupText(kSpaceTextRows[space]) : std::string();
 }
-std::string colorFormulaText(std::int32_t formula) {
-  return knownFormula(formula) ? LookupText(kFormulaTextRows[formula]) : std::string();
+std::string colorFormulaText(ColorFormula formula) {
+  return isKnown(formula) ? LookupText(kFormulaTextRows[formula]) : std::string();
 }
 
-std::optional<std::int32_t> colorSpaceFromText(std::string_view text) {
+std::optional<ColorSpace> colorSpaceFromText(std::string_view text) {
   return fromText(text, colorSpaceOrder(), colorSpaceTextRow);
 }
-std::optional<std::int32_t> colorFormulaFromText(std::string_view text) {
+std::optional<ColorFormula> colorFormulaFromText(std::string_view text) {
   return fromText(text, colorFormulaOrder(), colorFormulaTextRow);
 }
 
@@ -79,7 +77,7 @@ std::optional<std::uint32_t> judgeMethodFromText(std::string_view text) {
   return std::nullopt;
 }
 
-std::string parametricFactorsText(std::int32_t formula, const ParametricFactors& k) {
+std::string parametricFactorsText(ColorFormula formula, const ParametricFactors& k) {
   if (formula < Cie94 || formula > Cmc) return {};
   char text[256];
   std::snprintf(text, sizeof text, "%s: %4.2f, %s: %4.2f, %s: %4.2f", LookupText(Text::FactorKl).c_str(),
@@ -88,7 +86,7 @@ std::string parametricFactorsText(std::int32_t formula, const ParametricFactors&
   return text;
 }
 
-std::string parametricFactorsText(std::int32_t formula) {
+std::string parametricFactorsText(ColorFormula formula) {
   return parametricFactorsText(formula, parametricFactors());
 }
 

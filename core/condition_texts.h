@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "colour/color_space.h"
 #include "colour/judgement.h"
 #include "colour/parametric_factors.h"
 #include "colour/spectral.h"
@@ -13,17 +14,17 @@
 
 namespace corvana {
 
-Text colorSpaceTextRow(std::int32_t space);      // Text::None for an unknown code
-Text colorFormulaTextRow(std::int32_t formula);  // Text::None for an unknown code
+Text colorSpaceTextRow(ColorSpace space);        // Text::None for an unknown code
+Text colorFormulaTextRow(ColorFormula formula);  // Text::None for an unknown code
 // Text to code compares without case against the current language's texts in
 // list order, first match wins.
-std::string colorSpaceText(std::int32_t space);
-std::string colorFormulaText(std::int32_t formula);
-std::optional<std::int32_t> colorSpaceFromText(std::string_view text);
-std::optional<std::int32_t> colorFormulaFromText(std::string_view text);
+std::string colorSpaceText(ColorSpace space);
+std::string colorFormulaText(ColorFormula formula);
+std::optional<ColorSpace> colorSpaceFromText(std::string_view text);
+std::optional<ColorFormula> colorFormulaFromText(std::string_view text);
 
 // The observer texts ("2" / "2°", "10°").
-constexpr Text observerTextRow(std::int32_t observer) {
+constexpr Text observerTextRow(Observer observer) {
   return observer == Observer10 ? Text::Observer10Degrees : Text::Observer2Degrees;
 }
 
@@ -33,8 +34,8 @@ std::string judgeMethodText(std::uint32_t method);
 std::optional<std::uint32_t> judgeMethodFromText(std::string_view text);
 
 // "KL: 1.00, KC: 1.00, KH: 1.00" for formulas 1 to 3, empty otherwise.
-std::string parametricFactorsText(std::int32_t formula, const ParametricFactors& k);
+std::string parametricFactorsText(ColorFormula formula, const ParametricFactors& k);
 // The same for the factors every open job shares.
-std::string parametricFactorsText(std::int32_t formula);
+std::string parametricFactorsText(ColorFormula formula);
 
 }  // namespace corvana

@@ -129,7 +129,7 @@ void Job::renameSample(int index, const std::string& text) { setText(RecordList:
 void Job::setStandardMaterial(int index, const std::string& text) { setText(RecordList::Standards, index, text, true); }
 void Job::setSampleMaterial(int index, const std::string& text) { setText(RecordList::Samples, index, text, true); }
 
-void Job::setColorFormula(std::int32_t formula) {
+void Job::setColorFormula(ColorFormula formula) {
   colorFormula = formula;
   assignToleranceComponents(toleranceB, colorSpace, colorFormula);
   setModified(true);

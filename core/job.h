@@ -29,10 +29,10 @@ class Job {
   JobObserver* window = nullptr;  // not owned
   std::string title;              // the window title, e.g. "Job1"
 
-  std::int32_t colorSpace = 0;
-  std::int32_t colorFormula = 0;
-  std::int32_t illuminants[3] = {0, 2, 6};
-  std::int32_t observer = 1;
+  ColorSpace colorSpace = CieLab;
+  ColorFormula colorFormula = Cie1976;
+  Illuminant illuminants[3] = {D65, A, F2};
+  Observer observer = Observer10;
   ToleranceTable toleranceB;  // edited, judged, saved
   bool autoNamingStandards = false;
   bool autoNamingSamples = false;
@@ -65,6 +65,8 @@ class Job {
     return list == RecordList::Standards ? standards_ : samples_;
   }
   int count(RecordList list) const { return int(records(list).size()); }
+  // The condition of illuminant slot 0..2: its illuminant under the job's observer.
+  Condition condition(int slot) const { return {illuminants[slot], observer}; }
   bool hasCurrentStandard() const { return currentStandard >= 0 && currentStandard < standardCount(); }
 
   bool modified() const { return modified_; }
@@ -82,7 +84,7 @@ class Job {
   void renameSample(int index, const std::string& text);
   void setStandardMaterial(int index, const std::string& text);
   void setSampleMaterial(int index, const std::string& text);
-  void setColorFormula(std::int32_t formula);
+  void setColorFormula(ColorFormula formula);
   bool setIlluminantCount(std::uint32_t count);
   void recomputeAll();
   void setTitle(std::string text);

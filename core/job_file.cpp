@@ -40,7 +40,7 @@ class DocumentWriter {
   void ascii(const char* name, std::string_view value) { xml_.attribute(name, value); }
   void real(const char* name, double value) { xml_.attribute(name, formatReal(value)); }
   void integer(const char* name, long long value) { xml_.attribute(name, formatInt(value)); }
-  void observer(const char* name, std::int32_t code) { text(name, LookupText(observerTextRow(code))); }
+  void observer(const char* name, Observer observer) { text(name, LookupText(observerTextRow(observer))); }
 
  private:
   CodePageEncoder encoder_;
@@ -52,6 +52,14 @@ constexpr const char* kReflectNames[kCurvePoints] = {
     "Reflect9",  "Reflect10", "Reflect11", "Reflect12", "Reflect13", "Reflect14", "Reflect15", "Reflect16",
     "Reflect17", "Reflect18", "Reflect19", "Reflect20", "Reflect21", "Reflect22", "Reflect23", "Reflect24",
     "Reflect25", "Reflect26", "Reflect27", "Reflect28", "Reflect29", "Reflect30", "Reflect31"};
+
+// A record's stored codes, checked: an unknown illuminant is written as an
+// empty name and any observer but 10° as 2°.
+std::string_view storedIlluminantName(std::uint8_t code) {
+  const std::optional<Illuminant> illuminant = illuminantFromCode(code);
+  return illuminant ? illuminantName(*illuminant) : std::string_view();
+}
+Observer storedObserver(std::uint8_t code) { return observerFromCode(code).value_or(Observer2); }
 
 void writeRecord(DocumentWriter& w, const char* element, const MeasurementRecord& r) {
   w.xml().open(element);
@@ -65,8 +73,8 @@ void writeRecord(DocumentWriter& w, const char* element, const MeasurementRecord
     w.real("L", r.L);
     w.real("a", r.a);
     w.real("b", r.b);
-    w.ascii("Illuminant", illuminantName(r.illuminant));
-    w.observer("Observer", r.observer);
+    w.ascii("Illuminant", storedIlluminantName(r.illuminant));
+    w.observer("Observer", storedObserver(r.observer));
   }
   w.ascii("Time", dateTimeText(r.time));
   w.xml().close(element, false);
@@ -109,10 +117,10 @@ std::string buildDocument(const Job& job, const std::string& codePage) {
   w.text("SampleMaterial", job.SampleMaterial);
   w.xml().beginChildren();
   w.xml().open("MetamericIndex");
-  w.ascii("Illuminant0", illuminantName(job.metameric.illuminant[0]));
-  w.observer("Observer0", job.metameric.observer[0]);
-  w.ascii("Illuminant1", illuminantName(job.metameric.illuminant[1]));
-  w.observer("Observer1", job.metameric.observer[1]);
+  w.ascii("Illuminant0", illuminantName(job.metameric.conditions[0].illuminant));
+  w.observer("Observer0", job.metameric.conditions[0].observer);
+  w.ascii("Illuminant1", illuminantName(job.metameric.conditions[1].illuminant));
+  w.observer("Observer1", job.metameric.conditions[1].observer);
   w.xml().close("MetamericIndex", false);
   w.xml().close("Job", true);
 
@@ -159,7 +167,7 @@ struct ReadContext {
 
 // 2° when the first character matches the 2° text's, 10° when the first
 // two match the 10° text's: "2" written in English still matches "2°" in Chinese.
-std::optional<std::int32_t> observerFromText(const ReadContext& c, std::string_view text) {
+std::optional<Observer> observerFromText(const ReadContext& c, std::string_view text) {
   const std::u16string t = utf8ToUtf16(text);
   if (!t.empty() && !c.observer2.empty() && t[0] == c.observer2[0]) return Observer2;
   if (t.size() >= 2 && c.observer10.size() >= 2 && t[0] == c.observer10[0] && t[1] == c.observer10[1])
@@ -182,12 +190,12 @@ void readText(const TiXmlElement& e, const char* name, std::string& target) {
   if (const char* v = attribute(e, name)) target = v;
 }
 
-void readIlluminant(const TiXmlElement& e, const char* name, std::int32_t& target) {
+void readIlluminant(const TiXmlElement& e, const char* name, Illuminant& target) {
   if (const char* v = attribute(e, name))
     if (auto code = illuminantFromText(v)) target = *code;
 }
 
-void readObserver(const ReadContext& c, const TiXmlElement& e, const char* name, std::int32_t& target) {
+void readObserver(const ReadContext& c, const TiXmlElement& e, const char* name, Observer& target) {
   if (const char* v = attribute(e, name))
     if (auto code = observerFromText(c, v)) target = *code;
 }
@@ -313,8 +321,8 @@ void readJobElement(const ReadContext& c, Job& job, const TiXmlElement& e) {
   if (const TiXmlElement* m = e.FirstChildElement("MetamericIndex")) {
     for (int i = 0; i < 2; ++i) {
       const std::string n = std::to_string(i);
-      readIlluminant(*m, ("Illuminant" + n).c_str(), job.metameric.illuminant[i]);
-      readObserver(c, *m, ("Observer" + n).c_str(), job.metameric.observer[i]);
+      readIlluminant(*m, ("Illuminant" + n).c_str(), job.metameric.conditions[std::size_t(i)].illuminant);
+      readObserver(c, *m, ("Observer" + n).c_str(), job.metameric.conditions[std::size_t(i)].observer);
     }
   }
   // The dialog offers 2 to 4; anything a byte cannot hold or no one could

@@ -11,9 +11,8 @@ namespace corvana {
 bool isJudgeable(const Job& job, int position, int slot) {
   if (slot < 0 || slot > 2 || !job.hasCurrentStandard() || position < 0 || position >= job.sampleCount())
     return false;
-  const std::int32_t illuminant = job.illuminants[slot];
-  return isEvaluable(job.standard(job.currentStandard), illuminant, job.observer) &&
-         isEvaluable(job.sample(position), illuminant, job.observer);
+  const Condition condition = job.condition(slot);
+  return isEvaluable(job.standard(job.currentStandard), condition) && isEvaluable(job.sample(position), condition);
 }
 
 std::string judgeSample(const Job& job, int position, int slot) {

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "colour/color_space.h"
 #include "colour/parametric_factors.h"
+#include "colour/spectral.h"
 
 namespace corvana {
 
@@ -16,10 +18,10 @@ class JobManager {
   // Refers to the open jobs in creation order; their windows own them.
   std::vector<Job*> jobs;
 
-  const std::int32_t defaultColorSpace = 0;
-  const std::int32_t defaultColorFormula = 0;
-  const std::int32_t defaultIlluminants[3] = {0, 2, 6};  // D65, A, F2
-  const std::int32_t defaultObserver = 1;                // 10°
+  const ColorSpace defaultColorSpace = CieLab;
+  const ColorFormula defaultColorFormula = Cie1976;
+  const Illuminant defaultIlluminants[3] = {D65, A, F2};
+  const Observer defaultObserver = Observer10;
 
   std::uint32_t currentMeasurementMode = 1;  // SCE until settings or the model say otherwise
   std::string ChineseName, EnglishName, ChineseAddress, EnglishAddress;

@@ -16,11 +16,11 @@ constexpr FactorLimits kLimits[kParametricFactorCount] = {
 
 FactorLimits factorLimits(int factor) { return kLimits[factor]; }
 
-bool usesParametricFactors(std::int32_t formula) {
+bool usesParametricFactors(ColorFormula formula) {
   return formula == Cie94 || formula == Cie2000 || formula == Cmc;
 }
 
-bool hasFixedKH(std::int32_t formula) { return formula == Cmc; }
+bool hasFixedKH(ColorFormula formula) { return formula == Cmc; }
 
 bool factorInRange(int factor, float value) {
   const FactorLimits& l = kLimits[factor];
@@ -33,11 +33,11 @@ std::string factorRangeMessage(int factor) {
                           {LookupText(l.name), double(l.low), double(l.high)});
 }
 
-bool storesParametricFactors(std::int32_t formulaBeforeApply) {
+bool storesParametricFactors(ColorFormula formulaBeforeApply) {
   return usesParametricFactors(formulaBeforeApply);
 }
 
-bool validatesParametricFactors(std::int32_t selectedFormula, std::int32_t formulaBeforeApply) {
+bool validatesParametricFactors(ColorFormula selectedFormula, ColorFormula formulaBeforeApply) {
   return usesParametricFactors(selectedFormula) || storesParametricFactors(formulaBeforeApply);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "colour/color_space.h"
 #include "core/language_table.h"
 
 namespace corvana {
@@ -19,9 +20,9 @@ struct FactorLimits {
 FactorLimits factorLimits(int factor);
 
 // CIE 94, CIE 2000 and CMC use the factors.
-bool usesParametricFactors(std::int32_t formula);
+bool usesParametricFactors(ColorFormula formula);
 // CMC has no kH: its field is greyed and reads 1.00.
-bool hasFixedKH(std::int32_t formula);
+bool hasFixedKH(ColorFormula formula);
 
 bool factorInRange(int factor, float value);
 // "KL must between   1.00 and  10.00!" in the current language.
@@ -30,8 +31,8 @@ std::string factorRangeMessage(int factor);
 // The factors typed in the dialog are stored when the job's formula before
 // the apply takes them, so factors typed together with a change of formula
 // take effect with the next apply.
-bool storesParametricFactors(std::int32_t formulaBeforeApply);
+bool storesParametricFactors(ColorFormula formulaBeforeApply);
 // The factors must be valid whenever they would be used or stored.
-bool validatesParametricFactors(std::int32_t selectedFormula, std::int32_t formulaBeforeApply);
+bool validatesParametricFactors(ColorFormula selectedFormula, ColorFormula formulaBeforeApply);
 
 }  // namespace corvana

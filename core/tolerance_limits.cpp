@@ -16,7 +16,7 @@ constexpr LimitRange kChromaticityLower{-100, -1, 1};
 constexpr LimitRange kChromaticityUpper{1, 100, 1};
 }  // namespace
 
-LimitRange limitRange(std::int32_t space, int entry, bool lower) {
+LimitRange limitRange(ColorSpace space, int entry, bool lower) {
   const bool chromaticity = space == CieXyz && (entry == 1 || entry == 2);
   if (chromaticity) return lower ? kChromaticityLower : kChromaticityUpper;
   return lower ? kWideLower : kWideUpper;

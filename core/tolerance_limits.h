@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "colour/color_space.h"
+
 namespace corvana {
 
 // In hundredths of the limit: the spin control's range and step.
@@ -14,7 +16,7 @@ struct LimitRange {
 
 // Entry 0..3 of a slot (3 = the total, upper only); CIE XYZ's chromaticity
 // entries 1 and 2 take the narrow range.
-LimitRange limitRange(std::int32_t space, int entry, bool lower);
+LimitRange limitRange(ColorSpace space, int entry, bool lower);
 constexpr LimitRange kQuotietyRange{10, 90, 1};
 
 // A typed limit in hundredths, truncated toward zero; none for a value no

@@ -10,7 +10,7 @@ struct SpaceLabels {
   std::vector<Text> valuesLong, valuesShort, differences;
 };
 
-SpaceLabels spaceLabels(std::int32_t space) {
+SpaceLabels spaceLabels(ColorSpace space) {
   switch (space) {
     case CieLab:
       return {{Text::LStar, Text::AStar, Text::BStar, Text::CStar, Text::HueAngle},
@@ -45,7 +45,7 @@ SpaceLabels spaceLabels(std::int32_t space) {
   }
 }
 
-std::vector<Text> formulaLabels(std::int32_t formula, bool shortForm) {
+std::vector<Text> formulaLabels(ColorFormula formula, bool shortForm) {
   switch (formula) {
     case Cie1976: return {Text::DeltaEStar};
     case Cie94: return {Text::DeltaCPrime, Text::DeltaHPrime, Text::DeltaE94};
@@ -69,12 +69,12 @@ std::vector<Text> formulaLabels(std::int32_t formula, bool shortForm) {
 
 }  // namespace
 
-std::vector<Text> valueLabelRows(std::int32_t space, bool shortForm) {
+std::vector<Text> valueLabelRows(ColorSpace space, bool shortForm) {
   SpaceLabels labels = spaceLabels(space);
   return shortForm ? labels.valuesShort : labels.valuesLong;
 }
 
-std::vector<Text> differenceLabelRows(std::int32_t space, std::int32_t formula, bool shortForm) {
+std::vector<Text> differenceLabelRows(ColorSpace space, ColorFormula formula, bool shortForm) {
   SpaceLabels labels = spaceLabels(space);
   std::vector<Text> rows = labels.differences;
   // Spaces 5 and 6 end with their index labels, in the form of the value labels.
@@ -88,7 +88,7 @@ std::vector<Text> differenceLabelRows(std::int32_t space, std::int32_t formula, 
   return rows;
 }
 
-void assignToleranceComponents(ToleranceTable& table, std::int32_t space, std::int32_t formula) {
+void assignToleranceComponents(ToleranceTable& table, ColorSpace space, ColorFormula formula) {
   const std::vector<Text> values = valueLabelRows(space, false);
   const std::vector<Text> differences = differenceLabelRows(space, formula, false);
   const int D = differenceCount(space, formula);

@@ -35,14 +35,14 @@ ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : Dialog
   auto* spaceLabel = new QLabel(this);
   space_ = new QComboBox(this);
   space_->setObjectName("colorSpace");
-  for (std::int32_t code : colorSpaceOrder()) space_->addItem(ui::qstr(colorSpaceText(code)), code);
-  space_->setCurrentIndex(space_->findData(job.colorSpace));
+  for (ColorSpace code : colorSpaceOrder()) space_->addItem(ui::qstr(colorSpaceText(code)), int(code));
+  space_->setCurrentIndex(space_->findData(int(job.colorSpace)));
 
   auto* formulaLabel = new QLabel(this);
   formula_ = new QComboBox(this);
   formula_->setObjectName("colorFormula");
-  for (std::int32_t code : colorFormulaOrder()) formula_->addItem(ui::qstr(colorFormulaText(code)), code);
-  formula_->setCurrentIndex(formula_->findData(job.colorFormula));
+  for (ColorFormula code : colorFormulaOrder()) formula_->addItem(ui::qstr(colorFormulaText(code)), int(code));
+  formula_->setCurrentIndex(formula_->findData(int(job.colorFormula)));
   spaceLabel->setBuddy(space_);
   formulaLabel->setBuddy(formula_);
   addLabel(spaceLabel, Text::ColorSpace);
@@ -80,7 +80,7 @@ ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : Dialog
     auto* illuminant = new QComboBox(group);
     illuminant->setObjectName(QString("metamericIlluminant%1").arg(c + 1));
     for (const IlluminantInfo& info : illuminantList()) illuminant->addItem(QString::fromLatin1(info.name));
-    illuminant->setCurrentText(ui::qstr(std::string(illuminantName(job.metameric.illuminant[c]))));
+    illuminant->setCurrentText(ui::qstr(std::string(illuminantName(job.metameric.conditions[c].illuminant))));
     metamericIlluminant_[c] = illuminant;
     auto* observers = new QWidget(group);
     auto* observerRow = new QHBoxLayout(observers);
@@ -91,7 +91,7 @@ ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : Dialog
     ten->setObjectName(QString("metamericObserver%1_10").arg(c + 1));
     addLabel(two, observerTextRow(Observer2));
     addLabel(ten, observerTextRow(Observer10));
-    (job.metameric.observer[c] == Observer2 ? two : ten)->setChecked(true);
+    (job.metameric.conditions[c].observer == Observer2 ? two : ten)->setChecked(true);
     metamericObserver2_[c] = two;
     observerRow->addWidget(two);
     observerRow->addWidget(ten);
@@ -111,7 +111,10 @@ ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : Dialog
   formulaChanged();
 }
 
-std::int32_t ColorSpaceFormulaPage::selectedFormula() const { return formula_->currentData().toInt(); }
+// The list holds only formula codes; no selection reads as code 0.
+ColorFormula ColorSpaceFormulaPage::selectedFormula() const {
+  return colorFormulaFromCode(formula_->currentData().toInt()).value_or(Cie1976);
+}
 bool ColorSpaceFormulaPage::factorsShown() const { return usesParametricFactors(selectedFormula()); }
 bool ColorSpaceFormulaPage::metamericShown() const { return selectedFormula() == MetamericIndex; }
 
@@ -154,8 +157,9 @@ void ColorSpaceFormulaPage::apply() {
   if (!space || !formula) return;
   if (metamericShown()) {
     for (int c = 0; c < 2; ++c) {
-      j.metameric.illuminant[c] = illuminantFromText(ui::str(metamericIlluminant_[c]->currentText())).value_or(D65);
-      j.metameric.observer[c] = metamericObserver2_[c]->isChecked() ? Observer2 : Observer10;
+      Condition& condition = j.metameric.conditions[c];
+      condition.illuminant = illuminantFromText(ui::str(metamericIlluminant_[c]->currentText())).value_or(D65);
+      condition.observer = metamericObserver2_[c]->isChecked() ? Observer2 : Observer10;
     }
   }
   j.colorSpace = *space;

@@ -4,6 +4,7 @@
 // the metameric index.
 #include <array>
 
+#include "colour/color_space.h"
 #include "qt/dialogs/tabbed_dialog.h"
 
 class QComboBox;
@@ -21,7 +22,7 @@ class ColorSpaceFormulaPage : public DialogPage {
   void apply() override;
 
   // The formula chosen in the drop-down.
-  std::int32_t selectedFormula() const;
+  ColorFormula selectedFormula() const;
   bool factorsShown() const;
   bool metamericShown() const;
 

@@ -41,18 +41,16 @@ TEST(XyzToLab, EpsilonAndLinearBranch) {
 }
 
 TEST(LabToXyz, WhiteAndRoundTrip) {
-  float X, Y, Z;
-  labToXyz(100, 0, 0, 95.04f, 100, 108.88f, X, Y, Z);
-  EXPECT_FLOAT_EQ(X, 95.04f);
-  EXPECT_FLOAT_EQ(Y, 100.0f);
-  EXPECT_FLOAT_EQ(Z, 108.88f);
+  const WhitePoint white{95.04f, 100, 108.88f};
+  const Xyz w = labToXyz(100, 0, 0, white);
+  EXPECT_FLOAT_EQ(w.X, 95.04f);
+  EXPECT_FLOAT_EQ(w.Y, 100.0f);
+  EXPECT_FLOAT_EQ(w.Z, 108.88f);
   for (float L : {2.0f, 7.9f, 30.0f, 75.0f}) {
-    labToXyz(L, 20, -30, 95.04f, 100, 108.88f, X, Y, Z);
-    float l, a, b, C, h;
-    xyzToLab(X, Y, Z, 95.04f, 100, 108.88f, l, a, b, C, h);
-    EXPECT_NEAR(l, L, 2e-3f);
-    EXPECT_NEAR(a, 20.0f, 2e-3f);
-    EXPECT_NEAR(b, -30.0f, 2e-3f);
+    const Lab lab = xyzToLab(labToXyz(L, 20, -30, white), white);
+    EXPECT_NEAR(lab.L, L, 2e-3f);
+    EXPECT_NEAR(lab.a, 20.0f, 2e-3f);
+    EXPECT_NEAR(lab.b, -30.0f, 2e-3f);
   }
 }
 
@@ -71,28 +69,28 @@ TEST(DisplayColor, TellingColours) {
 
 TEST(RecordLab, CurveLessRecordHoldsOnlyUnderItsOwnCondition) {
   const MeasurementRecord r = labRecord(50, 10, -20, D65, 1);
-  float L = -1, a = -1, b = -1, C = -1, h = -1;
-  EXPECT_FALSE(recordLab(r, 95.04f, 100, 108.88f, D65, 0, L, a, b, C, h));
-  EXPECT_FALSE(recordLab(r, 111.14f, 100, 35.2f, A, 1, L, a, b, C, h));
-  EXPECT_EQ(L, -1.0f);
-  ASSERT_TRUE(recordLab(r, 94.81f, 100, 107.32f, D65, 1, L, a, b, C, h));
-  EXPECT_EQ(L, 50.0f);
-  EXPECT_EQ(a, 10.0f);
-  EXPECT_EQ(b, -20.0f);
-  EXPECT_FLOAT_EQ(C, std::sqrt(500.0f));
-  EXPECT_FLOAT_EQ(h, hueAngle(10, -20));
-  EXPECT_TRUE(isEvaluable(r, D65, 1));
-  EXPECT_FALSE(isEvaluable(r, A, 1));
+  EXPECT_FALSE(recordLab(r, {D65, Observer2}).has_value());
+  EXPECT_FALSE(recordLab(r, {A, Observer10}).has_value());
+  const std::optional<Lab> lab = recordLab(r, {D65, Observer10});
+  ASSERT_TRUE(lab.has_value());
+  EXPECT_EQ(lab->L, 50.0f);
+  EXPECT_EQ(lab->a, 10.0f);
+  EXPECT_EQ(lab->b, -20.0f);
+  EXPECT_FLOAT_EQ(lab->C, std::sqrt(500.0f));
+  EXPECT_FLOAT_EQ(lab->h, hueAngle(10, -20));
+  EXPECT_TRUE(isEvaluable(r, {D65, Observer10}));
+  EXPECT_FALSE(isEvaluable(r, {A, Observer10}));
 }
 
 TEST(RecordLab, CurveRecordUsesItsCurveUnderAnyCondition) {
   const MeasurementRecord r = curveRecord(testing::reddishCurve());
-  Lab d65, a;
-  ASSERT_TRUE(recordLab(r, D65, 1, d65));
-  ASSERT_TRUE(recordLab(r, A, 1, a));
-  EXPECT_GT(d65.a, 20.0f);  // reddish
-  EXPECT_NE(d65.a, a.a);
-  EXPECT_TRUE(isEvaluable(r, F12, 0));
+  const std::optional<Lab> d65 = recordLab(r, {D65, Observer10});
+  const std::optional<Lab> a = recordLab(r, {A, Observer10});
+  ASSERT_TRUE(d65.has_value());
+  ASSERT_TRUE(a.has_value());
+  EXPECT_GT(d65->a, 20.0f);  // reddish
+  EXPECT_NE(d65->a, a->a);
+  EXPECT_TRUE(isEvaluable(r, {F12, Observer2}));
 }
 
 }  // namespace

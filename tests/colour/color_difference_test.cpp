@@ -200,25 +200,35 @@ TEST(SignedHueDifference, ExactAndNearOppositeHues) {
 
 constexpr float kUnset = -2000.0f;
 
-ColorDifferences run(const MeasurementRecord& t, const MeasurementRecord& s, int space, int formula,
-                     int illuminant = D65, int observer = 1) {
-  ColorValues tv{}, sv{};
-  std::uint32_t colour;
-  if (t.UseReflect) computeColorValues(t, space, illuminant, observer, tv, colour);
-  else computeColorValuesFromLab(t, space, illuminant, observer, tv, colour);
-  if (s.UseReflect) computeColorValues(s, space, illuminant, observer, sv, colour);
-  else computeColorValuesFromLab(s, space, illuminant, observer, sv, colour);
+constexpr Condition kD65Ten{D65, Observer10};
+
+ColorValues valuesOf(const MeasurementRecord& r, ColorSpace space, Condition condition) {
+  const std::optional<RecordColor> c =
+      r.UseReflect ? computeColorValues(r, space, condition) : computeColorValuesFromLab(r, space, condition);
+  return c ? c->values : ColorValues{};
+}
+
+ColorDifferences run(const MeasurementRecord& t, const MeasurementRecord& s, ColorSpace space,
+                     ColorFormula formula, Condition condition) {
+  const ColorValues tv = valuesOf(t, space, condition), sv = valuesOf(s, space, condition);
   ColorDifferences d;
   d.fill(kUnset);
-  computeDifferences(t, s, tv, sv, space, formula, illuminant, observer, MetamericConditions{}, d,
-                     ParametricFactors{});
+  computeDifferences(t, s, tv, sv, space, formula, condition, MetamericConditions{}, d, ParametricFactors{});
   return d;
+}
+ColorDifferences run(const MeasurementRecord& t, const MeasurementRecord& s, ColorSpace space,
+                     ColorFormula formula) {
+  return run(t, s, space, formula, kD65Ten);
+}
+ColorDifferences run(const MeasurementRecord& t, const MeasurementRecord& s, ColorSpace space,
+                     ColorFormula formula, Illuminant illuminant) {
+  return run(t, s, space, formula, {illuminant, Observer10});
 }
 
 TEST(ComputeDifferences, IdenticalRecordsGiveZeroInEverySpaceAndWeightedFormula) {
   const MeasurementRecord r = curveRecord(testing::reddishCurve());
-  for (int space = 0; space < 7; ++space)
-    for (int formula = 0; formula <= 3; ++formula) {
+  for (ColorSpace space : colorSpaceOrder())
+    for (ColorFormula formula : {Cie1976, Cie94, Cie2000, Cmc}) {
       SCOPED_TRACE(::testing::Message() << "space " << space << " formula " << formula);
       const ColorDifferences d = run(r, r, space, formula);
       const int D = differenceCount(space, formula);
@@ -254,9 +264,7 @@ TEST(ComputeDifferences, SlotLayoutOfLabWithWeightedFormulas) {
   const ColorDifferences plain = run(t, s, CieLab, Cie1976);
   const ColorDifferences e00 = run(t, s, CieLab, Cie2000);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(e00[i], plain[i]);
-  Lab lt, ls;
-  recordLab(t, D65, 1, lt);
-  recordLab(s, D65, 1, ls);
+  const Lab lt = recordLab(t, kD65Ten).value(), ls = recordLab(s, kD65Ten).value();
   const WeightedDifference w = cie2000Difference(lt, ls, ParametricFactors{});
   EXPECT_EQ(e00[3], w.chroma);
   EXPECT_EQ(e00[4], w.hue);
@@ -274,7 +282,7 @@ TEST(ComputeDifferences, SlotLayoutOfLabWithWeightedFormulas) {
 TEST(ComputeDifferences, NeutralGreyStandardGetsRealWeightedDifferences) {
   const MeasurementRecord grey = labRecord(50, 0, 0, D65, 1);
   const MeasurementRecord sample = labRecord(51, 1, -1, D65, 1);
-  for (int formula : {int(Cie94), int(Cie2000), int(Cmc)}) {
+  for (ColorFormula formula : {Cie94, Cie2000, Cmc}) {
     const ColorDifferences d = run(grey, sample, CieLab, formula);
     for (int i = 0; i < 6; ++i) EXPECT_TRUE(std::isfinite(d[i])) << formula << " slot " << i;
     EXPECT_EQ(d[4], 0.0f);  // no hue difference from a colour without hue
@@ -284,15 +292,15 @@ TEST(ComputeDifferences, NeutralGreyStandardGetsRealWeightedDifferences) {
 TEST(ComputeDifferences, CurveLessRecordsUnderOtherConditionsWriteOnlySpaceSlots) {
   const MeasurementRecord t = labRecord(50, 10, 10, D65, 1);
   const MeasurementRecord s = labRecord(52, 11, 9, D65, 1);
-  ColorDifferences d = run(t, s, CieLab, Cie1976, D65, 1);
+  ColorDifferences d = run(t, s, CieLab, Cie1976, kD65Ten);
   EXPECT_NEAR(d[5], std::sqrt(6.0f), 1e-5f);
   ColorValues tv{1, 2, 3, 4, 5}, sv{2, 3, 4, 5, 6};
   d.fill(kUnset);
-  computeDifferences(t, s, tv, sv, CieLab, Cie1976, A, 1, MetamericConditions{}, d, ParametricFactors{});
+  computeDifferences(t, s, tv, sv, CieLab, Cie1976, {A, Observer10}, MetamericConditions{}, d, ParametricFactors{});
   EXPECT_EQ(d[0], 1.0f);
   EXPECT_EQ(d[5], kUnset);
   // Metameric index needs two curves.
-  d = run(t, s, CieLab, MetamericIndex, D65, 1);
+  d = run(t, s, CieLab, MetamericIndex, kD65Ten);
   EXPECT_NEAR(d[5], std::sqrt(6.0f), 1e-5f);
   EXPECT_EQ(d[6], kUnset);
 }
@@ -300,10 +308,7 @@ TEST(ComputeDifferences, CurveLessRecordsUnderOtherConditionsWriteOnlySpaceSlots
 TEST(ComputeDifferences, LuvHueIsThePlainAngleDifference) {
   const MeasurementRecord t = curveRecord(testing::reddishCurve());
   const MeasurementRecord s = curveRecord(testing::reddishCurve(4.0f));
-  ColorValues tv{}, sv{};
-  std::uint32_t colour;
-  computeColorValues(t, CieLuv, D65, 1, tv, colour);
-  computeColorValues(s, CieLuv, D65, 1, sv, colour);
+  const ColorValues tv = valuesOf(t, CieLuv, kD65Ten), sv = valuesOf(s, CieLuv, kD65Ten);
   const ColorDifferences d = run(t, s, CieLuv, Cie1976);
   EXPECT_EQ(d[3], sv[3] - tv[3]);
   EXPECT_EQ(d[4], sv[4] - tv[4]);
@@ -312,7 +317,7 @@ TEST(ComputeDifferences, LuvHueIsThePlainAngleDifference) {
 TEST(ComputeDifferences, StainingOutsideD65AndCIsNotANumber) {
   const MeasurementRecord t = curveRecord(testing::reddishCurve());
   const MeasurementRecord s = curveRecord(testing::reddishCurve(3.0f));
-  for (int illuminant : {int(A), int(F11)}) {
+  for (Illuminant illuminant : {A, F11}) {
     const ColorDifferences d = run(t, s, CieLab, StainingFastness, illuminant);
     EXPECT_GT(d[5], 0.0f);
     EXPECT_TRUE(std::isnan(d[6]));

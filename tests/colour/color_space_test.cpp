@@ -8,12 +8,12 @@ namespace corvana {
 namespace {
 
 TEST(SlotLayout, FormulaSlotsReplaceHueAndChromaOnlyInLabAndLuv) {
-  EXPECT_EQ(formulaFirstSlot(0, 2), 3);
-  EXPECT_EQ(formulaFirstSlot(2, 3), 3);
-  EXPECT_EQ(formulaFirstSlot(1, 2), 5);
-  EXPECT_EQ(formulaFirstSlot(3, 1), 3);
-  EXPECT_EQ(formulaFirstSlot(0, 0), 5);
-  EXPECT_EQ(formulaFirstSlot(0, 4), 5);
+  EXPECT_EQ(formulaFirstSlot(CieLab, Cie2000), 3);
+  EXPECT_EQ(formulaFirstSlot(CieLuv, Cmc), 3);
+  EXPECT_EQ(formulaFirstSlot(CieXyz, Cie2000), 5);
+  EXPECT_EQ(formulaFirstSlot(CieRgb, Cie94), 3);
+  EXPECT_EQ(formulaFirstSlot(CieLab, Cie1976), 5);
+  EXPECT_EQ(formulaFirstSlot(CieLab, ColorFastness), 5);
 }
 
 TEST(EnumerationOrder, OrderOfListsAndLookup) {

@@ -78,17 +78,21 @@ TEST(ColourChange, ChromaIsDampedByTheMeanChroma) {
 
 TEST(Whiteness, DefinedOnlyForTheirConditions) {
   const float X = 90, Y = 95, Z = 110;
+  const Xyz t{X, Y, Z};
   const float x = X / (X + Y + Z), y = Y / (X + Y + Z);
-  EXPECT_NEAR(whitenessCie(X, Y, Z, D65, 1), Y + 800 * (0.31382f - x) + 1700 * (0.331f - y), 1e-3f);
-  EXPECT_TRUE(std::isnan(whitenessCie(X, Y, Z, D65, 0)));
-  EXPECT_NEAR(whitenessE313(X, Y, Z, D50, 1), Y + 800 * (0.3477f - x) + 1700 * (0.3595f - y), 1e-3f);
-  EXPECT_NEAR(whitenessE313(X, Y, Z, C, 0), Y + 800 * (0.3101f - x) + 1700 * (0.3161f - y), 1e-3f);
-  EXPECT_TRUE(std::isnan(whitenessE313(X, Y, Z, A, 1)));
-  EXPECT_NEAR(yellownessD1925(X, Y, Z, C, 0), 100 * (1.28f * X - 1.06f * Z) / Y, 1e-3f);
-  EXPECT_TRUE(std::isnan(yellownessD1925(X, Y, Z, C, 1)));
-  EXPECT_NEAR(yellownessE313(X, Y, Z, D65, 1), 100 * (1.3013f * X - 1.1498f * Z) / Y, 1e-3f);
-  EXPECT_NEAR(yellownessE313(X, Y, Z, C, 0), 100 * (1.2769f * X - 1.0592f * Z) / Y, 1e-3f);
-  EXPECT_TRUE(std::isnan(yellownessE313(X, Y, Z, D50, 0)));
+  EXPECT_NEAR(whitenessCie(t, {D65, Observer10}), Y + 800 * (0.31382f - x) + 1700 * (0.331f - y), 1e-3f);
+  EXPECT_TRUE(std::isnan(whitenessCie(t, {D65, Observer2})));
+  EXPECT_NEAR(whitenessE313(t, {D50, Observer10}), Y + 800 * (0.3477f - x) + 1700 * (0.3595f - y), 1e-3f);
+  EXPECT_NEAR(whitenessE313(t, {C, Observer2}), Y + 800 * (0.3101f - x) + 1700 * (0.3161f - y), 1e-3f);
+  EXPECT_TRUE(std::isnan(whitenessE313(t, {A, Observer10})));
+  EXPECT_NEAR(yellownessD1925(t, {C, Observer2}), 100 * (1.28f * X - 1.06f * Z) / Y, 1e-3f);
+  EXPECT_TRUE(std::isnan(yellownessD1925(t, {C, Observer10})));
+  EXPECT_NEAR(yellownessE313(t, {D65, Observer10}), 100 * (1.3013f * X - 1.1498f * Z) / Y, 1e-3f);
+  EXPECT_NEAR(yellownessE313(t, {C, Observer2}), 100 * (1.2769f * X - 1.0592f * Z) / Y, 1e-3f);
+  EXPECT_TRUE(std::isnan(yellownessE313(t, {D50, Observer2})));
+  // An observer outside the list has no reference white or coefficients.
+  EXPECT_TRUE(std::isnan(whitenessE313(t, {D65, static_cast<Observer>(2)})));
+  EXPECT_TRUE(std::isnan(yellownessE313(t, {C, static_cast<Observer>(2)})));
 }
 
 TEST(ColorStrength, MinimumOnTiesAndRatios) {
@@ -112,10 +116,8 @@ TEST(MetamericIndex, SumsTheTwoConditions) {
   const MeasurementRecord t = testing::curveRecord(testing::reddishCurve());
   const MeasurementRecord s = testing::curveRecord(testing::reddishCurve(5));
   EXPECT_EQ(metamericIndex(t, t, MetamericConditions{}), 0.0f);
-  const MetamericConditions d65Twice{{D65, D65}, {1, 1}};
-  Lab a, b;
-  recordLab(t, D65, 1, a);
-  recordLab(s, D65, 1, b);
+  const MetamericConditions d65Twice{{{{D65, Observer10}, {D65, Observer10}}}};
+  const Lab a = recordLab(t, {D65, Observer10}).value(), b = recordLab(s, {D65, Observer10}).value();
   const float dL = b.L - a.L, da = b.a - a.a, db = b.b - a.b;
   EXPECT_FLOAT_EQ(metamericIndex(t, s, d65Twice), 2 * std::sqrt(da * da + dL * dL + db * db));
 }

@@ -13,30 +13,33 @@ namespace corvana {
 namespace {
 
 struct TellingRow {
-  int illuminant, observer, wavelength;
+  Illuminant illuminant;
+  Observer observer;
+  int wavelength;
   float x, y, z;
 };
 
-int rowOf(int illuminant, int wavelength) {
+int rowOf(Illuminant illuminant, int wavelength) {
   return (wavelength - 400) / (usesFiveNanometreTable(illuminant) ? 5 : 10);
 }
 
 TEST(WeightingTables, TellingRows) {
   const TellingRow rows[] = {
-      {D65, 0, 400, 0.131f, 0.004f, 0.618f},       {D65, 0, 550, 4.250f, 9.752f, 0.086f},
-      {D65, 0, 700, 0.151f, 0.053f, 0.000f},       {D65, 1, 400, 0.145f, 0.015f, 0.643f},
-      {D65, 1, 550, 4.732f, 8.855f, 0.035f},       {D65, 1, 700, 0.109f, 0.043f, 0.000f},
-      {A, 0, 400, 0.023f, 0.000f, 0.110f},         {A, 0, 550, 3.735f, 8.571f, 0.075f},
-      {A, 0, 700, 0.429f, 0.154f, 0.000f},         {F11, 1, 400, 0.089f, 0.009f, 0.407f},
-      {F11, 1, 550, 12.320f, 24.661f, 0.148f},     {F11, 1, 700, 0.027f, 0.010f, 0.000f},
-      {F1, 0, 400, 0.041266f, 0.001153f, 0.195455f}, {F1, 0, 435, 4.899049f, 0.251142f, 24.203836f},
-      {F1, 0, 545, 3.407533f, 9.286641f, 0.126942f}, {F1, 0, 700, 0.014368f, 0.005189f, 0.0f},
-      {F12, 1, 435, 3.397330f, 0.471080f, 17.080723f}, {F12, 1, 545, 9.655304f, 21.000387f, 0.169295f},
+      {D65, Observer2, 400, 0.131f, 0.004f, 0.618f},         {D65, Observer2, 550, 4.250f, 9.752f, 0.086f},
+      {D65, Observer2, 700, 0.151f, 0.053f, 0.000f},         {D65, Observer10, 400, 0.145f, 0.015f, 0.643f},
+      {D65, Observer10, 550, 4.732f, 8.855f, 0.035f},        {D65, Observer10, 700, 0.109f, 0.043f, 0.000f},
+      {A, Observer2, 400, 0.023f, 0.000f, 0.110f},           {A, Observer2, 550, 3.735f, 8.571f, 0.075f},
+      {A, Observer2, 700, 0.429f, 0.154f, 0.000f},           {F11, Observer10, 400, 0.089f, 0.009f, 0.407f},
+      {F11, Observer10, 550, 12.320f, 24.661f, 0.148f},      {F11, Observer10, 700, 0.027f, 0.010f, 0.000f},
+      {F1, Observer2, 400, 0.041266f, 0.001153f, 0.195455f}, {F1, Observer2, 435, 4.899049f, 0.251142f, 24.203836f},
+      {F1, Observer2, 545, 3.407533f, 9.286641f, 0.126942f}, {F1, Observer2, 700, 0.014368f, 0.005189f, 0.0f},
+      {F12, Observer10, 435, 3.397330f, 0.471080f, 17.080723f},
+      {F12, Observer10, 545, 9.655304f, 21.000387f, 0.169295f},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(::testing::Message() << illuminantName(r.illuminant) << "/" << r.observer << " "
                                       << r.wavelength << " nm");
-    const WeightingTable* t = findWeightingTable(r.illuminant, r.observer);
+    const WeightingTable* t = findWeightingTable({r.illuminant, r.observer});
     ASSERT_NE(t, nullptr);
     const int row = rowOf(r.illuminant, r.wavelength);
     EXPECT_EQ(t->weights[row][0], r.x);
@@ -52,10 +55,10 @@ TEST(WeightingTables, AllThirtySixInStoredOrderWithTheirWhites) {
   for (int i = 0; i < 36; ++i) {
     EXPECT_EQ(tables[i].illuminant, order[i / 2]);
     EXPECT_EQ(tables[i].observer, i % 2);
-    WhitePoint w;
-    ASSERT_TRUE(whitePointOf(tables[i].illuminant, tables[i].observer, w));
-    EXPECT_EQ(tables[i].white.X, w.X);
-    EXPECT_EQ(tables[i].white.Z, w.Z);
+    const std::optional<WhitePoint> w = whitePointOf({tables[i].illuminant, tables[i].observer});
+    ASSERT_TRUE(w.has_value());
+    EXPECT_EQ(tables[i].white.X, w->X);
+    EXPECT_EQ(tables[i].white.Z, w->Z);
     // Unused 10 nm rows stay zero; 5 nm tables fill all 61.
     const int used = tables[i].rowCount();
     for (int row = used; row < kWeightRows; ++row) EXPECT_EQ(tables[i].weights[row][1], 0.0f);
@@ -63,9 +66,10 @@ TEST(WeightingTables, AllThirtySixInStoredOrderWithTheirWhites) {
     for (int row = 0; row < used; ++row) sumY += tables[i].weights[row][1];
     EXPECT_NEAR(sumY, 100.0f, 0.01f) << i;
   }
-  EXPECT_EQ(findWeightingTable(18, 0), nullptr);
-  EXPECT_EQ(findWeightingTable(D65, 2), nullptr);
-  EXPECT_EQ(findWeightingTable(-1, 0), nullptr);
+  // The enumerations can hold codes outside their lists; those have no table.
+  EXPECT_EQ(findWeightingTable({static_cast<Illuminant>(18), Observer2}), nullptr);
+  EXPECT_EQ(findWeightingTable({D65, static_cast<Observer>(2)}), nullptr);
+  EXPECT_EQ(findWeightingTable({static_cast<Illuminant>(-1), Observer2}), nullptr);
 }
 
 TEST(WeightingTables, FiveNanometreWhitesAreTheColumnSums) {
@@ -79,65 +83,57 @@ TEST(WeightingTables, FiveNanometreWhitesAreTheColumnSums) {
 }
 
 TEST(WhitePoint, StoredValuesAndUnknownPairs) {
-  float X = -1, Y = -1, Z = -1;
-  ASSERT_TRUE(whitePointOf(D65, 1, X, Y, Z));
-  EXPECT_EQ(X, 94.81f);
-  EXPECT_EQ(Y, 100.0f);
-  EXPECT_EQ(Z, 107.32f);  // stored, although the weights sum to 107.307
-  ASSERT_TRUE(whitePointOf(F8, 0, X, Y, Z));
-  EXPECT_EQ(X, 96.4274f);
-  X = Y = Z = -1;
-  EXPECT_FALSE(whitePointOf(18, 0, X, Y, Z));
-  EXPECT_FALSE(whitePointOf(D65, 3, X, Y, Z));
-  EXPECT_EQ(X, -1.0f);
-  EXPECT_EQ(Z, -1.0f);
+  const std::optional<WhitePoint> d65 = whitePointOf({D65, Observer10});
+  ASSERT_TRUE(d65.has_value());
+  EXPECT_EQ(d65->X, 94.81f);
+  EXPECT_EQ(d65->Y, 100.0f);
+  EXPECT_EQ(d65->Z, 107.32f);  // stored, although the weights sum to 107.307
+  const std::optional<WhitePoint> f8 = whitePointOf({F8, Observer2});
+  ASSERT_TRUE(f8.has_value());
+  EXPECT_EQ(f8->X, 96.4274f);
+  EXPECT_FALSE(whitePointOf({static_cast<Illuminant>(18), Observer2}).has_value());
+  EXPECT_FALSE(whitePointOf({D65, static_cast<Observer>(3)}).has_value());
 }
 
 TEST(Tristimulus, PerfectWhiteGivesColumnSumsAndNearlyHundredLightness) {
   ReflectanceCurve one;
   one.fill(1.0f);
-  float X, Y, Z;
-  ASSERT_TRUE(computeTristimulus(one, D65, 0, X, Y, Z));
-  EXPECT_NEAR(X, 95.049f, 2e-4f);
-  EXPECT_NEAR(Y, 99.999f, 2e-4f);
-  EXPECT_NEAR(Z, 108.882f, 2e-4f);
-  float L, a, b, C, h;
-  xyzToLab(X, Y, Z, 95.04f, 100.0f, 108.88f, L, a, b, C, h);
-  EXPECT_NEAR(L, 100.0f, 0.005f);
-  EXPECT_NE(L, 100.0f);
+  const std::optional<Xyz> t = computeTristimulus(one, {D65, Observer2});
+  ASSERT_TRUE(t.has_value());
+  EXPECT_NEAR(t->X, 95.049f, 2e-4f);
+  EXPECT_NEAR(t->Y, 99.999f, 2e-4f);
+  EXPECT_NEAR(t->Z, 108.882f, 2e-4f);
+  const Lab lab = xyzToLab(*t, WhitePoint{95.04f, 100.0f, 108.88f});
+  EXPECT_NEAR(lab.L, 100.0f, 0.005f);
+  EXPECT_NE(lab.L, 100.0f);
 }
 
 TEST(Tristimulus, BlackGivesZero) {
   ReflectanceCurve zero{};
-  for (int illuminant : {int(D65), int(F1)}) {
-    float X, Y, Z;
-    ASSERT_TRUE(computeTristimulus(zero, illuminant, 1, X, Y, Z));
-    EXPECT_EQ(X, 0.0f);
-    EXPECT_EQ(Y, 0.0f);
-    EXPECT_EQ(Z, 0.0f);
-    float L, a, b, C, h;
-    xyzToLab(X, Y, Z, 95.04f, 100.0f, 108.88f, L, a, b, C, h);
-    EXPECT_NEAR(L, 0.0f, 1e-5f);
-    EXPECT_EQ(a, 0.0f);
-    EXPECT_EQ(b, 0.0f);
-    EXPECT_EQ(h, 0.0f);
+  for (Illuminant illuminant : {D65, F1}) {
+    const std::optional<Xyz> t = computeTristimulus(zero, {illuminant, Observer10});
+    ASSERT_TRUE(t.has_value());
+    EXPECT_EQ(t->X, 0.0f);
+    EXPECT_EQ(t->Y, 0.0f);
+    EXPECT_EQ(t->Z, 0.0f);
+    const Lab lab = xyzToLab(*t, WhitePoint{95.04f, 100.0f, 108.88f});
+    EXPECT_NEAR(lab.L, 0.0f, 1e-5f);
+    EXPECT_EQ(lab.a, 0.0f);
+    EXPECT_EQ(lab.b, 0.0f);
+    EXPECT_EQ(lab.h, 0.0f);
   }
 }
 
-TEST(Tristimulus, UnknownPairLeavesOutputs) {
+TEST(Tristimulus, UnknownPairGivesNothing) {
   ReflectanceCurve c{};
-  float X = 7, Y = 8, Z = 9;
-  EXPECT_FALSE(computeTristimulus(c, 40, 0, X, Y, Z));
-  EXPECT_FALSE(computeTristimulus(c, D65, 5, X, Y, Z));
-  EXPECT_EQ(X, 7.0f);
-  EXPECT_EQ(Y, 8.0f);
-  EXPECT_EQ(Z, 9.0f);
+  EXPECT_FALSE(computeTristimulus(c, {static_cast<Illuminant>(40), Observer2}).has_value());
+  EXPECT_FALSE(computeTristimulus(c, {D65, static_cast<Observer>(5)}).has_value());
 }
 
 TEST(Tristimulus, StraightLineUnderFluorescentEqualsDirectFiveNanometreSum) {
   ReflectanceCurve line;
   for (int i = 0; i < kCurvePoints; ++i) line[i] = 0.2f + 0.02f * float(i);
-  const WeightingTable* t = findWeightingTable(F1, 0);
+  const WeightingTable* t = findWeightingTable({F1, Observer2});
   float x = 0, y = 0, z = 0;
   for (int row = 0; row < kWeightRows; ++row) {
     const double r = 0.2 + 0.01 * row;  // the line at 400 + 5·row nm
@@ -145,11 +141,11 @@ TEST(Tristimulus, StraightLineUnderFluorescentEqualsDirectFiveNanometreSum) {
     y += float(double(t->weights[row][1]) * r);
     z += float(double(t->weights[row][2]) * r);
   }
-  float X, Y, Z;
-  ASSERT_TRUE(computeTristimulus(line, F1, 0, X, Y, Z));
-  EXPECT_NEAR(X, x, 1e-5f);
-  EXPECT_NEAR(Y, y, 1e-5f);
-  EXPECT_NEAR(Z, z, 1e-5f);
+  const std::optional<Xyz> t5 = computeTristimulus(line, {F1, Observer2});
+  ASSERT_TRUE(t5.has_value());
+  EXPECT_NEAR(t5->X, x, 1e-5f);
+  EXPECT_NEAR(t5->Y, y, 1e-5f);
+  EXPECT_NEAR(t5->Z, z, 1e-5f);
 }
 
 // The 5 nm path evaluates the spline only where it is needed; it must give
@@ -163,19 +159,20 @@ TEST(Tristimulus, FiveNanometrePathMatchesFullInterpolation) {
     double in[kCurvePoints], out[kSplinePoints] = {};
     for (int i = 0; i < kCurvePoints; ++i) in[i] = c[i];
     interpolateReflectance(in, out);
-    for (int illuminant = F1; illuminant <= F12; ++illuminant) {
-      const WeightingTable* t = findWeightingTable(illuminant, trial % 2);
+    for (int code = F1; code <= F12; ++code) {
+      const Condition condition{static_cast<Illuminant>(code), trial % 2 ? Observer10 : Observer2};
+      const WeightingTable* t = findWeightingTable(condition);
       float x = 0, y = 0, z = 0;
       for (int row = 0; row < kWeightRows; ++row) {
         x += float(double(t->weights[row][0]) * out[5 * row]);
         y += float(double(t->weights[row][1]) * out[5 * row]);
         z += float(double(t->weights[row][2]) * out[5 * row]);
       }
-      float X, Y, Z;
-      ASSERT_TRUE(computeTristimulus(c, illuminant, trial % 2, X, Y, Z));
-      EXPECT_EQ(X, x);
-      EXPECT_EQ(Y, y);
-      EXPECT_EQ(Z, z);
+      const std::optional<Xyz> t5 = computeTristimulus(c, condition);
+      ASSERT_TRUE(t5.has_value());
+      EXPECT_EQ(t5->X, x);
+      EXPECT_EQ(t5->Y, y);
+      EXPECT_EQ(t5->Z, z);
     }
   }
 }

@@ -89,7 +89,7 @@ TEST(CellText, GradeFollowsTolerancesAndLanguage) {
 TEST(CellText, StandardEnteredAt10DegreesWithA2DegreeJobCannotBeJudged) {
   JobManager manager;
   Job job(manager);
-  job.observer = 0;
+  job.observer = Observer2;
   job.addStandard(labSample("hand", 50, 10, 10, D65, 1), false);
   job.addSample(curveSample("P"), false);
   for (int slot = 0; slot < 3; ++slot) EXPECT_EQ(judgeSample(job, 0, slot), "--");

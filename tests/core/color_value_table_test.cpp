@@ -41,11 +41,11 @@ TEST(ColorValueTable, ValuesMatchTheColourCoreForEverySlot) {
   job.addStandard(curveSample("S"), false);
   job.addSample(curveSample("P", 4), false);
   for (const auto& entry : job.table.entries) {
-    ColorValues v{};
-    std::uint32_t colour = 0;
-    computeColorValues(job.sample(0), job.colorSpace, entry.illuminant, job.observer, v, colour);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(entry.sampleValues[std::size_t(k)][0], v[std::size_t(k)]);
-    EXPECT_EQ(entry.sampleColors[0], colour);
+    const std::optional<RecordColor> c =
+        computeColorValues(job.sample(0), job.colorSpace, {entry.illuminant, job.observer});
+    ASSERT_TRUE(c.has_value());
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(entry.sampleValues[std::size_t(k)][0], c->values[std::size_t(k)]);
+    EXPECT_EQ(entry.sampleColors[0], c->displayColor);
     EXPECT_NE(entry.sampleDifferences[5][0], kNoDifference);
   }
 }
@@ -64,7 +64,7 @@ TEST(ColorValueTable, CurveLessRecordOnlyUnderItsOwnCondition) {
   EXPECT_NE(d65.sampleDifferences[0][0], kNoDifference);
   EXPECT_EQ(a.sampleDifferences[0][0], kNoDifference);
   // A 2° job observer: the stored 10° values are not usable anywhere.
-  job.observer = 0;
+  job.observer = Observer2;
   job.recomputeAll();
   EXPECT_EQ(job.table.entries[0].standardValues[0][0], kNoColorValue);
   EXPECT_EQ(job.table.entries[0].sampleDifferences[5][0], kNoDifference);

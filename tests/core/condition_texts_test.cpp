@@ -13,10 +13,10 @@ class EnumerationTexts : public ::testing::Test {
 };
 
 TEST_F(EnumerationTexts, CodeToTextAndBack) {
-  EXPECT_EQ(colorSpaceText(0), "CIE LAB, LCh");
-  EXPECT_EQ(colorSpaceText(4), "Hunter LAB");
-  EXPECT_EQ(colorSpaceText(7), "");
-  EXPECT_EQ(colorFormulaText(7), "Color Strength");
+  EXPECT_EQ(colorSpaceText(CieLab), "CIE LAB, LCh");
+  EXPECT_EQ(colorSpaceText(HunterLab), "Hunter LAB");
+  EXPECT_EQ(colorSpaceText(static_cast<ColorSpace>(7)), "");
+  EXPECT_EQ(colorFormulaText(ColorStrength), "Color Strength");
   EXPECT_EQ(colorFormulaFromText("cie 94"), 1);
   EXPECT_EQ(colorFormulaFromText("CMC"), 3);
   EXPECT_EQ(colorSpaceFromText("wi & tint"), 5);
@@ -25,7 +25,7 @@ TEST_F(EnumerationTexts, CodeToTextAndBack) {
   // A Chinese text does not match while English is current, and does after.
   EXPECT_FALSE(colorFormulaFromText("力份").has_value());
   LanguageIndex = ChineseSimplified;
-  EXPECT_EQ(colorFormulaText(4), "变色牢度");
+  EXPECT_EQ(colorFormulaText(ColorFastness), "变色牢度");
   EXPECT_EQ(colorFormulaFromText("力份"), 7);
   EXPECT_EQ(colorFormulaFromText("CIE 2000"), 2);  // symbols read the same
   EXPECT_FALSE(colorFormulaFromText("Color Strength").has_value());
@@ -35,11 +35,11 @@ TEST_F(EnumerationTexts, CodeToTextAndBack) {
 
 TEST(ParametricFactorsText, OnlyForWeightedFormulas) {
   ParametricFactors k{2.0f, 1.0f, 0.5f};
-  EXPECT_EQ(parametricFactorsText(1, k), "KL: 2.00, KC: 1.00, KH: 0.50");
-  EXPECT_EQ(parametricFactorsText(3, k), "KL: 2.00, KC: 1.00, KH: 0.50");
-  EXPECT_EQ(parametricFactorsText(0, k), "");
-  EXPECT_EQ(parametricFactorsText(4, k), "");
-  EXPECT_EQ(parametricFactorsText(2), "KL: 1.00, KC: 1.00, KH: 1.00");
+  EXPECT_EQ(parametricFactorsText(Cie94, k), "KL: 2.00, KC: 1.00, KH: 0.50");
+  EXPECT_EQ(parametricFactorsText(Cmc, k), "KL: 2.00, KC: 1.00, KH: 0.50");
+  EXPECT_EQ(parametricFactorsText(Cie1976, k), "");
+  EXPECT_EQ(parametricFactorsText(ColorFastness, k), "");
+  EXPECT_EQ(parametricFactorsText(Cie2000), "KL: 1.00, KC: 1.00, KH: 1.00");
 }
 
 TEST(Judgement, MethodTexts) {

@@ -51,10 +51,8 @@ void fillConditions(Job& job) {
   job.SampleNameRule2 = "x";
   job.StandardMaterial = "Cotton";
   job.SampleMaterial = "Wool";
-  job.metameric.illuminant[0] = F2;
-  job.metameric.illuminant[1] = D75;
-  job.metameric.observer[0] = Observer2;
-  job.metameric.observer[1] = Observer10;
+  job.metameric.conditions[0] = {F2, Observer2};
+  job.metameric.conditions[1] = {D75, Observer10};
   job.EnglishAddress = "1 Dye Street";
   job.ChineseAddress = "染料街 1 号";
   job.EnglishName = "Dyeworks";
@@ -140,10 +138,10 @@ TEST_F(JobFileTest, RoundTripKeepsConditionsAndRecords) {
   EXPECT_EQ(back.SampleNameRule2, "x");
   EXPECT_EQ(back.StandardMaterial, "Cotton");
   EXPECT_EQ(back.SampleMaterial, "Wool");
-  EXPECT_EQ(back.metameric.illuminant[0], F2);
-  EXPECT_EQ(back.metameric.illuminant[1], D75);
-  EXPECT_EQ(back.metameric.observer[0], Observer2);
-  EXPECT_EQ(back.metameric.observer[1], Observer10);
+  EXPECT_EQ(back.metameric.conditions[0].illuminant, F2);
+  EXPECT_EQ(back.metameric.conditions[1].illuminant, D75);
+  EXPECT_EQ(back.metameric.conditions[0].observer, Observer2);
+  EXPECT_EQ(back.metameric.conditions[1].observer, Observer10);
   EXPECT_EQ(back.EnglishAddress, "1 Dye Street");
   EXPECT_EQ(back.ChineseAddress, "染料街 1 号");
   EXPECT_EQ(back.EnglishName, "Dyeworks");
@@ -308,7 +306,7 @@ TEST_F(JobFileTest, ObserverMatchesByLeadingCharacters) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.text) + " in language " + std::to_string(c.language));
     LanguageIndex = std::uint8_t(c.language);
-    for (int start : {Observer2, Observer10}) {
+    for (Observer start : {Observer2, Observer10}) {
       Job job(manager);
       job.observer = start;
       ASSERT_TRUE(readJobFileText(job, std::string("<Job Observer=\"") + c.text + "\" />"));

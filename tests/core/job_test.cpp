@@ -38,9 +38,9 @@ TEST(Job, DefaultsOfANewJob) {
   EXPECT_EQ(job.toleranceQuotiety, 0.75f);
   EXPECT_EQ(job.IlluminantCount, 1u);
   EXPECT_EQ(job.EnglishName, "Dyeworks Ltd");
-  EXPECT_EQ(job.metameric.illuminant[0], D65);
-  EXPECT_EQ(job.metameric.illuminant[1], A);
-  EXPECT_EQ(job.metameric.observer[1], 1);
+  EXPECT_EQ(job.metameric.conditions[0].illuminant, D65);
+  EXPECT_EQ(job.metameric.conditions[1].illuminant, A);
+  EXPECT_EQ(job.metameric.conditions[1].observer, 1);
   EXPECT_FALSE(job.modified());
   EXPECT_TRUE(job.table.entries.empty());
   // The first formula set labels table B.

@@ -9,14 +9,15 @@ namespace corvana {
 namespace {
 
 TEST(ParametricFactorRules, OnlyCie94Cie2000AndCmcTakeFactors) {
-  for (std::int32_t f = 0; f < kColorFormulaCount; ++f) {
+  for (int code = 0; code < kColorFormulaCount; ++code) {
+    const ColorFormula f = *colorFormulaFromCode(code);
     const bool takes = f == Cie94 || f == Cie2000 || f == Cmc;
     EXPECT_EQ(usesParametricFactors(f), takes) << f;
     EXPECT_EQ(storesParametricFactors(f), takes) << f;
     EXPECT_EQ(hasFixedKH(f), f == Cmc) << f;
   }
-  EXPECT_FALSE(usesParametricFactors(-1));
-  EXPECT_FALSE(usesParametricFactors(8));
+  EXPECT_FALSE(usesParametricFactors(static_cast<ColorFormula>(-1)));
+  EXPECT_FALSE(usesParametricFactors(static_cast<ColorFormula>(8)));
 }
 
 TEST(ParametricFactorRules, RangesIncludeTheirLimits) {
@@ -44,7 +45,7 @@ TEST(ParametricFactorRules, MessageNamesTheFactorAndItsLimits) {
 TEST(ParametricFactorRules, FactorsAreCheckedWheneverTheyWouldBeStored) {
   // Selected formula, formula of the job before the apply, checked.
   struct Case {
-    std::int32_t selected, before;
+    ColorFormula selected, before;
     bool checked;
   } cases[] = {
       {Cie94, Cie1976, true},          // shown: checked, though not stored yet

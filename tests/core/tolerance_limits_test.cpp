@@ -12,7 +12,7 @@ bool sameRange(LimitRange a, LimitRange b) { return a.low == b.low && a.high == 
 
 TEST(ToleranceLimits, RangesPerEntryAndSpace) {
   struct Case {
-    std::int32_t space;
+    ColorSpace space;
     int entry;
     bool lower;
     LimitRange range;

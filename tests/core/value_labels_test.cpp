@@ -26,43 +26,46 @@ TEST(SlotLayout, CountsForEverySpaceAndFormula) {
       {4, 6, 6, 6, 6, 6, 5, 6}, {4, 6, 6, 6, 6, 6, 5, 6}, {6, 8, 8, 8, 8, 8, 7, 8},
       {6, 8, 8, 8, 8, 8, 7, 8},
   };
-  for (int space = 0; space < 7; ++space)
-    for (int formula = 0; formula < 8; ++formula) {
-      SCOPED_TRACE(::testing::Message() << "space " << space << " formula " << formula);
-      EXPECT_EQ(differenceCount(space, formula), expected[space][formula]);
+  for (int s = 0; s < 7; ++s)
+    for (int f = 0; f < 8; ++f) {
+      SCOPED_TRACE(::testing::Message() << "space " << s << " formula " << f);
+      const ColorSpace space = *colorSpaceFromCode(s);
+      const ColorFormula formula = *colorFormulaFromCode(f);
+      EXPECT_EQ(differenceCount(space, formula), expected[s][f]);
       // Label k names slot k, in both forms.
-      EXPECT_EQ(int(differenceLabelRows(space, formula, false).size()), expected[space][formula]);
-      EXPECT_EQ(int(differenceLabelRows(space, formula, true).size()), expected[space][formula]);
+      EXPECT_EQ(int(differenceLabelRows(space, formula, false).size()), expected[s][f]);
+      EXPECT_EQ(int(differenceLabelRows(space, formula, true).size()), expected[s][f]);
       EXPECT_EQ(int(valueLabelRows(space, false).size()), valueCount(space));
     }
-  EXPECT_EQ(valueCount(7), 0);
-  EXPECT_EQ(valueCount(-1), 0);
-  EXPECT_EQ(differenceCount(0, 8), 6);  // an unknown formula still counts one slot
-  EXPECT_EQ(differenceCount(9, 0), 1);
+  EXPECT_EQ(valueCount(static_cast<ColorSpace>(7)), 0);
+  EXPECT_EQ(valueCount(static_cast<ColorSpace>(-1)), 0);
+  EXPECT_EQ(differenceCount(CieLab, static_cast<ColorFormula>(8)), 6);  // an unknown formula still counts one slot
+  EXPECT_EQ(differenceCount(static_cast<ColorSpace>(9), Cie1976), 1);
 }
 
 TEST(SlotLayout, TellingLabelRows) {
   struct Case {
-    int space, formula;
+    ColorSpace space;
+    ColorFormula formula;
     bool shortForm;
     Texts labels;
   } cases[] = {
-      {0, 1, false, {"ΔL*", "Δa*", "Δb*", "ΔC'", "ΔH'", "ΔE*94"}},
-      {1, 1, false, {"ΔX", "ΔY", "ΔZ", "Δx", "Δy", "ΔC'", "ΔH'", "ΔE*94"}},
-      {3, 6, true, {"ΔR", "ΔG", "Δb", "ΔE*", "MI"}},
-      {3, 6, false, {"ΔR", "ΔG", "Δb", "ΔE*", "Metameric Index"}},
-      {0, 0, false, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*"}},
-      {2, 2, false, {"ΔL*", "Δu*", "Δv*", "ΔC'", "ΔH'", "ΔE00"}},
-      {2, 0, false, {"ΔL*", "Δu*", "Δv*", "ΔC*", "ΔH*", "ΔE*"}},
-      {4, 3, false, {"ΔL", "Δa", "Δb", "ΔC'", "ΔH'", "ΔE*cmc"}},
-      {5, 0, true, {"ΔL*", "Δa*", "Δb*", "WI(E313)", "WI(CIE)", "ΔE*"}},
-      {5, 0, false, {"ΔL*", "Δa*", "Δb*", "WI(ASTM E313)", "WI(CIE/ISO/AATCC)", "ΔE*"}},
-      {6, 2, true, {"ΔL*", "Δa*", "Δb*", "YI(D1925)", "YI(E313)", "ΔC'", "ΔH'", "ΔE00"}},
-      {0, 4, true, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "ΔE(F)", "GS"}},
-      {0, 4, false, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "Color Fastness", "Color Fastness Grade"}},
-      {0, 5, true, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "ΔE(GS)", "SSR"}},
-      {0, 7, true, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "StrMaxAbs", "∑(K/S)"}},
-      {0, 7, false, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "StrMaxAbs", "Sum of K/S"}},
+      {CieLab, Cie94, false, {"ΔL*", "Δa*", "Δb*", "ΔC'", "ΔH'", "ΔE*94"}},
+      {CieXyz, Cie94, false, {"ΔX", "ΔY", "ΔZ", "Δx", "Δy", "ΔC'", "ΔH'", "ΔE*94"}},
+      {CieRgb, MetamericIndex, true, {"ΔR", "ΔG", "Δb", "ΔE*", "MI"}},
+      {CieRgb, MetamericIndex, false, {"ΔR", "ΔG", "Δb", "ΔE*", "Metameric Index"}},
+      {CieLab, Cie1976, false, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*"}},
+      {CieLuv, Cie2000, false, {"ΔL*", "Δu*", "Δv*", "ΔC'", "ΔH'", "ΔE00"}},
+      {CieLuv, Cie1976, false, {"ΔL*", "Δu*", "Δv*", "ΔC*", "ΔH*", "ΔE*"}},
+      {HunterLab, Cmc, false, {"ΔL", "Δa", "Δb", "ΔC'", "ΔH'", "ΔE*cmc"}},
+      {WhitenessTint, Cie1976, true, {"ΔL*", "Δa*", "Δb*", "WI(E313)", "WI(CIE)", "ΔE*"}},
+      {WhitenessTint, Cie1976, false, {"ΔL*", "Δa*", "Δb*", "WI(ASTM E313)", "WI(CIE/ISO/AATCC)", "ΔE*"}},
+      {Yellowness, Cie2000, true, {"ΔL*", "Δa*", "Δb*", "YI(D1925)", "YI(E313)", "ΔC'", "ΔH'", "ΔE00"}},
+      {CieLab, ColorFastness, true, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "ΔE(F)", "GS"}},
+      {CieLab, ColorFastness, false, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "Color Fastness", "Color Fastness Grade"}},
+      {CieLab, StainingFastness, true, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "ΔE(GS)", "SSR"}},
+      {CieLab, ColorStrength, true, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "StrMaxAbs", "∑(K/S)"}},
+      {CieLab, ColorStrength, false, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "StrMaxAbs", "Sum of K/S"}},
   };
   for (const auto& c : cases)
     EXPECT_EQ(texts(differenceLabelRows(c.space, c.formula, c.shortForm)), c.labels)
@@ -70,19 +73,20 @@ TEST(SlotLayout, TellingLabelRows) {
 }
 
 TEST(SlotLayout, ValueLabels) {
-  EXPECT_EQ(texts(valueLabelRows(0, false)), (Texts{"L*", "a*", "b*", "C*", "h°"}));
-  EXPECT_EQ(texts(valueLabelRows(1, false)), (Texts{"X", "Y", "Z", "x", "y"}));
-  EXPECT_EQ(texts(valueLabelRows(2, false)), (Texts{"L*", "u*", "v*", "C*uv", "h°uv"}));
-  EXPECT_EQ(texts(valueLabelRows(3, false)), (Texts{"R", "G", "B"}));
-  EXPECT_EQ(texts(valueLabelRows(4, false)), (Texts{"L", "a", "b"}));
-  EXPECT_EQ(texts(valueLabelRows(6, false)), (Texts{"L*", "a*", "b*", "YI(ASTM D1925)", "YI(ASTM E313)"}));
-  EXPECT_EQ(texts(valueLabelRows(6, true)), (Texts{"L*", "a*", "b*", "YI(D1925)", "YI(E313)"}));
-  EXPECT_TRUE(valueLabelRows(7, false).empty());
+  EXPECT_EQ(texts(valueLabelRows(CieLab, false)), (Texts{"L*", "a*", "b*", "C*", "h°"}));
+  EXPECT_EQ(texts(valueLabelRows(CieXyz, false)), (Texts{"X", "Y", "Z", "x", "y"}));
+  EXPECT_EQ(texts(valueLabelRows(CieLuv, false)), (Texts{"L*", "u*", "v*", "C*uv", "h°uv"}));
+  EXPECT_EQ(texts(valueLabelRows(CieRgb, false)), (Texts{"R", "G", "B"}));
+  EXPECT_EQ(texts(valueLabelRows(HunterLab, false)), (Texts{"L", "a", "b"}));
+  EXPECT_EQ(texts(valueLabelRows(Yellowness, false)), (Texts{"L*", "a*", "b*", "YI(ASTM D1925)", "YI(ASTM E313)"}));
+  EXPECT_EQ(texts(valueLabelRows(Yellowness, true)), (Texts{"L*", "a*", "b*", "YI(D1925)", "YI(E313)"}));
+  EXPECT_TRUE(valueLabelRows(static_cast<ColorSpace>(7), false).empty());
 }
 
 TEST(Tolerance, AssignmentRelabelsAndKeepsLimits) {
   struct Case {
-    int space, formula;
+    ColorSpace space;
+    ColorFormula formula;
     const char* components[3];
     const char* total;
   } cases[] = {

@@ -17,7 +17,10 @@ namespace corvana::cli {
 namespace {
 
 struct Options {
-  std::optional<std::int32_t> illuminant, observer, space, formula;
+  std::optional<Illuminant> illuminant;
+  std::optional<Observer> observer;
+  std::optional<ColorSpace> space;
+  std::optional<ColorFormula> formula;
   bool lab = false;
   ParametricFactors k;
   MetamericConditions metameric;
@@ -27,7 +30,7 @@ struct OptionError {
   std::string message;
 };
 
-std::optional<std::int32_t> observerFromDegrees(std::string_view text) {
+std::optional<Observer> observerFromDegrees(std::string_view text) {
   if (text == "2") return Observer2;
   if (text == "10") return Observer10;
   return std::nullopt;
@@ -53,12 +56,10 @@ std::optional<OptionError> parseOptions(std::span<const std::string_view> args,
       if (!(o.observer = observerFromDegrees(value))) return bad();
     } else if (opt == "--space") {
       const auto code = parseInt(value);
-      if (!code || *code < 0 || *code >= kColorSpaceCount) return bad();
-      o.space = *code;
+      if (!code || !(o.space = colorSpaceFromCode(*code))) return bad();
     } else if (opt == "--formula") {
       const auto code = parseInt(value);
-      if (!code || *code < 0 || *code >= kColorFormulaCount) return bad();
-      o.formula = *code;
+      if (!code || !(o.formula = colorFormulaFromCode(*code))) return bad();
     } else if (opt == "--kl" || opt == "--kc" || opt == "--kh") {
       const auto k = parseFloat(value);
       if (!k || !(*k > 0.0f)) return bad();
@@ -70,8 +71,7 @@ std::optional<OptionError> parseOptions(std::span<const std::string_view> args,
         const auto ill = illuminantFromText(parts[2 * pair]);
         const auto obs = observerFromDegrees(parts[2 * pair + 1]);
         if (!ill || !obs) return bad();
-        o.metameric.illuminant[pair] = *ill;
-        o.metameric.observer[pair] = *obs;
+        o.metameric.conditions[std::size_t(pair)] = {*ill, *obs};
       }
     }
   }
@@ -113,11 +113,14 @@ bool readRecord(std::span<const std::string_view> fields, const Options& o, Meas
   return true;
 }
 
+Condition conditionOf(const Options& o) { return {*o.illuminant, *o.observer}; }
+
 ColorValues valuesOf(const MeasurementRecord& r, const Options& o, std::uint32_t& colour) {
-  ColorValues v{};
-  if (r.UseReflect) computeColorValues(r, *o.space, *o.illuminant, *o.observer, v, colour);
-  else computeColorValuesFromLab(r, *o.space, *o.illuminant, *o.observer, v, colour);
-  return v;
+  const std::optional<RecordColor> c = r.UseReflect ? computeColorValues(r, *o.space, conditionOf(o))
+                                                    : computeColorValuesFromLab(r, *o.space, conditionOf(o));
+  if (!c) return ColorValues{};
+  colour = c->displayColor;
+  return c->values;
 }
 
 // Runs `handle` on every data line with `records` records after the name;
@@ -165,9 +168,8 @@ int runTristimulus(std::span<const std::string_view> args, std::istream& in, std
   if (auto e = parseOptions(args, "--illuminant --observer ", o)) return optionFailure(*e, err);
   if (auto e = require(o, false, false)) return optionFailure(*e, err);
   return forEachLine(in, err, o, 1, [&](std::string_view name, const MeasurementRecord* r) {
-    float X = 0, Y = 0, Z = 0;
-    computeTristimulus(r[0].reflectance, *o.illuminant, *o.observer, X, Y, Z);
-    out << name << ',' << formatNumber(X) << ',' << formatNumber(Y) << ',' << formatNumber(Z) << '\n';
+    const Xyz t = computeTristimulus(r[0].reflectance, conditionOf(o)).value_or(Xyz{});
+    out << name << ',' << formatNumber(t.X) << ',' << formatNumber(t.Y) << ',' << formatNumber(t.Z) << '\n';
   });
 }
 
@@ -198,8 +200,7 @@ int runDiff(std::span<const std::string_view> args, std::istream& in, std::ostre
     const ColorValues tv = valuesOf(r[0], o, colour), sv = valuesOf(r[1], o, colour);
     ColorDifferences d;
     d.fill(-2000.0f);
-    computeDifferences(r[0], r[1], tv, sv, *o.space, *o.formula, *o.illuminant, *o.observer,
-                       o.metameric, d, o.k);
+    computeDifferences(r[0], r[1], tv, sv, *o.space, *o.formula, conditionOf(o), o.metameric, d, o.k);
     out << name;
     for (int i = 0; i < differenceCount(*o.space, *o.formula); ++i)
       out << ',' << formatNumber(d[std::size_t(i)]);

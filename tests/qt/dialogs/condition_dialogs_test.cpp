@@ -30,7 +30,7 @@ void selectData(QComboBox* combo, int code) { combo->setCurrentIndex(combo->find
 
 class ColorSpaceFormulaDialogTest : public LanguageDialogTest {
  protected:
-  void openWith(std::int32_t formula) {
+  void openWith(ColorFormula formula) {
     job->setColorFormula(formula);
     job->setModified(false);
     dialog = std::make_unique<ColorSpaceFormulaDialog>(job.get());
@@ -59,7 +59,7 @@ TEST_P(ColorSpaceFormulaDialogTest, ListsSpacesInCodeOrderAndFormulasInListOrder
 TEST_P(ColorSpaceFormulaDialogTest, FactorsAndMetamericGroupsFollowTheFormula) {
   openWith(Cie1976);
   struct Case {
-    std::int32_t formula;
+    ColorFormula formula;
     bool factors, metameric, khEnabled;
   } cases[] = {
       {Cie1976, false, false, true}, {Cie94, true, false, true},    {Cmc, true, false, false},
@@ -163,10 +163,10 @@ TEST_P(ColorSpaceFormulaDialogTest, AppliesSpaceFormulaAndMetamericConditions) {
   ASSERT_TRUE(dialog->applyPages());
   EXPECT_EQ(job->colorSpace, CieXyz);
   EXPECT_EQ(job->colorFormula, MetamericIndex);
-  EXPECT_EQ(job->metameric.illuminant[0], F11);
-  EXPECT_EQ(job->metameric.illuminant[1], C);
-  EXPECT_EQ(job->metameric.observer[0], Observer2);
-  EXPECT_EQ(job->metameric.observer[1], Observer10);
+  EXPECT_EQ(job->metameric.conditions[0].illuminant, F11);
+  EXPECT_EQ(job->metameric.conditions[1].illuminant, C);
+  EXPECT_EQ(job->metameric.conditions[0].observer, Observer2);
+  EXPECT_EQ(job->metameric.conditions[1].observer, Observer10);
   EXPECT_TRUE(job->modified());
   // The tolerance components follow the new pair: ΔY, Δx, Δy for CIE XYZ.
   EXPECT_EQ(Text(job->toleranceB[1].componentLabel), valueLabelRows(CieXyz, false)[3]);
@@ -179,7 +179,7 @@ TEST_P(ColorSpaceFormulaDialogTest, MetamericConditionsStayWhenTheGroupsAreHidde
   child<QComboBox>(*dialog, "metamericIlluminant1")->setCurrentText("F11");
   selectData(formula(), Cie2000);
   ASSERT_TRUE(dialog->applyPages());
-  EXPECT_EQ(job->metameric.illuminant[0], D65);
+  EXPECT_EQ(job->metameric.conditions[0].illuminant, D65);
   EXPECT_EQ(job->colorFormula, Cie2000);
 }
 

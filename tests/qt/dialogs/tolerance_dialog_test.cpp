@@ -34,7 +34,7 @@ class ToleranceDialogTest : public LanguageDialogTest {
 };
 
 TEST_P(ToleranceDialogTest, OpensWithSlotsMethodQuotietyAndLimits) {
-  job->illuminants[2] = 99;  // no illuminant: no entry
+  job->illuminants[2] = static_cast<Illuminant>(99);  // no illuminant: no entry
   job->toleranceB[toleranceIndex(0, 0)].upper = 2.5f;
   job->judgeMethod = UseColorimetric;
   open();
@@ -61,7 +61,7 @@ TEST_P(ToleranceDialogTest, OpensWithSlotsMethodQuotietyAndLimits) {
 
 TEST_P(ToleranceDialogTest, SpinRangesAndStepsFollowTheSpace) {
   struct Case {
-    std::int32_t space;
+    ColorSpace space;
     const char* name;
     int low, high, step;
   } cases[] = {

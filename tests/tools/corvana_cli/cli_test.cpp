@@ -71,11 +71,11 @@ TEST(CorvanaCli, TristimulusReadsBackExactly) {
     ASSERT_EQ(f.size(), 4u) << line;
     corvana::ReflectanceCurve c;
     c.fill(v);
-    float X, Y, Z;
-    corvana::computeTristimulus(c, corvana::F12, 1, X, Y, Z);
-    EXPECT_EQ(std::strtof(f[1].c_str(), nullptr), X);
-    EXPECT_EQ(std::strtof(f[2].c_str(), nullptr), Y);
-    EXPECT_EQ(std::strtof(f[3].c_str(), nullptr), Z);
+    const std::optional<corvana::Xyz> t = corvana::computeTristimulus(c, {corvana::F12, corvana::Observer10});
+    ASSERT_TRUE(t.has_value());
+    EXPECT_EQ(std::strtof(f[1].c_str(), nullptr), t->X);
+    EXPECT_EQ(std::strtof(f[2].c_str(), nullptr), t->Y);
+    EXPECT_EQ(std::strtof(f[3].c_str(), nullptr), t->Z);
   }
   EXPECT_FALSE(std::getline(lines, line));
 }
