@@ -22,7 +22,8 @@ std::vector<MeasurementRecord> records(int count) {
   for (auto& r : out) {
     const float c = centre(rng), l = level(rng);
     for (int i = 0; i < kCurvePoints; ++i)
-      r.reflectance[std::size_t(i)] = 0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
+      r.reflectance[std::size_t(i)] =
+          0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
     r.UseReflect = true;
   }
   return out;
@@ -32,7 +33,8 @@ void tristimulus(benchmark::State& state, Illuminant illuminant) {
   const auto rs = records(1024);
   std::size_t i = 0;
   for (auto _ : state) {
-    const std::optional<Xyz> t = computeTristimulus(rs[i++ & 1023].reflectance, {illuminant, Observer10});
+    const std::optional<Xyz> t =
+        computeTristimulus(rs[i++ & 1023].reflectance, {illuminant, Observer10});
     benchmark::DoNotOptimize(t);
   }
   state.SetItemsProcessed(state.iterations());
@@ -79,7 +81,8 @@ void BM_SampleValuesAndDifferences(benchmark::State& state) {
     const ColorValues sv = computeColorValues(sample, CieLab, kD65Ten)->values;
     ColorDifferences d;
     d.fill(-2000.0f);
-    computeDifferences(standard, sample, tv, sv, CieLab, Cie2000, kD65Ten, metameric, d, ParametricFactors{});
+    computeDifferences(standard, sample, tv, sv, CieLab, Cie2000, kD65Ten, metameric, d,
+                       ParametricFactors{});
     benchmark::DoNotOptimize(d);
   }
   state.SetItemsProcessed(state.iterations());

@@ -15,7 +15,8 @@ MeasurementRecord randomRecord(std::mt19937& rng) {
   MeasurementRecord r;
   const float c = centre(rng), l = level(rng);
   for (int i = 0; i < kCurvePoints; ++i)
-    r.reflectance[std::size_t(i)] = 0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
+    r.reflectance[std::size_t(i)] =
+        0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
   r.UseReflect = true;
   return r;
 }

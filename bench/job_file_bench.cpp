@@ -25,7 +25,8 @@ MeasurementRecord randomRecord(std::mt19937& rng, int n) {
   r.setMaterial("Cotton 40s");
   const float c = centre(rng), l = level(rng);
   for (int i = 0; i < kCurvePoints; ++i)
-    r.reflectance[std::size_t(i)] = 0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
+    r.reflectance[std::size_t(i)] =
+        0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
   r.UseReflect = true;
   r.time = {6, 5, 2014, 0, 30, 9};
   return r;
@@ -87,7 +88,8 @@ void BM_OpenGbkJobFile(benchmark::State& state) {
     for (int i = 0; i < job.sampleCount(); ++i) job.renameSample(i, "试样" + std::to_string(i));
     std::FILE* f = std::fopen(path.c_str(), "wb");
     const std::string text = jobFileText(job, "GBK");
-    if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size()) state.SkipWithError("cannot write the file");
+    if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size())
+      state.SkipWithError("cannot write the file");
     if (f) std::fclose(f);
   }
   JobManager manager;
@@ -95,7 +97,8 @@ void BM_OpenGbkJobFile(benchmark::State& state) {
     Job job(manager);
     std::string error;
     if (!readJobFile(job, path, &error)) state.SkipWithError(error.c_str());
-    if (job.sampleCount() > 0 && job.sample(0).nameUtf8() != "试样0") state.SkipWithError("the names did not decode");
+    if (job.sampleCount() > 0 && job.sample(0).nameUtf8() != "试样0")
+      state.SkipWithError("the names did not decode");
     benchmark::DoNotOptimize(job.sampleCount());
   }
   state.counters["peak_RSS_MB"] = peakMegabytes();

@@ -27,11 +27,14 @@ Job& bigJob() {
     for (int i = 0; i < 100001; ++i) {
       const float c = centre(rng), l = level(rng);
       for (int k = 0; k < kCurvePoints; ++k)
-        r.reflectance[std::size_t(k)] = 0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(k)) - c) / 15.0f));
+        r.reflectance[std::size_t(k)] =
+            0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(k)) - c) / 15.0f));
       r.setName("Lot " + std::to_string(i));
       r.setMaterial(materials[i % 4]);
-      if (i == 0) j->addStandard(r, false);
-      else j->addSample(r, false);
+      if (i == 0)
+        j->addStandard(r, false);
+      else
+        j->addSample(r, false);
     }
     return j;
   }();

@@ -42,9 +42,10 @@ Xyz labToXyz(float L, float a, float b, const WhitePoint& white) {
   const float fx = fy + a / 500.0f;
   const float fz = fy - b / 200.0f;
   const float Xn = white.X, Yn = white.Y, Zn = white.Z;
-  return Xyz{fx > kCubeThreshold ? cube(fx) * Xn : (fx - kLinearOffset) * Xn * kInverseSlope,
-             (fy > kCubeThreshold || L > 8.0f) ? cube(fy) * Yn : (fy - kLinearOffset) * Yn * kInverseSlope,
-             fz > kCubeThreshold ? cube(fz) * Zn : (fz - kLinearOffset) * Zn * kInverseSlope};
+  return Xyz{
+      fx > kCubeThreshold ? cube(fx) * Xn : (fx - kLinearOffset) * Xn * kInverseSlope,
+      (fy > kCubeThreshold || L > 8.0f) ? cube(fy) * Yn : (fy - kLinearOffset) * Yn * kInverseSlope,
+      fz > kCubeThreshold ? cube(fz) * Zn : (fz - kLinearOffset) * Zn * kInverseSlope};
 }
 
 std::uint32_t labToDisplayColor(float L, float a, float b) {

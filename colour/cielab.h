@@ -31,9 +31,12 @@ float hueAngle(float a, float b);
 
 // L*, a*, b* with their C*ab and hab.
 // CIE 15:2004: C*ab = sqrt(a*^2 + b*^2).
-inline Lab makeLab(float L, float a, float b) { return Lab{L, a, b, std::sqrt(a * a + b * b), hueAngle(a, b)}; }
+inline Lab makeLab(float L, float a, float b) {
+  return Lab{L, a, b, std::sqrt(a * a + b * b), hueAngle(a, b)};
+}
 
-// CIE 15:2004 CIELAB: L* = 116 f(Y/Yn) - 16, a* = 500 (f(X/Xn) - f(Y/Yn)), b* = 200 (f(Y/Yn) - f(Z/Zn)).
+// CIE 15:2004 CIELAB: L* = 116 f(Y/Yn) - 16, a* = 500 (f(X/Xn) - f(Y/Yn)), b* = 200 (f(Y/Yn) -
+// f(Z/Zn)).
 inline Lab xyzToLab(const Xyz& xyz, const WhitePoint& white) {
   const float fx = labF(xyz.X / white.X), fy = labF(xyz.Y / white.Y), fz = labF(xyz.Z / white.Z);
   return makeLab(116.0f * fy - 16.0f, 500.0f * (fx - fy), 200.0f * (fy - fz));

@@ -85,7 +85,8 @@ WeightedDifference cie2000Difference(const Lab& t, const Lab& s, const Parametri
   const float meanCp = (Ct + Cs) / 2.0f;
   const float H = radians(meanH);
   const float T = 1.0f - 0.17f * std::cos(H - 0.5235987f) + 0.24f * std::cos(2.0f * H) +
-                  0.32f * std::cos(3.0f * H + 0.10471976f) - 0.20f * std::cos(4.0f * H - 1.0995574f);
+                  0.32f * std::cos(3.0f * H + 0.10471976f) -
+                  0.20f * std::cos(4.0f * H - 1.0995574f);
   const float q = (meanH - 275.0f) / 25.0f;
   const float dTheta = 30.0f * std::pow(2.7182817f, -(q * q));
   const float RC = float(2.0 * std::sqrt(seventhPowerRatio(meanCp)));
@@ -124,8 +125,9 @@ WeightedDifference cmcDifference(const Lab& t, const Lab& s, const ParametricFac
 
 void computeDifferences(const MeasurementRecord& standard, const MeasurementRecord& sample,
                         const ColorValues& tv, const ColorValues& sv, ColorSpace space,
-                        ColorFormula formula, Condition condition, const MetamericConditions& metameric,
-                        ColorDifferences& d, const ParametricFactors& k) {
+                        ColorFormula formula, Condition condition,
+                        const MetamericConditions& metameric, ColorDifferences& d,
+                        const ParametricFactors& k) {
   const std::optional<Lab> t = recordLab(standard, condition);
   const std::optional<Lab> s = t ? recordLab(sample, condition) : std::nullopt;
   computeDifferencesFromLab(standard, sample, t, s, tv, sv, space, formula, condition.illuminant,
@@ -133,11 +135,11 @@ void computeDifferences(const MeasurementRecord& standard, const MeasurementReco
 }
 
 void computeDifferencesFromLab(const MeasurementRecord& standard, const MeasurementRecord& sample,
-                               const std::optional<Lab>& standardLab, const std::optional<Lab>& sampleLab,
-                               const ColorValues& tv, const ColorValues& sv, ColorSpace space,
-                               ColorFormula formula, Illuminant illuminant,
-                               const MetamericConditions& metameric, ColorDifferences& d,
-                               const ParametricFactors& k) {
+                               const std::optional<Lab>& standardLab,
+                               const std::optional<Lab>& sampleLab, const ColorValues& tv,
+                               const ColorValues& sv, ColorSpace space, ColorFormula formula,
+                               Illuminant illuminant, const MetamericConditions& metameric,
+                               ColorDifferences& d, const ParametricFactors& k) {
   const int n = valueCount(space);
   for (int i = 0; i < n; ++i) d[i] = sv[i] - tv[i];
   if (space == CieLab) d[4] = signedHueDifference(tv[1], tv[2], tv[3], sv[1], sv[2], sv[3]);

@@ -22,9 +22,12 @@ float cie1976Difference(const Lab& standard, const Lab& sample);
 struct WeightedDifference {
   float chroma = 0, hue = 0, total = 0;
 };
-WeightedDifference cie94Difference(const Lab& standard, const Lab& sample, const ParametricFactors& k);
-WeightedDifference cie2000Difference(const Lab& standard, const Lab& sample, const ParametricFactors& k);
-WeightedDifference cmcDifference(const Lab& standard, const Lab& sample, const ParametricFactors& k);
+WeightedDifference cie94Difference(const Lab& standard, const Lab& sample,
+                                   const ParametricFactors& k);
+WeightedDifference cie2000Difference(const Lab& standard, const Lab& sample,
+                                     const ParametricFactors& k);
+WeightedDifference cmcDifference(const Lab& standard, const Lab& sample,
+                                 const ParametricFactors& k);
 
 // Mean hue H̄' of CIE 2000 from the two hue angles in degrees.
 float cie2000MeanHue(float ht, float hs);
@@ -43,7 +46,8 @@ void computeDifferences(const MeasurementRecord& standard, const MeasurementReco
 // (recordLab); empty when either record cannot be evaluated there, in which
 // case only the colour-space slots are written.
 void computeDifferencesFromLab(const MeasurementRecord& standard, const MeasurementRecord& sample,
-                               const std::optional<Lab>& standardLab, const std::optional<Lab>& sampleLab,
+                               const std::optional<Lab>& standardLab,
+                               const std::optional<Lab>& sampleLab,
                                const ColorValues& standardValues, const ColorValues& sampleValues,
                                ColorSpace space, ColorFormula formula, Illuminant illuminant,
                                const MetamericConditions& metameric, ColorDifferences& differences,

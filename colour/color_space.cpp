@@ -4,9 +4,10 @@ namespace corvana {
 
 namespace {
 
-constexpr ColorSpace kSpaceOrder[] = {CieLab, CieXyz, CieLuv, CieRgb, HunterLab, WhitenessTint, Yellowness};
-constexpr ColorFormula kFormulaOrder[] = {Cie1976,       Cie94,            Cie2000,       Cmc,
-                                          ColorFastness, StainingFastness, ColorStrength, MetamericIndex};
+constexpr ColorSpace kSpaceOrder[] = {CieLab,    CieXyz,        CieLuv,    CieRgb,
+                                      HunterLab, WhitenessTint, Yellowness};
+constexpr ColorFormula kFormulaOrder[] = {
+    Cie1976, Cie94, Cie2000, Cmc, ColorFastness, StainingFastness, ColorStrength, MetamericIndex};
 
 bool replacesHueAndChroma(ColorSpace space, ColorFormula formula) {
   return (space == CieLab || space == CieLuv) && formula >= Cie94 && formula <= Cmc;

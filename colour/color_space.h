@@ -8,18 +8,32 @@
 namespace corvana {
 
 enum ColorSpace : std::int32_t {
-  CieLab = 0, CieXyz = 1, CieLuv = 2, CieRgb = 3, HunterLab = 4, WhitenessTint = 5, Yellowness = 6,
+  CieLab = 0,
+  CieXyz = 1,
+  CieLuv = 2,
+  CieRgb = 3,
+  HunterLab = 4,
+  WhitenessTint = 5,
+  Yellowness = 6,
 };
 constexpr int kColorSpaceCount = 7;
 
 enum ColorFormula : std::int32_t {
-  Cie1976 = 0, Cie94 = 1, Cie2000 = 2, Cmc = 3,
-  ColorFastness = 4, StainingFastness = 5, MetamericIndex = 6, ColorStrength = 7,
+  Cie1976 = 0,
+  Cie94 = 1,
+  Cie2000 = 2,
+  Cmc = 3,
+  ColorFastness = 4,
+  StainingFastness = 5,
+  MetamericIndex = 6,
+  ColorStrength = 7,
 };
 constexpr int kColorFormulaCount = 8;
 
 constexpr bool isKnown(ColorSpace space) { return space >= 0 && space < kColorSpaceCount; }
-constexpr bool isKnown(ColorFormula formula) { return formula >= 0 && formula < kColorFormulaCount; }
+constexpr bool isKnown(ColorFormula formula) {
+  return formula >= 0 && formula < kColorFormulaCount;
+}
 
 // Empty for a code outside the enumeration.
 constexpr std::optional<ColorSpace> colorSpaceFromCode(int code) {

@@ -104,7 +104,8 @@ ColorValues valuesOfSpace(const Xyz& xyz, const Lab& lab, const WhitePoint& w, C
 }
 }  // namespace
 
-std::optional<ColorValues> colorValuesFromXyz(const Xyz& xyz, ColorSpace space, Condition condition) {
+std::optional<ColorValues> colorValuesFromXyz(const Xyz& xyz, ColorSpace space,
+                                              Condition condition) {
   const std::optional<WhitePoint> w = whitePointOf(condition);
   if (!w) return std::nullopt;
   return valuesOfSpace(xyz, xyzToLab(xyz, *w), *w, space, condition);
@@ -122,8 +123,8 @@ std::optional<RecordColor> computeColorValues(const MeasurementRecord& record, C
   return colour;
 }
 
-std::optional<RecordColor> computeColorValuesFromLab(const MeasurementRecord& record, ColorSpace space,
-                                                     Condition condition) {
+std::optional<RecordColor> computeColorValuesFromLab(const MeasurementRecord& record,
+                                                     ColorSpace space, Condition condition) {
   const std::optional<WhitePoint> w = whitePointOf(condition);
   if (!w) return std::nullopt;
   const Xyz xyz = labToXyz(record.L, record.a, record.b, *w);

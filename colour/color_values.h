@@ -32,12 +32,13 @@ std::optional<RecordColor> computeColorValues(const MeasurementRecord& record, C
 
 // From the record's stored L*, a*, b*, taken to hold under this condition;
 // empty when the condition has no table.
-std::optional<RecordColor> computeColorValuesFromLab(const MeasurementRecord& record, ColorSpace space,
-                                                     Condition condition);
+std::optional<RecordColor> computeColorValuesFromLab(const MeasurementRecord& record,
+                                                     ColorSpace space, Condition condition);
 
 // The values of a space from tristimulus values (shared by both paths);
 // empty when the condition has no table.
-std::optional<ColorValues> colorValuesFromXyz(const Xyz& xyz, ColorSpace space, Condition condition);
+std::optional<ColorValues> colorValuesFromXyz(const Xyz& xyz, ColorSpace space,
+                                              Condition condition);
 
 // Inverse of the CIE RGB conversion, for typing a target in RGB.
 Xyz cieRgbToXyz(float R, float G, float B);

@@ -14,9 +14,15 @@ struct Condition {
 };
 
 // The enumerations hold any 32-bit value; only these codes have tables.
-constexpr bool isKnown(Illuminant illuminant) { return illuminant >= 0 && illuminant < kIlluminantCount; }
-constexpr bool isKnown(Observer observer) { return observer == Observer2 || observer == Observer10; }
-constexpr bool isValid(Condition condition) { return isKnown(condition.illuminant) && isKnown(condition.observer); }
+constexpr bool isKnown(Illuminant illuminant) {
+  return illuminant >= 0 && illuminant < kIlluminantCount;
+}
+constexpr bool isKnown(Observer observer) {
+  return observer == Observer2 || observer == Observer10;
+}
+constexpr bool isValid(Condition condition) {
+  return isKnown(condition.illuminant) && isKnown(condition.observer);
+}
 
 // Empty for a code outside the enumeration, so a stored code is never taken
 // for an illuminant or observer it does not name.

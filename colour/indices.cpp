@@ -28,7 +28,8 @@ std::optional<E313White> e313WhiteChromaticity(Condition condition) {
   if (!isKnown(condition.observer)) return std::nullopt;
   const bool two = condition.observer == Observer2;
   for (const Entry& e : kTable)
-    if (e.illuminant == condition.illuminant) return two ? E313White{e.x2, e.y2} : E313White{e.x10, e.y10};
+    if (e.illuminant == condition.illuminant)
+      return two ? E313White{e.x2, e.y2} : E313White{e.x10, e.y10};
   return std::nullopt;
 }
 
@@ -95,8 +96,9 @@ float colourChangeDifference(const Lab& t, const Lab& s, float dL, float dH) {
   const float dh = s.h - t.h;
   float meanH = (t.h + s.h) / 2.0f;
   if (std::fabs(dh) > 180.0f) meanH = (t.h + s.h < 360.0f) ? meanH + 180.0f : meanH - 180.0f;
-  const float X = std::fabs(meanH - 280.0f) <= 180.0f ? (meanH - 280.0f) / 30.0f
-                                                      : (360.0f - std::fabs(meanH - 280.0f)) / 30.0f;
+  const float X = std::fabs(meanH - 280.0f) <= 180.0f
+                      ? (meanH - 280.0f) / 30.0f
+                      : (360.0f - std::fabs(meanH - 280.0f)) / 30.0f;
   const float E = std::exp(-float(double(X) * double(X)));
   const float D = dC * meanC * E / 100.0f;
   const float dHPrime = dh >= 0.0f ? dH : -dH;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace corvana {
 
 Grade judgeValues(const JudgeCriteria& c, const ColorDifferences& v, int slot) {
@@ -15,8 +14,10 @@ Grade judgeValues(const JudgeCriteria& c, const ColorDifferences& v, int slot) {
     for (int e = 0; e < 3; ++e) {
       const float x = v[std::size_t(componentSlot(c.space, e))];
       const ToleranceSet& t = entry(e);
-      if (x > t.upper || x < t.lower) colorimetric = NoGood;
-      else if (x > q * t.upper || x < q * t.lower) colorimetric = std::max(colorimetric, int(Level2));
+      if (x > t.upper || x < t.lower)
+        colorimetric = NoGood;
+      else if (x > q * t.upper || x < q * t.lower)
+        colorimetric = std::max(colorimetric, int(Level2));
     }
   }
   int total = Level1;

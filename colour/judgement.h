@@ -10,7 +10,11 @@
 
 namespace corvana {
 
-enum JudgeMethod : std::uint32_t { UseDeltaE = 0, UseColorimetric = 1, UseColorimetricAndDeltaE = 2 };
+enum JudgeMethod : std::uint32_t {
+  UseDeltaE = 0,
+  UseColorimetric = 1,
+  UseColorimetricAndDeltaE = 2
+};
 
 enum Grade : int { Level1 = 0, Level2 = 1, NoGood = 2 };
 

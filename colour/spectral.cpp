@@ -6,10 +6,10 @@ namespace corvana {
 
 namespace {
 constexpr IlluminantInfo kIlluminants[kIlluminantCount] = {
-    {D65, "D65", true}, {D50, "D50", true}, {A, "A", true},     {C, "C", true},
-    {D55, "D55", true}, {D75, "D75", true}, {F1, "F1", true},   {F2, "F2", true},
-    {F3, "F3", true},   {F4, "F4", true},   {F5, "F5", true},   {F6, "F6", true},
-    {F7, "F7", true},   {F8, "F8", true},   {F9, "F9", true},   {F10, "F10", true},
+    {D65, "D65", true}, {D50, "D50", true}, {A, "A", true},   {C, "C", true},
+    {D55, "D55", true}, {D75, "D75", true}, {F1, "F1", true}, {F2, "F2", true},
+    {F3, "F3", true},   {F4, "F4", true},   {F5, "F5", true}, {F6, "F6", true},
+    {F7, "F7", true},   {F8, "F8", true},   {F9, "F9", true}, {F10, "F10", true},
     {F11, "F11", true}, {F12, "F12", true},
 };
 
@@ -45,9 +45,9 @@ std::optional<std::int32_t> measurementModeFromText(std::string_view text) {
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return foldAscii(x) == foldAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return foldAscii(x) == foldAscii(y);
+         });
 }
 
 }  // namespace corvana

@@ -16,8 +16,24 @@ constexpr int wavelengthOf(int index) { return 400 + 10 * index; }
 
 // Codes are stored in records and job files; never renumber.
 enum Illuminant : std::int32_t {
-  D65 = 0, D50 = 1, A = 2, C = 3, D55 = 4, D75 = 5, F2 = 6, F7 = 7, F11 = 8,
-  F1 = 9, F3 = 10, F4 = 11, F5 = 12, F6 = 13, F8 = 14, F9 = 15, F10 = 16, F12 = 17,
+  D65 = 0,
+  D50 = 1,
+  A = 2,
+  C = 3,
+  D55 = 4,
+  D75 = 5,
+  F2 = 6,
+  F7 = 7,
+  F11 = 8,
+  F1 = 9,
+  F3 = 10,
+  F4 = 11,
+  F5 = 12,
+  F6 = 13,
+  F8 = 14,
+  F9 = 15,
+  F10 = 16,
+  F12 = 17,
 };
 constexpr int kIlluminantCount = 18;
 

@@ -68,8 +68,7 @@ bool solveSlopes(const double (&y)[kCurvePoints], double (&m)[kCurvePoints + 1])
   }
   double b[kCurvePoints];
   b[0] = beta[0] / 2.0;
-  for (int j = 0; j < kLast; ++j)
-    b[j + 1] = (beta[j + 1] - (1.0 - g.alpha[j + 1]) * b[j]) / g.d[j];
+  for (int j = 0; j < kLast; ++j) b[j + 1] = (beta[j + 1] - (1.0 - g.alpha[j + 1]) * b[j]) / g.d[j];
   m[kCurvePoints] = 0.0;
   for (int i = kLast; i >= 0; --i) m[i] = g.a[i] * m[i + 1] + b[i];
   return true;

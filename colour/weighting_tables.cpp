@@ -1,8 +1,8 @@
 #include "colour/weighting_tables.h"
 
 #include <charconv>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 #include <vector>
 

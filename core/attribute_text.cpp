@@ -1,7 +1,7 @@
 #include "core/attribute_text.h"
 
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <climits>
 #include <cmath>
 
@@ -24,7 +24,8 @@ std::string_view numberStart(std::string_view text, bool& negative) {
 
 std::string formatReal(double value) {
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
   return std::string(buffer, result.ptr);
 }
 

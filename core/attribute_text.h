@@ -9,7 +9,7 @@
 
 namespace corvana {
 
-std::string formatReal(double value);  // "%g"
+std::string formatReal(double value);    // "%g"
 std::string formatInt(long long value);  // "%d"
 
 // The leading number as "%lf" reads it (leading blanks, sign, digits,

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "colour/indices.h"
 #include "core/job.h"
 #include "core/job_judgement.h"
-#include "colour/indices.h"
 
 namespace corvana {
 
@@ -59,6 +59,8 @@ std::string differenceCellText(const Job& job, int sample, int k, int slot) {
   return fixedText(v, job.DataAccuracy);
 }
 
-std::string gradeCellText(const Job& job, int sample, int slot) { return judgeSample(job, sample, slot); }
+std::string gradeCellText(const Job& job, int sample, int slot) {
+  return judgeSample(job, sample, slot);
+}
 
 }  // namespace corvana

@@ -31,14 +31,22 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i) {
   if (c < 0x80) return 1;
   std::size_t n;
   unsigned char lo = 0x80, hi = 0xBF;
-  if (c >= 0xC2 && c <= 0xDF) n = 2;
-  else if (c == 0xE0) n = 3, lo = 0xA0;
-  else if (c == 0xED) n = 3, hi = 0x9F;  // no surrogates
-  else if (c >= 0xE1 && c <= 0xEF) n = 3;
-  else if (c == 0xF0) n = 4, lo = 0x90;
-  else if (c >= 0xF1 && c <= 0xF3) n = 4;
-  else if (c == 0xF4) n = 4, hi = 0x8F;
-  else return 0;
+  if (c >= 0xC2 && c <= 0xDF)
+    n = 2;
+  else if (c == 0xE0)
+    n = 3, lo = 0xA0;
+  else if (c == 0xED)
+    n = 3, hi = 0x9F;  // no surrogates
+  else if (c >= 0xE1 && c <= 0xEF)
+    n = 3;
+  else if (c == 0xF0)
+    n = 4, lo = 0x90;
+  else if (c >= 0xF1 && c <= 0xF3)
+    n = 4;
+  else if (c == 0xF4)
+    n = 4, hi = 0x8F;
+  else
+    return 0;
   if (i + n > s.size()) return 0;
   if (at(i + 1) < lo || at(i + 1) > hi) return 0;
   for (std::size_t k = 2; k < n; ++k)
@@ -104,9 +112,9 @@ std::string replaceInvalidUtf8(std::string_view bytes) {
 
 bool isUtf8CodePage(std::string_view codePage) {
   // glibc reports the C/POSIX locale as ANSI_X3.4-1968; it counts as UTF-8.
-  return codePage.empty() || equalsAsciiCase(codePage, "UTF-8") || equalsAsciiCase(codePage, "UTF8") ||
-         equalsAsciiCase(codePage, "ANSI_X3.4-1968") || equalsAsciiCase(codePage, "ASCII") ||
-         equalsAsciiCase(codePage, "US-ASCII");
+  return codePage.empty() || equalsAsciiCase(codePage, "UTF-8") ||
+         equalsAsciiCase(codePage, "UTF8") || equalsAsciiCase(codePage, "ANSI_X3.4-1968") ||
+         equalsAsciiCase(codePage, "ASCII") || equalsAsciiCase(codePage, "US-ASCII");
 }
 
 std::string activeCodePage() {
@@ -181,7 +189,8 @@ std::optional<std::string> fromCodePage(std::string_view bytes, const std::strin
 DecodedText decodeFileText(std::string&& bytes, const std::string& localeCodePage) {
   // The common case -- UTF-8 in a UTF-8 locale, or a marked UTF-8 file --
   // keeps the bytes as they are.
-  if ((isUtf8CodePage(localeCodePage) || std::string_view(bytes).starts_with(kUtf8Bom)) && isValidUtf8(bytes))
+  if ((isUtf8CodePage(localeCodePage) || std::string_view(bytes).starts_with(kUtf8Bom)) &&
+      isValidUtf8(bytes))
     return {std::move(bytes), "UTF-8"};
   return decodeFileText(std::string_view(bytes), localeCodePage);
 }

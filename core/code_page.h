@@ -46,9 +46,11 @@ struct DecodedText {
 // then CP1252 (so files written on Windows installations open). A file that
 // starts with a UTF-8 byte-order mark is tried as UTF-8 first. The last
 // fallback always succeeds; bytes it cannot map become U+FFFD.
-DecodedText decodeFileText(std::string_view bytes, const std::string& localeCodePage = activeCodePage());
+DecodedText decodeFileText(std::string_view bytes,
+                           const std::string& localeCodePage = activeCodePage());
 // The same, taking over the bytes where they are already UTF-8 (no copy).
-DecodedText decodeFileText(std::string&& bytes, const std::string& localeCodePage = activeCodePage());
+DecodedText decodeFileText(std::string&& bytes,
+                           const std::string& localeCodePage = activeCodePage());
 
 // True when the bytes are well-formed UTF-8 (no surrogates, no overlongs).
 bool isValidUtf8(std::string_view bytes);

@@ -16,7 +16,8 @@ std::string colorDirectionText(float dL, float da, float db, float standardA, fl
   if (const auto& a = direction.redGreen)
     append(sequenceText(a->oppositeColour ? Text::GreenPlusPlus : Text::RedPlusPlus, int(a->step)));
   if (const auto& b = direction.yellowBlue)
-    append(sequenceText(b->oppositeColour ? Text::BluePlusPlus : Text::YellowPlusPlus, int(b->step)));
+    append(
+        sequenceText(b->oppositeColour ? Text::BluePlusPlus : Text::YellowPlusPlus, int(b->step)));
   if (direction.lightness) append(sequenceText(Text::LightnessPlusPlus, int(*direction.lightness)));
   return text;
 }

@@ -1,10 +1,10 @@
 #include "core/color_value_table.h"
 
-#include "core/job.h"
-#include "core/job_manager.h"
 #include "colour/color_difference.h"
 #include "colour/color_values.h"
 #include "colour/measurement_record.h"
+#include "core/job.h"
+#include "core/job_manager.h"
 #include "core/value_labels.h"
 
 namespace corvana {
@@ -19,11 +19,12 @@ void eraseAt(std::vector<T>& v, int position) {
 // the record is not usable there (values stay at 0, colour untouched). A
 // curve counts as usable even under a condition without a table, where its
 // values stay at 0 and its colour as it was.
-bool evaluate(const MeasurementRecord& record, ColorSpace space, Condition condition, ColorValues& values,
-              std::uint32_t& colour, Lab& lab) {
+bool evaluate(const MeasurementRecord& record, ColorSpace space, Condition condition,
+              ColorValues& values, std::uint32_t& colour, Lab& lab) {
   if (!isEvaluable(record, condition)) return false;
-  const std::optional<RecordColor> c = record.UseReflect ? computeColorValues(record, space, condition)
-                                                         : computeColorValuesFromLab(record, space, condition);
+  const std::optional<RecordColor> c = record.UseReflect
+                                           ? computeColorValues(record, space, condition)
+                                           : computeColorValuesFromLab(record, space, condition);
   if (!c) return record.UseReflect;
   values = c->values;
   colour = c->displayColor;
@@ -40,7 +41,8 @@ int ColorValueTable::differenceArrayCount() const {
 void ColorValueTable::rebuild() {
   entries.clear();
   entries.resize(3);
-  for (int slot = 0; slot < 3; ++slot) entries[std::size_t(slot)].illuminant = job_.illuminants[slot];
+  for (int slot = 0; slot < 3; ++slot)
+    entries[std::size_t(slot)].illuminant = job_.illuminants[slot];
   componentLabels = valueLabelRows(job_.colorSpace, false);
   differenceLabels = differenceLabelRows(job_.colorSpace, job_.colorFormula, false);
 }
@@ -55,14 +57,16 @@ void ColorValueTable::recomputeSamples() {
   resizeSamples(job_.sampleCount());
   for (auto& entry : entries) {
     const std::optional<Lab> standard = currentStandardLab(entry);
-    for (int i = 0; i < job_.sampleCount(); ++i) computeSampleIn(entry, standard, job_.sample(i), i);
+    for (int i = 0; i < job_.sampleCount(); ++i)
+      computeSampleIn(entry, standard, job_.sample(i), i);
   }
 }
 
 void ColorValueTable::resizeStandards(int count) {
   const int C = valueArrayCount();
   for (auto& entry : entries) {
-    for (int k = 0; k < C; ++k) entry.standardValues[std::size_t(k)].resize(std::size_t(count), kNoColorValue);
+    for (int k = 0; k < C; ++k)
+      entry.standardValues[std::size_t(k)].resize(std::size_t(count), kNoColorValue);
     entry.standardColors.resize(std::size_t(count), 0u);
   }
 }
@@ -70,7 +74,8 @@ void ColorValueTable::resizeStandards(int count) {
 void ColorValueTable::resizeSamples(int count) {
   const int C = valueArrayCount(), D = differenceArrayCount();
   for (auto& entry : entries) {
-    for (int k = 0; k < C; ++k) entry.sampleValues[std::size_t(k)].resize(std::size_t(count), kNoColorValue);
+    for (int k = 0; k < C; ++k)
+      entry.sampleValues[std::size_t(k)].resize(std::size_t(count), kNoColorValue);
     for (int k = 0; k < D && k < kDifferenceArrays; ++k)
       entry.sampleDifferences[std::size_t(k)].resize(std::size_t(count), 0.0f);
     entry.sampleColors.resize(std::size_t(count), 0u);
@@ -85,7 +90,8 @@ void ColorValueTable::computeStandard(const MeasurementRecord& record, int posit
     std::uint32_t& colour = entry.standardColors[std::size_t(position)];
     if (!evaluate(record, job_.colorSpace, {entry.illuminant, job_.observer}, values, colour, lab))
       values.fill(kNoColorValue);
-    for (int k = 0; k < C; ++k) entry.standardValues[std::size_t(k)][std::size_t(position)] = values[std::size_t(k)];
+    for (int k = 0; k < C; ++k)
+      entry.standardValues[std::size_t(k)][std::size_t(position)] = values[std::size_t(k)];
   }
 }
 
@@ -99,7 +105,8 @@ void ColorValueTable::computeSample(const MeasurementRecord& record, int positio
   for (auto& entry : entries) computeSampleIn(entry, currentStandardLab(entry), record, position);
 }
 
-void ColorValueTable::computeSampleIn(IlluminantColorValues& entry, const std::optional<Lab>& standard,
+void ColorValueTable::computeSampleIn(IlluminantColorValues& entry,
+                                      const std::optional<Lab>& standard,
                                       const MeasurementRecord& record, int position) {
   const int C = valueArrayCount(), D = differenceArrayCount();
   const auto at = std::size_t(position);
@@ -112,13 +119,13 @@ void ColorValueTable::computeSampleIn(IlluminantColorValues& entry, const std::o
     for (int k = 0; k < C; ++k)
       standardValues[std::size_t(k)] = entry.standardValues[std::size_t(k)][std::size_t(current)];
   Lab lab;
-  const bool usable =
-      evaluate(record, job_.colorSpace, {entry.illuminant, job_.observer}, values, entry.sampleColors[at], lab);
+  const bool usable = evaluate(record, job_.colorSpace, {entry.illuminant, job_.observer}, values,
+                               entry.sampleColors[at], lab);
   if (!usable) values.fill(kNoColorValue);
   if (hasStandard && usable && standard)
-    computeDifferencesFromLab(job_.standard(current), record, standard, lab, standardValues,
-                              values, job_.colorSpace, job_.colorFormula, entry.illuminant,
-                              job_.metameric, differences, parametricFactors());
+    computeDifferencesFromLab(job_.standard(current), record, standard, lab, standardValues, values,
+                              job_.colorSpace, job_.colorFormula, entry.illuminant, job_.metameric,
+                              differences, parametricFactors());
   for (int k = 0; k < C; ++k) entry.sampleValues[std::size_t(k)][at] = values[std::size_t(k)];
   for (int k = 0; k < D && k < kMaxDifferences; ++k)
     entry.sampleDifferences[std::size_t(k)][at] = differences[std::size_t(k)];

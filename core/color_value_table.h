@@ -18,8 +18,8 @@ namespace corvana {
 class Job;
 struct MeasurementRecord;
 
-constexpr float kNoColorValue = 0.0f;         // a record not usable under the slot
-constexpr float kNoDifference = -2000.0f;     // a difference not computed
+constexpr float kNoColorValue = 0.0f;      // a record not usable under the slot
+constexpr float kNoDifference = -2000.0f;  // a difference not computed
 constexpr int kValueArrays = 8;
 constexpr int kDifferenceArrays = 9;
 
@@ -39,7 +39,7 @@ class ColorValueTable {
   ColorValueTable& operator=(const ColorValueTable&) = delete;
 
   std::vector<IlluminantColorValues> entries;  // 0 or 3, in slot order
-  std::vector<Text> componentLabels;  // of the value slots
+  std::vector<Text> componentLabels;           // of the value slots
   std::vector<Text> differenceLabels;
 
   void rebuild();

@@ -13,8 +13,9 @@ namespace {
 
 // Indexed by code.
 constexpr Text kSpaceTextRows[kColorSpaceCount] = {
-    Text::ColorSpaceCieLab,    Text::ColorSpaceCieXyz,        Text::ColorSpaceCieLuv, Text::ColorSpaceCieRgb,
-    Text::ColorSpaceHunterLab, Text::ColorSpaceWhitenessTint, Text::ColorSpaceYellowness};
+    Text::ColorSpaceCieLab,    Text::ColorSpaceCieXyz,    Text::ColorSpaceCieLuv,
+    Text::ColorSpaceCieRgb,    Text::ColorSpaceHunterLab, Text::ColorSpaceWhitenessTint,
+    Text::ColorSpaceYellowness};
 constexpr Text kFormulaTextRows[kColorFormulaCount] = {
     Text::FormulaCie1976, Text::FormulaCie94,     Text::FormulaCie2000, Text::FormulaCmc,
     Text::ColorFastness,  Text::StainingFastness, Text::MetamericIndex, Text::ColorStrength};
@@ -80,9 +81,10 @@ std::optional<std::uint32_t> judgeMethodFromText(std::string_view text) {
 std::string parametricFactorsText(ColorFormula formula, const ParametricFactors& k) {
   if (formula < Cie94 || formula > Cmc) return {};
   char text[256];
-  std::snprintf(text, sizeof text, "%s: %4.2f, %s: %4.2f, %s: %4.2f", LookupText(Text::FactorKl).c_str(),
-                double(k.kL), LookupText(Text::FactorKc).c_str(), double(k.kC), LookupText(Text::FactorKh).c_str(),
-                double(k.kH));
+  std::snprintf(text, sizeof text, "%s: %4.2f, %s: %4.2f, %s: %4.2f",
+                LookupText(Text::FactorKl).c_str(), double(k.kL),
+                LookupText(Text::FactorKc).c_str(), double(k.kC),
+                LookupText(Text::FactorKh).c_str(), double(k.kH));
   return text;
 }
 

@@ -28,7 +28,7 @@ constexpr Text observerTextRow(Observer observer) {
   return observer == Observer10 ? Text::Observer10Degrees : Text::Observer2Degrees;
 }
 
-Text gradeTextRow(Grade grade);  // "Level 1", "Level 2", "NG"
+Text gradeTextRow(Grade grade);                 // "Level 1", "Level 2", "NG"
 Text judgeMethodTextRow(std::uint32_t method);  // Text::None for an unknown method
 std::string judgeMethodText(std::uint32_t method);
 std::optional<std::uint32_t> judgeMethodFromText(std::string_view text);

@@ -11,7 +11,9 @@ bool isValidDate(const RecordTime& t) {
   return t.day <= kDays[t.month - 1] + (t.month == 2 && leap ? 1 : 0);
 }
 
-bool isValidTimeOfDay(const RecordTime& t) { return t.hour <= 23 && t.minute <= 59 && t.second <= 59; }
+bool isValidTimeOfDay(const RecordTime& t) {
+  return t.hour <= 23 && t.minute <= 59 && t.second <= 59;
+}
 
 std::string dateText(const RecordTime& t) {
   if (!isValidDate(t)) return "--/--/--";

@@ -71,12 +71,14 @@ mode_t modeForTarget(const std::string& path) {
 FileBytes readBoundedFile(const std::string& path, std::size_t limit, ReadFrom from) {
   const bool regularOnly = from == ReadFrom::RegularFileOnly;
   // Not blocking keeps the open of a FIFO without a writer from waiting.
-  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | (regularOnly ? O_NONBLOCK : 0)));
+  const FileDescriptor fd(
+      ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (regularOnly ? O_NONBLOCK : 0)));
   if (fd.get() < 0) return failure<FileBytes>(errno, path);
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) return failure<FileBytes>(errno, path);
   if (S_ISDIR(st.st_mode)) return failure<FileBytes>(EISDIR, path);
-  if (regularOnly && !S_ISREG(st.st_mode)) return failure<FileBytes>(EINVAL, path, "not a regular file");
+  if (regularOnly && !S_ISREG(st.st_mode))
+    return failure<FileBytes>(EINVAL, path, "not a regular file");
   if (st.st_size > 0 && std::size_t(st.st_size) > limit) return failure<FileBytes>(EFBIG, path);
 
   FileBytes result;
@@ -104,8 +106,8 @@ FileResult replaceFile(const std::string& path, std::string_view bytes) {
   const std::size_t slash = path.rfind('/');
   const std::string dir = directoryOf(path);
   const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "." + base +
-                     ".saving-XXXXXX";
+  std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
+                     "." + base + ".saving-XXXXXX";
   const mode_t mode = modeForTarget(path);
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return failure<FileResult>(errno, dir);

@@ -27,7 +27,8 @@ enum class ReadFrom {
 // Reads the whole file at `path`. A folder fails with EISDIR, anything of
 // more than `limit` bytes with EFBIG (a device without end is cut off there
 // too), anything but a regular file under RegularFileOnly with EINVAL.
-FileBytes readBoundedFile(const std::string& path, std::size_t limit, ReadFrom from = ReadFrom::AnyFile);
+FileBytes readBoundedFile(const std::string& path, std::size_t limit,
+                          ReadFrom from = ReadFrom::AnyFile);
 
 // Writes `bytes` to a new file beside `path`, syncs it and renames it over
 // `path`, then syncs the folder so the rename lasts too. The new file keeps

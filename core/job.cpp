@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "colour/indices.h"
 #include "core/job_manager.h"
 #include "core/language_table.h"
-#include "colour/indices.h"
 #include "core/value_labels.h"
 
 namespace corvana {
@@ -45,8 +45,10 @@ void Job::add(RecordList l, const MeasurementRecord& record, bool select) {
   }
   if (window) window->recordAdded(l, index);
   if (select || wasEmpty) {
-    if (l == RecordList::Standards) selectStandard(index);
-    else selectSample(index);
+    if (l == RecordList::Standards)
+      selectStandard(index);
+    else
+      selectSample(index);
   }
   setModified(true);
 }
@@ -74,8 +76,10 @@ void Job::remove(RecordList l, std::vector<int> indices) {
     if (i < current) ++below;
     if (i == current) currentRemoved = true;
   }
-  if (l == RecordList::Standards) table.removeStandards(removed);
-  else table.removeSamples(removed);
+  if (l == RecordList::Standards)
+    table.removeStandards(removed);
+  else
+    table.removeSamples(removed);
   if (window) window->recordsRemoved(l, removed);
   if (currentRemoved) {
     // The selection is forced, even when the old index was 0.
@@ -86,8 +90,12 @@ void Job::remove(RecordList l, std::vector<int> indices) {
   setModified(true);
 }
 
-void Job::deleteStandards(std::vector<int> indices) { remove(RecordList::Standards, std::move(indices)); }
-void Job::deleteSamples(std::vector<int> indices) { remove(RecordList::Samples, std::move(indices)); }
+void Job::deleteStandards(std::vector<int> indices) {
+  remove(RecordList::Standards, std::move(indices));
+}
+void Job::deleteSamples(std::vector<int> indices) {
+  remove(RecordList::Samples, std::move(indices));
+}
 
 void Job::makeCurrent(RecordList l, int index) {
   if (l == RecordList::Standards) {
@@ -118,16 +126,26 @@ void Job::selectSample(int index, bool byUser) {
 void Job::setText(RecordList l, int index, const std::string& text, bool material) {
   auto& records = list(l);
   if (index < 0 || index >= int(records.size())) return;
-  if (material) records[std::size_t(index)].setMaterial(text);
-  else records[std::size_t(index)].setName(text);
+  if (material)
+    records[std::size_t(index)].setMaterial(text);
+  else
+    records[std::size_t(index)].setName(text);
   if (window) window->recordTextChanged(l, index);
   setModified(true);
 }
 
-void Job::renameStandard(int index, const std::string& text) { setText(RecordList::Standards, index, text, false); }
-void Job::renameSample(int index, const std::string& text) { setText(RecordList::Samples, index, text, false); }
-void Job::setStandardMaterial(int index, const std::string& text) { setText(RecordList::Standards, index, text, true); }
-void Job::setSampleMaterial(int index, const std::string& text) { setText(RecordList::Samples, index, text, true); }
+void Job::renameStandard(int index, const std::string& text) {
+  setText(RecordList::Standards, index, text, false);
+}
+void Job::renameSample(int index, const std::string& text) {
+  setText(RecordList::Samples, index, text, false);
+}
+void Job::setStandardMaterial(int index, const std::string& text) {
+  setText(RecordList::Standards, index, text, true);
+}
+void Job::setSampleMaterial(int index, const std::string& text) {
+  setText(RecordList::Samples, index, text, true);
+}
 
 void Job::setColorFormula(ColorFormula formula) {
   colorFormula = formula;

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/color_value_table.h"
-#include "core/job_observer.h"
 #include "colour/indices.h"
 #include "colour/judgement.h"
 #include "colour/measurement_record.h"
 #include "colour/tolerance.h"
+#include "core/color_value_table.h"
+#include "core/job_observer.h"
 
 namespace corvana {
 
@@ -67,7 +67,9 @@ class Job {
   int count(RecordList list) const { return int(records(list).size()); }
   // The condition of illuminant slot 0..2: its illuminant under the job's observer.
   Condition condition(int slot) const { return {illuminants[slot], observer}; }
-  bool hasCurrentStandard() const { return currentStandard >= 0 && currentStandard < standardCount(); }
+  bool hasCurrentStandard() const {
+    return currentStandard >= 0 && currentStandard < standardCount();
+  }
 
   bool modified() const { return modified_; }
   void setModified(bool modified);
@@ -100,7 +102,9 @@ class Job {
   void remove(RecordList list, std::vector<int> indices);
   void makeCurrent(RecordList list, int index);
   void setText(RecordList list, int index, const std::string& text, bool material);
-  std::vector<MeasurementRecord>& list(RecordList l) { return l == RecordList::Standards ? standards_ : samples_; }
+  std::vector<MeasurementRecord>& list(RecordList l) {
+    return l == RecordList::Standards ? standards_ : samples_;
+  }
 
   std::vector<MeasurementRecord> samples_;
   std::vector<MeasurementRecord> standards_;

@@ -5,8 +5,13 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "colour/color_space.h"
+#include "colour/judgement.h"
+#include "colour/parametric_factors.h"
+#include "colour/text_utf.h"
 #include "core/attribute_text.h"
 #include "core/code_page.h"
+#include "core/condition_texts.h"
 #include "core/date_time_text.h"
 #include "core/file_io.h"
 #include "core/job.h"
@@ -16,11 +21,6 @@
 #include "core/record_elements.h"
 #include "core/xml_layout_writer.h"
 #include "core/xml_shape_check.h"
-#include "colour/color_space.h"
-#include "colour/judgement.h"
-#include "colour/parametric_factors.h"
-#include "colour/text_utf.h"
-#include "core/condition_texts.h"
 
 namespace corvana {
 
@@ -36,11 +36,15 @@ class DocumentWriter {
   explicit DocumentWriter(const std::string& codePage) : encoder_(codePage) {}
 
   XmlLayoutWriter& xml() { return xml_; }
-  void text(const char* name, std::string_view utf8) { xml_.attribute(name, encoder_.encode(utf8)); }
+  void text(const char* name, std::string_view utf8) {
+    xml_.attribute(name, encoder_.encode(utf8));
+  }
   void ascii(const char* name, std::string_view value) { xml_.attribute(name, value); }
   void real(const char* name, double value) { xml_.attribute(name, formatReal(value)); }
   void integer(const char* name, long long value) { xml_.attribute(name, formatInt(value)); }
-  void observer(const char* name, Observer observer) { text(name, LookupText(observerTextRow(observer))); }
+  void observer(const char* name, Observer observer) {
+    text(name, LookupText(observerTextRow(observer)));
+  }
 
  private:
   CodePageEncoder encoder_;
@@ -48,10 +52,11 @@ class DocumentWriter {
 };
 
 constexpr const char* kReflectNames[kCurvePoints] = {
-    "Reflect1",  "Reflect2",  "Reflect3",  "Reflect4",  "Reflect5",  "Reflect6",  "Reflect7",  "Reflect8",
-    "Reflect9",  "Reflect10", "Reflect11", "Reflect12", "Reflect13", "Reflect14", "Reflect15", "Reflect16",
-    "Reflect17", "Reflect18", "Reflect19", "Reflect20", "Reflect21", "Reflect22", "Reflect23", "Reflect24",
-    "Reflect25", "Reflect26", "Reflect27", "Reflect28", "Reflect29", "Reflect30", "Reflect31"};
+    "Reflect1",  "Reflect2",  "Reflect3",  "Reflect4",  "Reflect5",  "Reflect6",  "Reflect7",
+    "Reflect8",  "Reflect9",  "Reflect10", "Reflect11", "Reflect12", "Reflect13", "Reflect14",
+    "Reflect15", "Reflect16", "Reflect17", "Reflect18", "Reflect19", "Reflect20", "Reflect21",
+    "Reflect22", "Reflect23", "Reflect24", "Reflect25", "Reflect26", "Reflect27", "Reflect28",
+    "Reflect29", "Reflect30", "Reflect31"};
 
 // A record's stored codes, checked: an unknown illuminant is written as an
 // empty name and any observer but 10° as 2°.
@@ -170,7 +175,8 @@ struct ReadContext {
 std::optional<Observer> observerFromText(const ReadContext& c, std::string_view text) {
   const std::u16string t = utf8ToUtf16(text);
   if (!t.empty() && !c.observer2.empty() && t[0] == c.observer2[0]) return Observer2;
-  if (t.size() >= 2 && c.observer10.size() >= 2 && t[0] == c.observer10[0] && t[1] == c.observer10[1])
+  if (t.size() >= 2 && c.observer10.size() >= 2 && t[0] == c.observer10[0] &&
+      t[1] == c.observer10[1])
     return Observer10;
   return std::nullopt;
 }
@@ -208,7 +214,8 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
   std::size_t start = 0;
   while (true) {
     const std::size_t at = text.find(separator, start);
-    parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+    parts.push_back(
+        text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
     if (at == std::string_view::npos) return parts;
     start = at + 1;
   }
@@ -218,7 +225,8 @@ RecordTime parseRecordTime(std::string_view text) {
   RecordTime t;
   const std::size_t blank = text.find(' ');
   const std::string_view date = text.substr(0, blank);
-  const std::string_view time = blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
+  const std::string_view time =
+      blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
 
   const auto d = split(date, '/');
   if (d.size() >= 3) {
@@ -245,7 +253,8 @@ RecordTime parseRecordTime(std::string_view text) {
   return t;
 }
 
-void applyRecordAttribute(const ReadContext& c, MeasurementRecord& r, std::string_view name, std::string_view value) {
+void applyRecordAttribute(const ReadContext& c, MeasurementRecord& r, std::string_view name,
+                          std::string_view value) {
   const int attribute = recordAttribute(name);
   if (attribute >= kRecordReflectFirst && attribute < kRecordReflectFirst + kCurvePoints) {
     r.reflectance[std::size_t(attribute - kRecordReflectFirst)] = parseFloat(value).value_or(0.0f);
@@ -285,7 +294,8 @@ MeasurementRecord newRecord(const ReadContext& c, const Job& job) {
 
 MeasurementRecord readRecord(const ReadContext& c, const Job& job, const TiXmlElement& e) {
   MeasurementRecord r = newRecord(c, job);
-  for (const TiXmlAttribute* a = e.FirstAttribute(); a; a = a->Next()) applyRecordAttribute(c, r, a->Name(), a->Value());
+  for (const TiXmlAttribute* a = e.FirstAttribute(); a; a = a->Next())
+    applyRecordAttribute(c, r, a->Name(), a->Value());
   return r;
 }
 
@@ -303,7 +313,8 @@ void readJobElement(const ReadContext& c, Job& job, const TiXmlElement& e) {
   readObserver(c, e, "Observer", job.observer);
   if (auto count = intAttribute(e, "IlluminantCount"); count && *count > 0)
     job.setIlluminantCount(std::uint32_t(*count));
-  for (int i = 0; i < 3; ++i) readIlluminant(e, ("Illuminant" + std::to_string(i + 1)).c_str(), job.illuminants[i]);
+  for (int i = 0; i < 3; ++i)
+    readIlluminant(e, ("Illuminant" + std::to_string(i + 1)).c_str(), job.illuminants[i]);
   const char* space = attribute(e, "ColorSpace");
   job.colorSpace = space ? colorSpaceFromText(space).value_or(CieLab) : CieLab;
   const char* formula = attribute(e, "ColorFormula");
@@ -321,8 +332,10 @@ void readJobElement(const ReadContext& c, Job& job, const TiXmlElement& e) {
   if (const TiXmlElement* m = e.FirstChildElement("MetamericIndex")) {
     for (int i = 0; i < 2; ++i) {
       const std::string n = std::to_string(i);
-      readIlluminant(*m, ("Illuminant" + n).c_str(), job.metameric.conditions[std::size_t(i)].illuminant);
-      readObserver(c, *m, ("Observer" + n).c_str(), job.metameric.conditions[std::size_t(i)].observer);
+      readIlluminant(*m, ("Illuminant" + n).c_str(),
+                     job.metameric.conditions[std::size_t(i)].illuminant);
+      readObserver(c, *m, ("Observer" + n).c_str(),
+                   job.metameric.conditions[std::size_t(i)].observer);
     }
   }
   // The dialog offers 2 to 4; anything a byte cannot hold or no one could
@@ -377,7 +390,8 @@ struct ParsedJobFile {
 };
 
 // The records of a list element that the fast reader took, or null.
-const std::vector<std::string_view>* fastRecords(const ParsedJobFile& file, const TiXmlElement& outer) {
+const std::vector<std::string_view>* fastRecords(const ParsedJobFile& file,
+                                                 const TiXmlElement& outer) {
   const TiXmlNode* first = outer.FirstChild();
   if (!first || first->Type() != TiXmlNode::TINYXML_COMMENT) return nullptr;
   const std::string_view mark = first->Value();
@@ -387,22 +401,26 @@ const std::vector<std::string_view>* fastRecords(const ParsedJobFile& file, cons
   return &file.recordLists[std::size_t(*index)];
 }
 
-void readRecordList(const ReadContext& c, Job& job, const ParsedJobFile& file, const TiXmlElement& outer,
-                    const char* name, RecordList list) {
+void readRecordList(const ReadContext& c, Job& job, const ParsedJobFile& file,
+                    const TiXmlElement& outer, const char* name, RecordList list) {
   const bool standards = list == RecordList::Standards;
   const auto add = [&](const MeasurementRecord& r) {
-    if (standards) job.addStandard(r, false);
-    else job.addSample(r, false);
+    if (standards)
+      job.addStandard(r, false);
+    else
+      job.addSample(r, false);
   };
   if (const auto* tags = fastRecords(file, outer)) {
     job.reserveRecords(list, int(tags->size()));
     for (std::string_view tag : *tags) add(readRecord(c, job, tag));
   } else {
     int records = 0;
-    for (const TiXmlElement* child = outer.FirstChildElement(name); child; child = child->NextSiblingElement(name))
+    for (const TiXmlElement* child = outer.FirstChildElement(name); child;
+         child = child->NextSiblingElement(name))
       ++records;
     job.reserveRecords(list, records);
-    for (const TiXmlElement* child = outer.FirstChildElement(name); child; child = child->NextSiblingElement(name))
+    for (const TiXmlElement* child = outer.FirstChildElement(name); child;
+         child = child->NextSiblingElement(name))
       add(readRecord(c, job, *child));
   }
   const int count = job.count(list);
@@ -411,13 +429,19 @@ void readRecordList(const ReadContext& c, Job& job, const ParsedJobFile& file, c
   // An index outside the list means none; storing it would leave a current
   // index that the lists and reports would read past the end.
   if (current < -1 || current >= count) current = -1;
-  if (standards) job.selectStandard(current);
-  else job.selectSample(current);
+  if (standards)
+    job.selectStandard(current);
+  else
+    job.selectSample(current);
 }
 
-const TiXmlElement* topLevel(const TiXmlDocument& doc, const char* name) { return doc.FirstChildElement(name); }
+const TiXmlElement* topLevel(const TiXmlDocument& doc, const char* name) {
+  return doc.FirstChildElement(name);
+}
 
-std::string openFailed(const std::string& reason) { return LookupText(Text::OpenFileFailed) + "\n" + reason; }
+std::string openFailed(const std::string& reason) {
+  return LookupText(Text::OpenFileFailed) + "\n" + reason;
+}
 
 // The text TinyXML is given: the file with the content of every record
 // list the fast reader takes replaced by a mark, or empty when it takes none
@@ -433,7 +457,8 @@ std::string textWithoutRecords(ParsedJobFile& file, const std::vector<XmlTopElem
   for (const XmlTopElement& e : outline) {
     if (e.empty || (e.name != "Standard" && e.name != "Sample")) continue;
     if (!isPlainEndTag(text.substr(e.contentEnd), e.name)) continue;
-    auto tags = findRecordElements(text.substr(e.contentBegin, e.contentEnd - e.contentBegin), e.name);
+    auto tags =
+        findRecordElements(text.substr(e.contentBegin, e.contentEnd - e.contentBegin), e.name);
     if (!tags) continue;
     if (reduced.empty()) reduced.reserve(4096);
     reduced.append(text.substr(copied, e.contentBegin - copied));
@@ -456,10 +481,12 @@ bool parseJobDocument(ParsedJobFile& file, std::string bytes, const std::string&
     if (reason) *reason = std::move(why);
     return false;
   };
-  if (bytes.size() > kMaxJobFileBytes) return fail("the file is larger than 1 GB; it is not a job file");
+  if (bytes.size() > kMaxJobFileBytes)
+    return fail("the file is larger than 1 GB; it is not a job file");
   file.text = decodeFileText(std::move(bytes), localeCodePage).utf8;
   std::vector<XmlTopElement> outline;
-  if (auto refused = checkXmlShape(file.text, {}, &outline)) return fail("not a job file: " + *refused);
+  if (auto refused = checkXmlShape(file.text, {}, &outline))
+    return fail("not a job file: " + *refused);
   const std::string reduced = textWithoutRecords(file, outline);
   const std::string& parsed = file.recordLists.empty() ? file.text : reduced;
   // Without a tab size TinyXML skips tracking lines and columns, a tenth of
@@ -471,12 +498,14 @@ bool parseJobDocument(ParsedJobFile& file, std::string bytes, const std::string&
     // The whole text, so the place named is the place in the file.
     TiXmlDocument located;
     located.Parse(file.text.c_str(), nullptr, TIXML_ENCODING_UTF8);
-    return fail("not a job file: " + std::string(doc.ErrorDesc()) + " (line " + std::to_string(located.ErrorRow()) +
-                ", column " + std::to_string(located.ErrorCol()) + ")");
+    return fail("not a job file: " + std::string(doc.ErrorDesc()) + " (line " +
+                std::to_string(located.ErrorRow()) + ", column " +
+                std::to_string(located.ErrorCol()) + ")");
   }
   for (const char* name : {"Job", "UserInfo", "Tolerance", "Standard", "Sample"})
     if (topLevel(doc, name)) return true;
-  return fail("not a job file: it holds none of the elements Job, UserInfo, Tolerance, Standard, Sample");
+  return fail(
+      "not a job file: it holds none of the elements Job, UserInfo, Tolerance, Standard, Sample");
 }
 
 void applyJobDocument(Job& job, const ParsedJobFile& file) {
@@ -488,7 +517,8 @@ void applyJobDocument(Job& job, const ParsedJobFile& file) {
   if (const TiXmlElement* e = topLevel(doc, "Tolerance")) readTolerance(job, *e);
   if (const TiXmlElement* e = topLevel(doc, "Standard"))
     readRecordList(c, job, file, *e, "Standard", RecordList::Standards);
-  if (const TiXmlElement* e = topLevel(doc, "Sample")) readRecordList(c, job, file, *e, "Sample", RecordList::Samples);
+  if (const TiXmlElement* e = topLevel(doc, "Sample"))
+    readRecordList(c, job, file, *e, "Sample", RecordList::Samples);
   job.setModified(false);
 }
 
@@ -512,13 +542,16 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::string& rea
 
 std::string jobFileText(const Job& job) { return jobFileText(job, activeCodePage()); }
 
-std::string jobFileText(const Job& job, const std::string& codePage) { return buildDocument(job, codePage); }
+std::string jobFileText(const Job& job, const std::string& codePage) {
+  return buildDocument(job, codePage);
+}
 
 bool readJobFileText(Job& job, std::string_view bytes) {
   return readJobFileText(job, bytes, nullptr, activeCodePage());
 }
 
-bool readJobFileText(Job& job, std::string_view bytes, std::string* error, const std::string& localeCodePage) {
+bool readJobFileText(Job& job, std::string_view bytes, std::string* error,
+                     const std::string& localeCodePage) {
   ParsedJobFile file;
   std::string reason;
   if (!parseJobDocument(file, std::string(bytes), localeCodePage, &reason)) {

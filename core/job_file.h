@@ -27,6 +27,7 @@ std::string jobFileText(const Job& job, const std::string& codePage);
 bool readJobFileText(Job& job, std::string_view bytes);
 // The same with the reason in `error` ("Open file failed!" and why), decoding
 // as if the locale's charset were `localeCodePage`.
-bool readJobFileText(Job& job, std::string_view bytes, std::string* error, const std::string& localeCodePage);
+bool readJobFileText(Job& job, std::string_view bytes, std::string* error,
+                     const std::string& localeCodePage);
 
 }  // namespace corvana

@@ -1,18 +1,20 @@
 #include "core/job_judgement.h"
 
-#include "core/job.h"
-#include "core/language_table.h"
 #include "colour/cielab.h"
 #include "core/cell_text.h"
 #include "core/condition_texts.h"
+#include "core/job.h"
+#include "core/language_table.h"
 
 namespace corvana {
 
 bool isJudgeable(const Job& job, int position, int slot) {
-  if (slot < 0 || slot > 2 || !job.hasCurrentStandard() || position < 0 || position >= job.sampleCount())
+  if (slot < 0 || slot > 2 || !job.hasCurrentStandard() || position < 0 ||
+      position >= job.sampleCount())
     return false;
   const Condition condition = job.condition(slot);
-  return isEvaluable(job.standard(job.currentStandard), condition) && isEvaluable(job.sample(position), condition);
+  return isEvaluable(job.standard(job.currentStandard), condition) &&
+         isEvaluable(job.sample(position), condition);
 }
 
 std::string judgeSample(const Job& job, int position, int slot) {
@@ -23,7 +25,8 @@ std::string judgeSample(const Job& job, int position, int slot) {
   values.fill(kNoDifference);
   for (int k = 0; k < kMaxDifferences; ++k) {
     const auto& column = entry->sampleDifferences[std::size_t(k)];
-    if (std::size_t(position) < column.size()) values[std::size_t(k)] = column[std::size_t(position)];
+    if (std::size_t(position) < column.size())
+      values[std::size_t(k)] = column[std::size_t(position)];
   }
   const JudgeCriteria criteria{&job.toleranceB, job.judgeMethod, job.toleranceQuotiety,
                                job.colorSpace, job.colorFormula};

@@ -3,10 +3,10 @@
 #include <array>
 #include <utility>
 
+#include "colour/spectral.h"
 #include "core/job_manager.h"
 #include "core/settings.h"
 #include "core/settings_keys.h"
-#include "colour/spectral.h"
 
 namespace corvana {
 namespace {
@@ -40,7 +40,8 @@ void applyJobManagerSettings(JobManager& manager, const SettingsDocument& docume
   };
   for (const auto& [key, field] : profile) readSetting(document, key, *field);
   if (const auto text = readSettingText(document, kMeasurementMode))
-    if (const auto mode = measurementModeFromText(*text)) manager.currentMeasurementMode = std::uint32_t(*mode);
+    if (const auto mode = measurementModeFromText(*text))
+      manager.currentMeasurementMode = std::uint32_t(*mode);
   if (const auto model = readSettingText(document, kInstrumentModel)) {
     manager.instrumentModel = *model;
     if (const auto mode = measurementModeOfModel(*model)) manager.currentMeasurementMode = *mode;
@@ -56,7 +57,8 @@ namespace {
 bool writeInstrument(const JobManager& manager, const std::string& settingsPath) {
   const SettingValue values[] = {
       {settings_keys::kInstrumentModel, manager.instrumentModel},
-      {settings_keys::kMeasurementMode, std::string(measurementModeText(std::int32_t(manager.currentMeasurementMode)))},
+      {settings_keys::kMeasurementMode,
+       std::string(measurementModeText(std::int32_t(manager.currentMeasurementMode)))},
   };
   return writeSettings(settingsPath, values);
 }

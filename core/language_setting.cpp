@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "colour/spectral.h"
 #include "core/language_change.h"
 #include "core/language_table.h"
 #include "core/settings.h"
 #include "core/settings_keys.h"
-#include "colour/spectral.h"
 
 namespace corvana {
 namespace {
@@ -28,7 +28,8 @@ constexpr std::array<std::string_view, 3> kLanguageTexts = {"ENG", "CHS", "CHT"}
 
 bool contains(std::string_view text, std::string_view prefix, std::string_view name) {
   for (std::size_t at = text.find(name); at != std::string_view::npos; at = text.find(name, at + 1))
-    if (at >= prefix.size() && text.substr(at - prefix.size(), prefix.size()) == prefix) return true;
+    if (at >= prefix.size() && text.substr(at - prefix.size(), prefix.size()) == prefix)
+      return true;
   return false;
 }
 
@@ -39,7 +40,8 @@ std::optional<std::uint8_t> commandLineLanguage(std::string_view commandLine) {
   for (char& c : lower)
     if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
   for (const LanguageOption& option : kOptions)
-    if (contains(lower, "/", option.name) || contains(lower, "--", option.name)) return option.language;
+    if (contains(lower, "/", option.name) || contains(lower, "--", option.name))
+      return option.language;
   return std::nullopt;
 }
 

@@ -104,7 +104,8 @@ MeasurementNaming nameForNewMeasurement(const Job& job, RecordList list, const R
   if (standards)
     return {false, nameFromRules(job, list, job.StandardNameRule1, job.StandardNameRule2, now),
             job.StandardMaterial};
-  return {false, nameFromRules(job, list, job.SampleNameRule1, job.SampleNameRule2, now), job.SampleMaterial};
+  return {false, nameFromRules(job, list, job.SampleNameRule1, job.SampleNameRule2, now),
+          job.SampleMaterial};
 }
 
 }  // namespace corvana

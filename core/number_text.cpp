@@ -50,7 +50,8 @@ const T* nextArgument(const std::vector<FormatArgument>& arguments, std::size_t&
 }
 }  // namespace
 
-std::string fillPlaceholders(std::string_view pattern, const std::vector<FormatArgument>& arguments) {
+std::string fillPlaceholders(std::string_view pattern,
+                             const std::vector<FormatArgument>& arguments) {
   std::string out;
   std::size_t next = 0;
   std::size_t i = 0;

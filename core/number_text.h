@@ -21,6 +21,7 @@ double parseNumber(std::string_view text);
 // arguments (a string, an int, a double); "%%" gives "%". A placeholder
 // without an argument of its kind is left as it stands.
 using FormatArgument = std::variant<std::string, int, double>;
-std::string fillPlaceholders(std::string_view pattern, const std::vector<FormatArgument>& arguments);
+std::string fillPlaceholders(std::string_view pattern,
+                             const std::vector<FormatArgument>& arguments);
 
 }  // namespace corvana

@@ -1,8 +1,8 @@
 #include "core/parametric_factor_rules.h"
 
+#include "colour/color_space.h"
 #include "core/language_table.h"
 #include "core/number_text.h"
-#include "colour/color_space.h"
 
 namespace corvana {
 

@@ -13,7 +13,7 @@ enum ParametricFactor : int { FactorKL = 0, FactorKC = 1, FactorKH = 2 };
 constexpr int kParametricFactorCount = 3;
 
 struct FactorLimits {
-  Text name;  // "KL", "KC", "KH"
+  Text name;        // "KL", "KC", "KH"
   float low, high;  // both included
 };
 

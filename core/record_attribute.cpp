@@ -25,8 +25,7 @@ int recordAttribute(std::string_view name) {
       if (name[0] == 'a') return kRecordA;
       if (name[0] == 'b') return kRecordB;
       return kRecordUnknown;
-    case 3:
-      return name == "CLM" ? kRecordCLM : kRecordUnknown;
+    case 3: return name == "CLM" ? kRecordCLM : kRecordUnknown;
     case 4:
       if (name == "Name") return kRecordName;
       if (name == "Time") return kRecordTime;
@@ -41,8 +40,7 @@ int recordAttribute(std::string_view name) {
       if (name == "UseReflect") return kRecordUseReflect;
       if (name == "Illuminant") return kRecordIlluminant;
       return kRecordUnknown;
-    default:
-      return kRecordUnknown;
+    default: return kRecordUnknown;
   }
 }
 

@@ -69,7 +69,8 @@ std::optional<Reference> plainReference(std::string_view text, std::size_t i) {
   std::size_t k = first;
   for (; k < rest.size() && rest[k] != ';'; ++k) {
     if (k - first == maxDigits) return std::nullopt;
-    const int digit = hex ? hexValue(rest[k]) : (rest[k] >= '0' && rest[k] <= '9' ? rest[k] - '0' : -1);
+    const int digit =
+        hex ? hexValue(rest[k]) : (rest[k] >= '0' && rest[k] <= '9' ? rest[k] - '0' : -1);
     if (digit < 0) return std::nullopt;
     ucs = ucs * (hex ? 16 : 10) + std::uint32_t(digit);
   }
@@ -143,7 +144,8 @@ class RepeatCheck {
 
 }  // namespace
 
-std::optional<std::vector<std::string_view>> findRecordElements(std::string_view content, std::string_view name) {
+std::optional<std::vector<std::string_view>> findRecordElements(std::string_view content,
+                                                                std::string_view name) {
   std::vector<std::string_view> tags;
   // A record is about 750 bytes; the guess saves most of the regrowth.
   tags.reserve(content.size() / 512 + 1);

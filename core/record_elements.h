@@ -16,7 +16,8 @@ namespace corvana {
 // `name` (the text between its start and end tags), in order; nullopt when
 // the content holds anything else, or a tag TinyXML would refuse or read
 // differently (repeated attributes, unquoted values, unusual references).
-std::optional<std::vector<std::string_view>> findRecordElements(std::string_view content, std::string_view name);
+std::optional<std::vector<std::string_view>> findRecordElements(std::string_view content,
+                                                                std::string_view name);
 
 // True when `text` starts with the end tag "</name>", blanks allowed only
 // before the '>', where TinyXML reads the end tag the same way.

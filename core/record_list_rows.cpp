@@ -5,10 +5,10 @@
 #include <numeric>
 #include <set>
 
+#include "colour/text_utf.h"
 #include "core/cell_text.h"
 #include "core/job.h"
 #include "core/language_table.h"
-#include "colour/text_utf.h"
 #include "core/value_labels.h"
 
 namespace corvana {
@@ -57,7 +57,8 @@ void RecordListRows::rebuild() {
 }
 
 bool RecordListRows::passesFilter(int record) const {
-  return filter_ == kAllMaterials || job_.records(list_)[std::size_t(record)].materialUtf8() == filter_;
+  return filter_ == kAllMaterials ||
+         job_.records(list_)[std::size_t(record)].materialUtf8() == filter_;
 }
 
 bool RecordListRows::accepts(int record) const {
@@ -92,11 +93,16 @@ std::string RecordListRows::heading(int column) const {
   const ListColumn& c = columns_[std::size_t(column)];
   std::string text;
   switch (c.kind) {
-    case ListColumn::Number: text = LookupText(list_ == RecordList::Standards ? Text::Standard : Text::Sample); break;
+    case ListColumn::Number:
+      text = LookupText(list_ == RecordList::Standards ? Text::Standard : Text::Sample);
+      break;
     case ListColumn::Name: text = LookupText(Text::Name); break;
-    case ListColumn::Value: text = LookupText(valueLabelRows(job_.colorSpace, false)[std::size_t(c.index)]); break;
+    case ListColumn::Value:
+      text = LookupText(valueLabelRows(job_.colorSpace, false)[std::size_t(c.index)]);
+      break;
     case ListColumn::Difference:
-      text = LookupText(differenceLabelRows(job_.colorSpace, job_.colorFormula, false)[std::size_t(c.index)]);
+      text = LookupText(
+          differenceLabelRows(job_.colorSpace, job_.colorFormula, false)[std::size_t(c.index)]);
       break;
     case ListColumn::Grade: text = LookupText(Text::JudgeResult); break;
     case ListColumn::Material: text = LookupText(Text::Material); break;
@@ -117,7 +123,8 @@ std::string RecordListRows::cellText(int row, int column) const {
   const MeasurementRecord& r = job_.records(list_)[std::size_t(j)];
   switch (c.kind) {
     case ListColumn::Number: {
-      const bool current = j == (list_ == RecordList::Standards ? job_.currentStandard : job_.currentSample);
+      const bool current =
+          j == (list_ == RecordList::Standards ? job_.currentStandard : job_.currentSample);
       const int number = list_ == RecordList::Standards ? r.SerialNumber : j + 1;
       return (current ? std::string(kCurrentMarker) : std::string()) + std::to_string(number);
     }
@@ -148,8 +155,10 @@ void RecordListRows::clickHeading(int column) {
 
 void RecordListRows::sortByMaterial() {
   const int last = columnCount() - 1;
-  if (keys_[0].column == last) keys_[0].ascending = !keys_[0].ascending;
-  else keys_[0] = {last, true};
+  if (keys_[0].column == last)
+    keys_[0].ascending = !keys_[0].ascending;
+  else
+    keys_[0] = {last, true};
   sort();
 }
 
@@ -187,17 +196,22 @@ void RecordListRows::sort() {
       const int j = rows_[row];
       switch (kv.column.kind) {
         case ListColumn::Number:
-          kv.numbers.push_back(float(list_ == RecordList::Standards ? records[std::size_t(j)].SerialNumber : j));
+          kv.numbers.push_back(
+              float(list_ == RecordList::Standards ? records[std::size_t(j)].SerialNumber : j));
           break;
         case ListColumn::Value: {
-          const auto& columns = list_ == RecordList::Standards ? entry->standardValues : entry->sampleValues;
+          const auto& columns =
+              list_ == RecordList::Standards ? entry->standardValues : entry->sampleValues;
           kv.numbers.push_back(columns[std::size_t(kv.column.index)][std::size_t(j)]);
           break;
         }
         case ListColumn::Difference:
-          kv.numbers.push_back(entry->sampleDifferences[std::size_t(kv.column.index)][std::size_t(j)]);
+          kv.numbers.push_back(
+              entry->sampleDifferences[std::size_t(kv.column.index)][std::size_t(j)]);
           break;
-        case ListColumn::Grade: kv.numbers.push_back(float(gradeRank(gradeCellText(job_, j)))); break;
+        case ListColumn::Grade:
+          kv.numbers.push_back(float(gradeRank(gradeCellText(job_, j))));
+          break;
         default: kv.texts.push_back(utf8ToUtf16(cellText(int(row), keys_[k].column))); break;
       }
     }
@@ -207,8 +221,9 @@ void RecordListRows::sort() {
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
     for (const KeyValues& kv : keys) {
-      int c = kv.texts.empty() ? compareNumbers(kv.numbers[std::size_t(a)], kv.numbers[std::size_t(b)])
-                               : kv.texts[std::size_t(a)].compare(kv.texts[std::size_t(b)]);
+      int c = kv.texts.empty()
+                  ? compareNumbers(kv.numbers[std::size_t(a)], kv.numbers[std::size_t(b)])
+                  : kv.texts[std::size_t(a)].compare(kv.texts[std::size_t(b)]);
       c = c < 0 ? -1 : c > 0 ? 1 : 0;
       // Grades: "ascending" puts the worse rank first.
       const bool grade = kv.column.kind == ListColumn::Grade;

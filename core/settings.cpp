@@ -1,12 +1,12 @@
 #include "core/settings.h"
 
+#include <tinyxml.h>
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <tinyxml.h>
 #include <vector>
 
 #include "core/code_page.h"
@@ -62,13 +62,9 @@ struct KeyPath {
   std::string attribute;
 };
 
-bool isNameStart(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
+bool isNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 
-bool isNameChar(char c) {
-  return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
-}
+bool isNameChar(char c) { return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 
 bool isXmlName(std::string_view name) {
   return !name.empty() && isNameStart(name.front()) &&
@@ -162,7 +158,8 @@ std::optional<std::string> printed(const TiXmlDocument& document) {
   return text;
 }
 
-void setValues(TiXmlDocument& xml, const std::vector<KeyPath>& paths, std::span<const SettingValue> values) {
+void setValues(TiXmlDocument& xml, const std::vector<KeyPath>& paths,
+               std::span<const SettingValue> values) {
   for (std::size_t i = 0; i < values.size(); ++i) {
     TiXmlElement* element = findOrCreateElement(&xml, paths[i]);
     element->SetAttribute(paths[i].attribute.c_str(), values[i].value.c_str());
@@ -265,8 +262,8 @@ bool writeSettings(const std::string& path, std::span<const SettingValue> values
   std::string bytes;
   const ReadResult read = readFileBytes(path, bytes);
   if (read == ReadResult::Failed) return false;
-  const std::optional<std::string> text =
-      updatedSettingsText(read == ReadResult::Ok ? std::optional<std::string_view>(bytes) : std::nullopt, values);
+  const std::optional<std::string> text = updatedSettingsText(
+      read == ReadResult::Ok ? std::optional<std::string_view>(bytes) : std::nullopt, values);
   return text && replaceFile(path, *text).ok();
 }
 

@@ -54,9 +54,11 @@ std::string executableDirectory() {
 }
 
 FileLocationInputs currentFileLocationInputs() {
-  FileLocationInputs inputs{executableDirectory(), environment("XDG_CONFIG_HOME"), environment("HOME")};
+  FileLocationInputs inputs{executableDirectory(), environment("XDG_CONFIG_HOME"),
+                            environment("HOME")};
   if (inputs.home.empty()) {
-    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir) inputs.home = user->pw_dir;
+    if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
+      inputs.home = user->pw_dir;
   }
   return inputs;
 }

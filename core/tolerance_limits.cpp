@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string_view>
 
+#include "colour/color_space.h"
 #include "core/language_table.h"
 #include "core/number_text.h"
-#include "colour/color_space.h"
 
 namespace corvana {
 
@@ -55,9 +55,10 @@ std::string slotWord(int slot) {
 }
 
 std::string limitRangeMessage(int componentLabelRow, bool lower, LimitRange range) {
-  return fillPlaceholders(LookupText(Text::LimitOverrange),
-                          {LookupText(Text(componentLabelRow)), LookupText(lower ? Text::Lower : Text::Upper),
-                           range.low / 100.0, range.high / 100.0});
+  return fillPlaceholders(
+      LookupText(Text::LimitOverrange),
+      {LookupText(Text(componentLabelRow)), LookupText(lower ? Text::Lower : Text::Upper),
+       range.low / 100.0, range.high / 100.0});
 }
 
 }  // namespace corvana

@@ -15,15 +15,20 @@ SpaceLabels spaceLabels(ColorSpace space) {
     case CieLab:
       return {{Text::LStar, Text::AStar, Text::BStar, Text::CStar, Text::HueAngle},
               {Text::LStar, Text::AStar, Text::BStar, Text::CStar, Text::HueAngle},
-              {Text::DeltaLStar, Text::DeltaAStar, Text::DeltaBStar, Text::DeltaCStar, Text::DeltaHStar}};
+              {Text::DeltaLStar, Text::DeltaAStar, Text::DeltaBStar, Text::DeltaCStar,
+               Text::DeltaHStar}};
     case CieXyz:
-      return {{Text::TristimulusX, Text::TristimulusY, Text::TristimulusZ, Text::ChromaticityX, Text::ChromaticityY},
-              {Text::TristimulusX, Text::TristimulusY, Text::TristimulusZ, Text::ChromaticityX, Text::ChromaticityY},
-              {Text::DeltaX, Text::DeltaY, Text::DeltaZ, Text::DeltaChromaticityX, Text::DeltaChromaticityY}};
+      return {{Text::TristimulusX, Text::TristimulusY, Text::TristimulusZ, Text::ChromaticityX,
+               Text::ChromaticityY},
+              {Text::TristimulusX, Text::TristimulusY, Text::TristimulusZ, Text::ChromaticityX,
+               Text::ChromaticityY},
+              {Text::DeltaX, Text::DeltaY, Text::DeltaZ, Text::DeltaChromaticityX,
+               Text::DeltaChromaticityY}};
     case CieLuv:
       return {{Text::LStar, Text::UStar, Text::VStar, Text::CStarUv, Text::HueAngleUv},
               {Text::LStar, Text::UStar, Text::VStar, Text::CStarUv, Text::HueAngleUv},
-              {Text::DeltaLStar, Text::DeltaUStar, Text::DeltaVStar, Text::DeltaCStar, Text::DeltaHStar}};
+              {Text::DeltaLStar, Text::DeltaUStar, Text::DeltaVStar, Text::DeltaCStar,
+               Text::DeltaHStar}};
     // CIE RGB labels its third difference with Hunter's "Δb".
     case CieRgb:
       return {{Text::RgbR, Text::RgbG, Text::RgbB},
@@ -93,7 +98,8 @@ void assignToleranceComponents(ToleranceTable& table, ColorSpace space, ColorFor
   const std::vector<Text> differences = differenceLabelRows(space, formula, false);
   const int D = differenceCount(space, formula);
   int totalIndex = D - 1;
-  if (formula == MetamericIndex) totalIndex = D - 2;
+  if (formula == MetamericIndex)
+    totalIndex = D - 2;
   else if (formula == ColorFastness || formula == StainingFastness || formula == ColorStrength)
     totalIndex = D - 3;
   // A tolerance entry keeps its label as a row number: the colour layer has no texts.

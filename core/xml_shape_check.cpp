@@ -10,7 +10,9 @@ namespace {
 
 // TinyXML's own character classes (its IsWhiteSpace, IsAlpha, IsAlphaNum):
 // every byte from 127 up counts as a letter.
-bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) || c == '\n' || c == '\r'; }
+bool isSpace(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) || c == '\n' || c == '\r';
+}
 bool isAlpha(char c) {
   const auto u = static_cast<unsigned char>(c);
   return u < 127 ? std::isalpha(u) != 0 : true;
@@ -20,7 +22,9 @@ bool isAlnum(char c) {
   return u < 127 ? std::isalnum(u) != 0 : true;
 }
 bool isNameChar(char c) { return isAlnum(c) || c == '_' || c == '-' || c == '.' || c == ':'; }
-bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool isHex(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
 char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
 
 class Scanner {
@@ -30,13 +34,15 @@ class Scanner {
     // The classes follow the C library's locale as TinyXML's do; a table
     // read per byte spares a library call per byte of a large file.
     for (int c = 0; c < 256; ++c) {
-      classes_[c] = std::uint8_t((corvana::isSpace(char(c)) ? kSpace : 0) | (corvana::isAlpha(char(c)) ? kAlpha : 0) |
+      classes_[c] = std::uint8_t((corvana::isSpace(char(c)) ? kSpace : 0) |
+                                 (corvana::isAlpha(char(c)) ? kAlpha : 0) |
                                  (corvana::isNameChar(char(c)) ? kNameChar : 0));
     }
   }
 
   std::optional<std::string> run() {
-    if (s_.find('\0') != std::string_view::npos) return "it contains a NUL character (not an 8-bit text file)";
+    if (s_.find('\0') != std::string_view::npos)
+      return "it contains a NUL character (not an 8-bit text file)";
     int depth = 0;
     while (true) {
       if (depth == 0) {
@@ -97,7 +103,8 @@ class Scanner {
           ++i_;
           if (depth == 0 && outline_) outline_->push_back({name, false, i_, i_});
           if (++depth > limits_.maxDepth)
-            return "elements are nested deeper than " + std::to_string(limits_.maxDepth) + " levels";
+            return "elements are nested deeper than " + std::to_string(limits_.maxDepth) +
+                   " levels";
           break;
         }
         const std::size_t nameStart = i_ + spaceLength();
@@ -111,7 +118,8 @@ class Scanner {
           names_.push_back(name);
         }
         if (++attributes > limits_.maxAttributesPerElement)
-          return "an element has more than " + std::to_string(limits_.maxAttributesPerElement) + " attributes";
+          return "an element has more than " + std::to_string(limits_.maxAttributesPerElement) +
+                 " attributes";
       }
     }
   }
@@ -129,7 +137,9 @@ class Scanner {
       if (lower(at(i_ + k)) != lower(t[k])) return false;
     return true;
   }
-  static std::string unterminated() { return "the text ends inside a tag, comment or CDATA section"; }
+  static std::string unterminated() {
+    return "the text ends inside a tag, comment or CDATA section";
+  }
   static std::string malformed() { return "a tag is malformed"; }
 
   std::size_t spaceLength() {
@@ -247,7 +257,8 @@ class Scanner {
       }
       skipSpace();
       if (at(i_) == '\0') return false;
-      if (startsWithNoCase("version") || startsWithNoCase("encoding") || startsWithNoCase("standalone")) {
+      if (startsWithNoCase("version") || startsWithNoCase("encoding") ||
+          startsWithNoCase("standalone")) {
         if (!readAttribute()) return false;
       } else {
         while (at(i_) != '\0' && at(i_) != '>' && !isSpace(at(i_))) ++i_;

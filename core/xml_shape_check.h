@@ -14,7 +14,7 @@
 namespace corvana {
 
 struct XmlShapeLimits {
-  int maxDepth = 64;                // job files nest two levels
+  int maxDepth = 64;                  // job files nest two levels
   int maxAttributesPerElement = 128;  // a record carries at most 37
 };
 

@@ -7,13 +7,13 @@
 namespace colorport {
 
 class AutoResetEvent {
-public:
+ public:
   void set();
   void reset();
   // True when signalled within the time (the event is then reset), false on time-out.
   bool waitFor(std::chrono::milliseconds timeout);
 
-private:
+ private:
   std::mutex mutex_;
   std::condition_variable signalled_;
   bool set_ = false;

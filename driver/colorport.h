@@ -28,7 +28,7 @@ enum {
   API_SUCCESS = 0,
   API_DEVICE_NOT_FOUND = 1,
   API_DEVICE_ALREADY_OPEN = 2,
-  API_OPEN_DEVICE_FAILED = 3,     /* reserved */
+  API_OPEN_DEVICE_FAILED = 3, /* reserved */
   API_INVALID_DEVICE_HANDLE = 4,
   API_TIMEOUT = 5,
   API_DEVICE_BUSY = 6,
@@ -94,11 +94,11 @@ typedef struct StoredRecordBuffer {
 } StoredRecordBuffer;
 
 typedef struct StandardSampleData {
-  uint8_t content;   /* 2 = reflectances, 0 = colour values */
+  uint8_t content; /* 2 = reflectances, 0 = colour values */
   uint8_t illuminant;
   uint8_t observer;
   uint8_t colourValuesFlag; /* 1 = values are L*, a*, b* */
-  char name[12];     /* the first 9 bytes are sent */
+  char name[12];            /* the first 9 bytes are sent */
   float values[31];
 } StandardSampleData;
 
@@ -125,39 +125,56 @@ typedef struct RasterCoefficients {
 
 /* 1 */ COLORPORT_API ApiResult ZW_OpenDevice(DeviceHandle* handle);
 /* 2 */ COLORPORT_API ApiResult ZW_GetDeviceInfo(DeviceHandle handle, DeviceInfo* info);
-/* 3 */ COLORPORT_API ApiResult ZW_SetMeasureParameter(DeviceHandle handle, const MeasureParameter* parameter);
-/* 4 */ COLORPORT_API ApiResult ZW_GetMeasureParameter(DeviceHandle handle, MeasureParameter* parameter);
-/* 5 */ COLORPORT_API ApiResult ZW_SetComputeParameter(DeviceHandle handle, const ComputeParameter* parameter);
-/* 6 */ COLORPORT_API ApiResult ZW_GetComputeParameter(DeviceHandle handle, ComputeParameter* parameter);
+/* 3 */ COLORPORT_API ApiResult ZW_SetMeasureParameter(DeviceHandle handle,
+                                                       const MeasureParameter* parameter);
+/* 4 */ COLORPORT_API ApiResult ZW_GetMeasureParameter(DeviceHandle handle,
+                                                       MeasureParameter* parameter);
+/* 5 */ COLORPORT_API ApiResult ZW_SetComputeParameter(DeviceHandle handle,
+                                                       const ComputeParameter* parameter);
+/* 6 */ COLORPORT_API ApiResult ZW_GetComputeParameter(DeviceHandle handle,
+                                                       ComputeParameter* parameter);
 /* 7 */ COLORPORT_API ApiResult ZW_Calibrate(DeviceHandle handle, int32_t kind);
-/* 8 */ COLORPORT_API ApiResult ZW_Measure(DeviceHandle handle, int32_t mode, MeasureResult* result);
-/* 9 */ COLORPORT_API ApiResult ZW_GetSampleCount(DeviceHandle handle, int32_t kind, int32_t standardNumber,
-                                                  int32_t* count);
-/* 10 */ COLORPORT_API ApiResult ZW_GetSampleData(DeviceHandle handle, int32_t kind, int32_t standardNumber,
-                                                  int32_t firstIndex, int32_t count, StoredRecordBuffer* buffer);
-/* 11 */ COLORPORT_API ApiResult ZW_DeleteSampleData(DeviceHandle handle, int32_t kind, int32_t number);
-/* 12 */ COLORPORT_API ApiResult ZW_WriteStandardSampleData(DeviceHandle handle, const StandardSampleData* data);
-/* 13 */ COLORPORT_API ApiResult ZW_WriteWhiteBoardData(DeviceHandle handle, const WhiteBoardData* data);
+/* 8 */ COLORPORT_API ApiResult ZW_Measure(DeviceHandle handle, int32_t mode,
+                                           MeasureResult* result);
+/* 9 */ COLORPORT_API ApiResult ZW_GetSampleCount(DeviceHandle handle, int32_t kind,
+                                                  int32_t standardNumber, int32_t* count);
+/* 10 */ COLORPORT_API ApiResult ZW_GetSampleData(DeviceHandle handle, int32_t kind,
+                                                  int32_t standardNumber, int32_t firstIndex,
+                                                  int32_t count, StoredRecordBuffer* buffer);
+/* 11 */ COLORPORT_API ApiResult ZW_DeleteSampleData(DeviceHandle handle, int32_t kind,
+                                                     int32_t number);
+/* 12 */ COLORPORT_API ApiResult ZW_WriteStandardSampleData(DeviceHandle handle,
+                                                            const StandardSampleData* data);
+/* 13 */ COLORPORT_API ApiResult ZW_WriteWhiteBoardData(DeviceHandle handle,
+                                                        const WhiteBoardData* data);
 /* 14 */ COLORPORT_API ApiResult ZW_CloseDevice(DeviceHandle handle);
 /* 15 */ COLORPORT_API ApiResult ZW_GetDacData(DeviceHandle handle, DacData* data);
-/* 16 */ COLORPORT_API ApiResult ZW_SetDacGain(DeviceHandle handle, const uint8_t* gains /* 32 bytes */);
+/* 16 */ COLORPORT_API ApiResult ZW_SetDacGain(DeviceHandle handle,
+                                               const uint8_t* gains /* 32 bytes */);
 /* 17 */ COLORPORT_API ApiResult ZW_GetDacLightRange(DeviceHandle handle, DacLightRange* range);
 /* 18 */ COLORPORT_API ApiResult ZW_ReadWhiteBoardData(DeviceHandle handle, WhiteBoardData* data);
-/* 19 */ COLORPORT_API ApiResult ZW_WriteRasterCoefficients(DeviceHandle handle, const RasterCoefficients* coefficients);
-/* 20 */ COLORPORT_API ApiResult ZW_ReadRasterCoefficients(DeviceHandle handle, RasterCoefficients* coefficients);
+/* 19 */ COLORPORT_API ApiResult ZW_WriteRasterCoefficients(DeviceHandle handle,
+                                                            const RasterCoefficients* coefficients);
+/* 20 */ COLORPORT_API ApiResult ZW_ReadRasterCoefficients(DeviceHandle handle,
+                                                           RasterCoefficients* coefficients);
 /* 21 */ COLORPORT_API ApiResult ZW_GetDeviceComPort(DeviceHandle handle, int32_t* port);
 /* 22 */ COLORPORT_API ApiResult ZW_GetIntegrationTimes(DeviceHandle handle, int32_t* value);
 /* 23 */ COLORPORT_API ApiResult ZW_SetIntegrationTimes(DeviceHandle handle, int32_t value);
 /* 24 */ COLORPORT_API ApiResult ZW_GetSimplingTimes(DeviceHandle handle, int32_t* value);
 /* 25 */ COLORPORT_API ApiResult ZW_SetSimplingTimes(DeviceHandle handle, int32_t value);
-/* 26 */ COLORPORT_API ApiResult ZW_GetHighVoltageLevelPullingTimes(DeviceHandle handle, int32_t* value);
-/* 27 */ COLORPORT_API ApiResult ZW_SetHighVoltageLevelPullingTimes(DeviceHandle handle, int32_t value);
-/* 28 */ COLORPORT_API ApiResult ZW_SetMotorRatating(DeviceHandle handle, int32_t first, int32_t second);
-/* 29 */ COLORPORT_API ApiResult ZW_GetCorrectionAlgorithmThreshold(DeviceHandle handle, int32_t* value);
-/* 30 */ COLORPORT_API ApiResult ZW_SetCorrectionAlgorithmThreshold(DeviceHandle handle, int32_t value);
+/* 26 */ COLORPORT_API ApiResult ZW_GetHighVoltageLevelPullingTimes(DeviceHandle handle,
+                                                                    int32_t* value);
+/* 27 */ COLORPORT_API ApiResult ZW_SetHighVoltageLevelPullingTimes(DeviceHandle handle,
+                                                                    int32_t value);
+/* 28 */ COLORPORT_API ApiResult ZW_SetMotorRatating(DeviceHandle handle, int32_t first,
+                                                     int32_t second);
+/* 29 */ COLORPORT_API ApiResult ZW_GetCorrectionAlgorithmThreshold(DeviceHandle handle,
+                                                                    int32_t* value);
+/* 30 */ COLORPORT_API ApiResult ZW_SetCorrectionAlgorithmThreshold(DeviceHandle handle,
+                                                                    int32_t value);
 /* 31 to 37 are the members of the C++ class Spectrophotometer (spectrophotometer.h). */
-/* 38 */ COLORPORT_API ApiResult ZW_SetDateTime(DeviceHandle handle, int32_t year, int32_t month, int32_t day,
-                                                int32_t hour, int32_t minute);
+/* 38 */ COLORPORT_API ApiResult ZW_SetDateTime(DeviceHandle handle, int32_t year, int32_t month,
+                                                int32_t day, int32_t hour, int32_t minute);
 
 /* No ordinal (Linux addition): the device path of the connected port, zero-terminated,
  * so that removal notices can be matched. 10 when path is null or size too small. */

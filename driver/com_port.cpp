@@ -1,13 +1,13 @@
 #include "driver/com_port.h"
 
-#include <atomic>
-#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <atomic>
+#include <cerrno>
 
 #include "driver/trace.h"
 

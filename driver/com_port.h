@@ -11,7 +11,7 @@
 namespace colorport {
 
 class ComPort {
-public:
+ public:
   enum class OpenOutcome { Opened, InUse, Failed };
 
   ComPort();
@@ -37,7 +37,7 @@ public:
   static constexpr std::size_t kReadChunk = 3072;
 
   class ReadComThread {
-  public:
+   public:
     explicit ReadComThread(ComPort& owner) : owner_(owner) {}
     virtual ~ReadComThread();
     ReadComThread(const ReadComThread&) = delete;
@@ -51,7 +51,7 @@ public:
 
     enum : int { kRunning = 0, kStopRequested = 1, kEnded = 2 };
 
-  private:
+   private:
     void run();
     void setRunState(int state);
 
@@ -64,7 +64,7 @@ public:
     int wakeWrite_ = -1;
   };
 
-private:
+ private:
   int fd_ = -1;
   int handle_ = -1;  // names this opening to callers; never reused within the process
   std::uint16_t portNumber_ = 0;

@@ -6,8 +6,8 @@
 
 namespace colorport {
 
-Bytes selectRecordsPayload(std::uint8_t kind, std::uint16_t standardNumber, std::uint16_t firstIndex,
-                           std::uint16_t count) {
+Bytes selectRecordsPayload(std::uint8_t kind, std::uint16_t standardNumber,
+                           std::uint16_t firstIndex, std::uint16_t count) {
   PayloadWriter w;
   w.u8(kind).u16(standardNumber).u16(firstIndex).u16(count);
   return w.bytes();
@@ -15,7 +15,9 @@ Bytes selectRecordsPayload(std::uint8_t kind, std::uint16_t standardNumber, std:
 
 Bytes dateTimePayload(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour,
                       std::int32_t minute) {
-  auto low = [](std::int32_t v) { return static_cast<std::uint8_t>(static_cast<std::uint32_t>(v)); };
+  auto low = [](std::int32_t v) {
+    return static_cast<std::uint8_t>(static_cast<std::uint32_t>(v));
+  };
   // The instrument counts years from 2000: the low byte of year + 48 equals year - 2000.
   PayloadWriter w;
   w.u8(low(hour)).u8(low(minute)).u8(low(year + 48)).u8(low(month)).u8(low(day));

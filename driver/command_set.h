@@ -18,9 +18,9 @@ enum Command : std::uint8_t {
   kGetComputeParameter = 0xA4,
   kCalibrate = 0xA5,
   kMeasure = 0xA6,
-  kSelectRecords = 0xA7,   // count query and transfer range
+  kSelectRecords = 0xA7,  // count query and transfer range
   kStartTransfer = 0xA8,
-  kDataFrame = 0xAA,       // record data, and its acknowledgement
+  kDataFrame = 0xAA,  // record data, and its acknowledgement
   kDeleteSampleData = 0xAB,
   kWriteStandardSampleData = 0xAD,
   kGetMeasureParameter = 0xAE,
@@ -50,8 +50,8 @@ constexpr std::size_t kDataFrameHeaderSize = 3;  // packet number (2), last-pack
 using Bytes = std::vector<std::uint8_t>;
 using Payload = std::span<const std::uint8_t>;
 
-Bytes selectRecordsPayload(std::uint8_t kind, std::uint16_t standardNumber, std::uint16_t firstIndex,
-                           std::uint16_t count);
+Bytes selectRecordsPayload(std::uint8_t kind, std::uint16_t standardNumber,
+                           std::uint16_t firstIndex, std::uint16_t count);
 Bytes dateTimePayload(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t hour,
                       std::int32_t minute);
 Bytes computeParameterPayload(const ComputeParameter& parameter);

@@ -8,14 +8,14 @@
 namespace colorport {
 
 class DataPacket {
-public:
+ public:
   virtual ~DataPacket() = default;
   std::vector<std::uint8_t> bytes;
 };
 
 // One received frame: the payload without header, length and checksum.
 class AckPacket : public DataPacket {
-public:
+ public:
   std::uint8_t status = 0;    // 0 for frames that carry none
   std::uint32_t command = 0;  // the frame's command byte
 };

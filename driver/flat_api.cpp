@@ -31,8 +31,12 @@ ApiResult forward(DeviceHandle handle, Pointer* required, Call call) {
   return forward(handle, call);
 }
 
-std::uint16_t low16(std::int32_t v) { return static_cast<std::uint16_t>(static_cast<std::uint32_t>(v)); }
-std::uint8_t low8(std::int32_t v) { return static_cast<std::uint8_t>(static_cast<std::uint32_t>(v)); }
+std::uint16_t low16(std::int32_t v) {
+  return static_cast<std::uint16_t>(static_cast<std::uint32_t>(v));
+}
+std::uint8_t low8(std::int32_t v) {
+  return static_cast<std::uint8_t>(static_cast<std::uint32_t>(v));
+}
 
 }  // namespace
 
@@ -71,19 +75,23 @@ ApiResult ZW_GetDeviceInfo(DeviceHandle handle, DeviceInfo* info) {
 }
 
 ApiResult ZW_SetMeasureParameter(DeviceHandle handle, const MeasureParameter* parameter) {
-  return forward(handle, parameter, [&](Spectrophotometer& d) { return d.SetMeasureParameter(parameter); });
+  return forward(handle, parameter,
+                 [&](Spectrophotometer& d) { return d.SetMeasureParameter(parameter); });
 }
 
 ApiResult ZW_GetMeasureParameter(DeviceHandle handle, MeasureParameter* parameter) {
-  return forward(handle, parameter, [&](Spectrophotometer& d) { return d.GetMeasureParameter(parameter); });
+  return forward(handle, parameter,
+                 [&](Spectrophotometer& d) { return d.GetMeasureParameter(parameter); });
 }
 
 ApiResult ZW_SetComputeParameter(DeviceHandle handle, const ComputeParameter* parameter) {
-  return forward(handle, parameter, [&](Spectrophotometer& d) { return d.SetComputeParameter(parameter); });
+  return forward(handle, parameter,
+                 [&](Spectrophotometer& d) { return d.SetComputeParameter(parameter); });
 }
 
 ApiResult ZW_GetComputeParameter(DeviceHandle handle, ComputeParameter* parameter) {
-  return forward(handle, parameter, [&](Spectrophotometer& d) { return d.GetComputeParameter(parameter); });
+  return forward(handle, parameter,
+                 [&](Spectrophotometer& d) { return d.GetComputeParameter(parameter); });
 }
 
 ApiResult ZW_Calibrate(DeviceHandle handle, std::int32_t kind) {
@@ -105,18 +113,22 @@ ApiResult ZW_GetSampleCount(DeviceHandle handle, std::int32_t kind, std::int32_t
 }
 
 ApiResult ZW_GetSampleData(DeviceHandle handle, std::int32_t kind, std::int32_t standardNumber,
-                           std::int32_t firstIndex, std::int32_t count, StoredRecordBuffer* buffer) {
+                           std::int32_t firstIndex, std::int32_t count,
+                           StoredRecordBuffer* buffer) {
   return forward(handle, buffer, [&](Spectrophotometer& d) {
-    return d.GetSampleData(low16(kind), low16(standardNumber), low16(firstIndex), low16(count), buffer);
+    return d.GetSampleData(low16(kind), low16(standardNumber), low16(firstIndex), low16(count),
+                           buffer);
   });
 }
 
 ApiResult ZW_DeleteSampleData(DeviceHandle handle, std::int32_t kind, std::int32_t number) {
-  return forward(handle, [&](Spectrophotometer& d) { return d.DeleteSampleData(kind, low16(number)); });
+  return forward(handle,
+                 [&](Spectrophotometer& d) { return d.DeleteSampleData(kind, low16(number)); });
 }
 
 ApiResult ZW_WriteStandardSampleData(DeviceHandle handle, const StandardSampleData* data) {
-  return forward(handle, data, [&](Spectrophotometer& d) { return d.WriteStandardSampleData(data); });
+  return forward(handle, data,
+                 [&](Spectrophotometer& d) { return d.WriteStandardSampleData(data); });
 }
 
 ApiResult ZW_WriteWhiteBoardData(DeviceHandle handle, const WhiteBoardData* data) {
@@ -192,24 +204,29 @@ ApiResult ZW_GetHighVoltageLevelPullingTimes(DeviceHandle handle, std::int32_t* 
 }
 
 ApiResult ZW_SetHighVoltageLevelPullingTimes(DeviceHandle handle, std::int32_t value) {
-  return forward(handle, [&](Spectrophotometer& d) { return d.SetHighVoltageLevelPullingTimes(low8(value)); });
+  return forward(
+      handle, [&](Spectrophotometer& d) { return d.SetHighVoltageLevelPullingTimes(low8(value)); });
 }
 
 ApiResult ZW_SetMotorRatating(DeviceHandle handle, std::int32_t first, std::int32_t second) {
-  return forward(handle, [&](Spectrophotometer& d) { return d.SetMotorRatating(low8(first), low16(second)); });
+  return forward(
+      handle, [&](Spectrophotometer& d) { return d.SetMotorRatating(low8(first), low16(second)); });
 }
 
 ApiResult ZW_GetCorrectionAlgorithmThreshold(DeviceHandle handle, std::int32_t* value) {
-  return forward(handle, value, [&](Spectrophotometer& d) { return d.GetCorrectionAlgorithmThreshold(value); });
+  return forward(handle, value,
+                 [&](Spectrophotometer& d) { return d.GetCorrectionAlgorithmThreshold(value); });
 }
 
 ApiResult ZW_SetCorrectionAlgorithmThreshold(DeviceHandle handle, std::int32_t value) {
-  return forward(handle, [&](Spectrophotometer& d) { return d.SetCorrectionAlgorithmThreshold(value); });
+  return forward(handle,
+                 [&](Spectrophotometer& d) { return d.SetCorrectionAlgorithmThreshold(value); });
 }
 
-ApiResult ZW_SetDateTime(DeviceHandle handle, std::int32_t year, std::int32_t month, std::int32_t day,
-                         std::int32_t hour, std::int32_t minute) {
-  return forward(handle, [&](Spectrophotometer& d) { return d.SetDateTime(year, month, day, hour, minute); });
+ApiResult ZW_SetDateTime(DeviceHandle handle, std::int32_t year, std::int32_t month,
+                         std::int32_t day, std::int32_t hour, std::int32_t minute) {
+  return forward(
+      handle, [&](Spectrophotometer& d) { return d.SetDateTime(year, month, day, hour, minute); });
 }
 
 ApiResult ZW_GetDevicePortPath(DeviceHandle handle, char* path, std::int32_t size) {

@@ -16,7 +16,8 @@ std::vector<std::uint8_t> buildFrame(std::uint8_t command, std::span<const std::
   if (extra) frame.push_back(*extra);
   const std::size_t lengthAt = frame.size();
   const auto length = static_cast<std::uint32_t>(payload.size() + 2);
-  for (int shift = 24; shift >= 0; shift -= 8) frame.push_back(static_cast<std::uint8_t>(length >> shift));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    frame.push_back(static_cast<std::uint8_t>(length >> shift));
   frame.insert(frame.end(), payload.begin(), payload.end());
   const std::uint16_t sum = frameChecksum(std::span(frame).subspan(lengthAt));
   frame.push_back(static_cast<std::uint8_t>(sum >> 8));

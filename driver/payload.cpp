@@ -18,7 +18,8 @@ PayloadWriter& PayloadWriter::u16(std::uint16_t v) {
 }
 
 PayloadWriter& PayloadWriter::u32(std::uint32_t v) {
-  for (int shift = 24; shift >= 0; shift -= 8) bytes_.push_back(static_cast<std::uint8_t>(v >> shift));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    bytes_.push_back(static_cast<std::uint8_t>(v >> shift));
   return *this;
 }
 

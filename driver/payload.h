@@ -9,7 +9,7 @@
 namespace colorport {
 
 class PayloadWriter {
-public:
+ public:
   PayloadWriter& u8(std::uint8_t v);
   PayloadWriter& u16(std::uint16_t v);
   PayloadWriter& u32(std::uint32_t v);
@@ -20,14 +20,14 @@ public:
   PayloadWriter& text(const char* field, std::size_t fieldSize);
   const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
-private:
+ private:
   std::vector<std::uint8_t> bytes_;
 };
 
 // Reads from the front; a read past the end fails, leaves its target untouched
 // and makes every later read fail too, so a decoder checks ok() once at the end.
 class PayloadReader {
-public:
+ public:
   explicit PayloadReader(std::span<const std::uint8_t> payload) : data_(payload) {}
 
   bool u8(std::uint8_t& v);
@@ -45,7 +45,7 @@ public:
   std::size_t remaining() const { return ok_ ? data_.size() - at_ : 0; }
   bool ok() const { return ok_; }
 
-private:
+ private:
   bool take(std::size_t n, const std::uint8_t*& p);
 
   std::span<const std::uint8_t> data_;

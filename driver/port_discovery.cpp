@@ -21,8 +21,10 @@ std::string firstLine(const fs::path& file) {
 // the tty; false when no USB device is among its parents.
 bool usbNames(fs::path dir, const fs::path& root, std::string& interface, std::string& product) {
   std::error_code ec;
-  for (int depth = 0; depth < 32 && !dir.empty() && dir != root && dir != dir.root_path(); ++depth) {
-    if (interface.empty() && fs::is_regular_file(dir / "interface", ec)) interface = firstLine(dir / "interface");
+  for (int depth = 0; depth < 32 && !dir.empty() && dir != root && dir != dir.root_path();
+       ++depth) {
+    if (interface.empty() && fs::is_regular_file(dir / "interface", ec))
+      interface = firstLine(dir / "interface");
     if (fs::is_regular_file(dir / "idVendor", ec)) {
       product = firstLine(dir / "product");
       return true;
@@ -39,7 +41,8 @@ std::vector<SerialDevice> listUsbSerialDevices(const fs::path& sysfsRoot) {
   std::error_code ec;
   const fs::path root = fs::weakly_canonical(sysfsRoot, ec);
   std::vector<fs::path> ttys;
-  for (fs::directory_iterator it(sysfsRoot / "class" / "tty", ec), end; !ec && it != end; it.increment(ec))
+  for (fs::directory_iterator it(sysfsRoot / "class" / "tty", ec), end; !ec && it != end;
+       it.increment(ec))
     ttys.push_back(it->path());
   std::sort(ttys.begin(), ttys.end());
   for (const fs::path& tty : ttys) {
@@ -60,7 +63,8 @@ std::vector<SerialDevice> listUsbSerialDevices(const fs::path& sysfsRoot) {
 bool friendlyNameMatches(std::string_view friendlyName, std::string_view pattern) {
   if (friendlyName.size() < pattern.size()) return false;
   return std::equal(pattern.begin(), pattern.end(), friendlyName.begin(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
   });
 }
 

@@ -46,8 +46,8 @@ void ResponseChannel::receive(std::span<const std::uint8_t> bytes) {
   // Every complete frame is cut now: a response that arrived together with a
   // stray frame must not wait for bytes that will never come.
   while (auto frame = cutFrame(buffer_)) {
-    const bool accepted = frame->command == pending_ ||
-                          (pending_ == kStartTransfer && frame->command == kDataFrame);
+    const bool accepted =
+        frame->command == pending_ || (pending_ == kStartTransfer && frame->command == kDataFrame);
     if (!accepted) continue;
     queue_.push_back(std::make_shared<AckPacket>(std::move(*frame)));
     pending_ = kIdleMarker;

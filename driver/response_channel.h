@@ -17,7 +17,7 @@ namespace colorport {
 constexpr std::chrono::milliseconds kResponseTimeout{10000};
 
 class ResponseChannel {
-public:
+ public:
   // Marks command as pending: 0, or 6 while another request waits.
   ApiResult begin(std::uint8_t command);
   // 0 or 8 (non-zero status; the frame is still handed over), or 5 when no frame
@@ -34,7 +34,7 @@ public:
   std::uint8_t pending();
   std::size_t bufferedBytes();
 
-private:
+ private:
   std::mutex lock_;
   AutoResetEvent event_;
   DataPacket buffer_;

@@ -27,7 +27,9 @@ bool isKind(std::int32_t kind) { return kind == 0 || kind == 1; }
 
 Bytes one(std::uint8_t v) { return {v}; }
 
-Bytes two(std::uint16_t v) { return {static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)}; }
+Bytes two(std::uint16_t v) {
+  return {static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
+}
 
 Bytes four(std::int32_t v) {
   PayloadWriter w;
@@ -65,7 +67,8 @@ ApiResult SerialPortSpectrophotometer::openSearched() {
   if (override != nullptr && *override != '\0') {
     candidates.emplace_back(override);
   } else {
-    for (const SerialDevice& d : findInstrumentPorts(sysfsRoot_)) candidates.push_back(d.devicePath);
+    for (const SerialDevice& d : findInstrumentPorts(sysfsRoot_))
+      candidates.push_back(d.devicePath);
   }
   for (const std::string& path : candidates) {
     if (openPort(path, portNumberFor(path)) == OpenOutcome::Opened) return API_SUCCESS;
@@ -101,7 +104,8 @@ ApiResult SerialPortSpectrophotometer::wait(SharedAck& response) {
   return channel_.wait(response, responseTimeout_);
 }
 
-ApiResult SerialPortSpectrophotometer::request(std::uint8_t command, Payload payload, SharedAck& response) {
+ApiResult SerialPortSpectrophotometer::request(std::uint8_t command, Payload payload,
+                                               SharedAck& response) {
   if (const ApiResult r = send(command, payload); r != API_SUCCESS) return r;
   return wait(response);
 }
@@ -133,7 +137,8 @@ ApiResult SerialPortSpectrophotometer::SetMeasureParameter(const MeasureParamete
 ApiResult SerialPortSpectrophotometer::GetMeasureParameter(MeasureParameter* parameter) {
   if (!IsOpen()) return API_INVALID_DEVICE_HANDLE;
   if (parameter == nullptr) return API_INVALID_PARAMETER;
-  return query(kGetMeasureParameter, {}, [&](Payload p) { return decodeMeasureParameter(p, *parameter); });
+  return query(kGetMeasureParameter, {},
+               [&](Payload p) { return decodeMeasureParameter(p, *parameter); });
 }
 
 ApiResult SerialPortSpectrophotometer::SetComputeParameter(const ComputeParameter* parameter) {
@@ -145,7 +150,8 @@ ApiResult SerialPortSpectrophotometer::SetComputeParameter(const ComputeParamete
 ApiResult SerialPortSpectrophotometer::GetComputeParameter(ComputeParameter* parameter) {
   if (!IsOpen()) return API_INVALID_DEVICE_HANDLE;
   if (parameter == nullptr) return API_INVALID_PARAMETER;
-  return query(kGetComputeParameter, {}, [&](Payload p) { return decodeComputeParameter(p, *parameter); });
+  return query(kGetComputeParameter, {},
+               [&](Payload p) { return decodeComputeParameter(p, *parameter); });
 }
 
 ApiResult SerialPortSpectrophotometer::Calibrate(std::int32_t kind) {
@@ -161,11 +167,13 @@ ApiResult SerialPortSpectrophotometer::Measure(std::int32_t mode, MeasureResult*
                [&](Payload p) { return decodeMeasureResult(p, *result); });
 }
 
-ApiResult SerialPortSpectrophotometer::GetSampleCount(std::int32_t kind, std::uint16_t standardNumber,
+ApiResult SerialPortSpectrophotometer::GetSampleCount(std::int32_t kind,
+                                                      std::uint16_t standardNumber,
                                                       std::uint32_t* count) {
   if (!IsOpen()) return API_INVALID_DEVICE_HANDLE;
   if (count == nullptr || !isKind(kind)) return API_INVALID_PARAMETER;
-  const Bytes payload = selectRecordsPayload(static_cast<std::uint8_t>(kind), standardNumber, 0, 0xFFFF);
+  const Bytes payload =
+      selectRecordsPayload(static_cast<std::uint8_t>(kind), standardNumber, 0, 0xFFFF);
   if (const ApiResult r = send(kSelectRecords, payload); r != API_SUCCESS) return r;
   SharedAck response;
   const ApiResult r = wait(response);
@@ -179,7 +187,8 @@ ApiResult SerialPortSpectrophotometer::GetSampleCount(std::int32_t kind, std::ui
   return r;
 }
 
-ApiResult SerialPortSpectrophotometer::GetSampleData(std::uint16_t kind, std::uint16_t standardNumber,
+ApiResult SerialPortSpectrophotometer::GetSampleData(std::uint16_t kind,
+                                                     std::uint16_t standardNumber,
                                                      std::uint16_t firstIndex, std::uint16_t count,
                                                      StoredRecordBuffer* buffer) {
   if (!IsOpen()) return API_INVALID_DEVICE_HANDLE;
@@ -187,7 +196,8 @@ ApiResult SerialPortSpectrophotometer::GetSampleData(std::uint16_t kind, std::ui
   if (kind > 1 || (kind == 1 && standardNumber == 0) || count == 0) return API_INVALID_PARAMETER;
 
   SharedAck response;
-  const Bytes range = selectRecordsPayload(static_cast<std::uint8_t>(kind), standardNumber, firstIndex, count);
+  const Bytes range =
+      selectRecordsPayload(static_cast<std::uint8_t>(kind), standardNumber, firstIndex, count);
   if (const ApiResult r = request(kSelectRecords, range, response); r != API_SUCCESS) return r;
   if (const ApiResult r = send(kStartTransfer, {}); r != API_SUCCESS) return r;
 
@@ -196,12 +206,14 @@ ApiResult SerialPortSpectrophotometer::GetSampleData(std::uint16_t kind, std::ui
   for (;;) {
     if (const ApiResult r = wait(response); r != API_SUCCESS) return r;
     DataFrameContent content;
-    if (!decodeDataFrame(response->bytes, records, delivered, content)) return API_EXECUTE_REQUEST_FAILED;
+    if (!decodeDataFrame(response->bytes, records, delivered, content))
+      return API_EXECUTE_REQUEST_FAILED;
     if (content.last) {
       buffer->count = static_cast<std::int32_t>(delivered);
       return API_SUCCESS;
     }
-    if (const ApiResult r = send(kDataFrame, content.packetNumber, std::uint8_t{0x00}); r != API_SUCCESS)
+    if (const ApiResult r = send(kDataFrame, content.packetNumber, std::uint8_t{0x00});
+        r != API_SUCCESS)
       return r;
   }
 }
@@ -250,7 +262,8 @@ ApiResult SerialPortSpectrophotometer::GetDacLightRange(DacLightRange* range) {
   return query(kGetDacLightRange, {}, [&](Payload p) { return decodeDacLightRange(p, *range); });
 }
 
-ApiResult SerialPortSpectrophotometer::WriteRasterCoefficients(const RasterCoefficients* coefficients) {
+ApiResult SerialPortSpectrophotometer::WriteRasterCoefficients(
+    const RasterCoefficients* coefficients) {
   if (!IsOpen()) return API_INVALID_DEVICE_HANDLE;
   if (coefficients == nullptr) return API_INVALID_PARAMETER;
   return command(kWriteRasterCoefficients, rasterPayload(*coefficients));
@@ -259,7 +272,8 @@ ApiResult SerialPortSpectrophotometer::WriteRasterCoefficients(const RasterCoeff
 ApiResult SerialPortSpectrophotometer::ReadRasterCoefficients(RasterCoefficients* coefficients) {
   if (!IsOpen()) return API_INVALID_DEVICE_HANDLE;
   if (coefficients == nullptr) return API_INVALID_PARAMETER;
-  return query(kReadRasterCoefficients, {}, [&](Payload p) { return decodeRaster(p, *coefficients); });
+  return query(kReadRasterCoefficients, {},
+               [&](Payload p) { return decodeRaster(p, *coefficients); });
 }
 
 ApiResult SerialPortSpectrophotometer::SetIntegrationTimes(std::uint16_t value) {
@@ -292,7 +306,8 @@ ApiResult SerialPortSpectrophotometer::SetHighVoltageLevelPullingTimes(std::uint
 ApiResult SerialPortSpectrophotometer::GetHighVoltageLevelPullingTimes(std::uint8_t* value) {
   if (!IsOpen()) return API_INVALID_DEVICE_HANDLE;
   if (value == nullptr) return API_INVALID_PARAMETER;
-  return query(kGetHighVoltageLevelPullingTimes, {}, [&](Payload p) { return PayloadReader(p).u8(*value); });
+  return query(kGetHighVoltageLevelPullingTimes, {},
+               [&](Payload p) { return PayloadReader(p).u8(*value); });
 }
 
 ApiResult SerialPortSpectrophotometer::SetMotorRatating(std::uint8_t first, std::uint16_t second) {
@@ -302,8 +317,9 @@ ApiResult SerialPortSpectrophotometer::SetMotorRatating(std::uint8_t first, std:
   return command(kSetMotorRatating, w.bytes());
 }
 
-ApiResult SerialPortSpectrophotometer::SetDateTime(std::int32_t year, std::int32_t month, std::int32_t day,
-                                                   std::int32_t hour, std::int32_t minute) {
+ApiResult SerialPortSpectrophotometer::SetDateTime(std::int32_t year, std::int32_t month,
+                                                   std::int32_t day, std::int32_t hour,
+                                                   std::int32_t minute) {
   if (!IsOpen()) return API_INVALID_DEVICE_HANDLE;
   return command(kSetDateTime, dateTimePayload(year, month, day, hour, minute));
 }
@@ -311,7 +327,8 @@ ApiResult SerialPortSpectrophotometer::SetDateTime(std::int32_t year, std::int32
 ApiResult SerialPortSpectrophotometer::GetCorrectionAlgorithmThreshold(std::int32_t* value) {
   if (!IsOpen()) return API_INVALID_DEVICE_HANDLE;
   if (value == nullptr) return API_INVALID_PARAMETER;
-  return query(kGetCorrectionAlgorithmThreshold, {}, [&](Payload p) { return PayloadReader(p).i32(*value); });
+  return query(kGetCorrectionAlgorithmThreshold, {},
+               [&](Payload p) { return PayloadReader(p).i32(*value); });
 }
 
 ApiResult SerialPortSpectrophotometer::SetCorrectionAlgorithmThreshold(std::int32_t value) {

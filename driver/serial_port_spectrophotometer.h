@@ -14,7 +14,7 @@
 namespace colorport {
 
 class SerialPortSpectrophotometer : public Spectrophotometer, public ComPort {
-public:
+ public:
   SerialPortSpectrophotometer() = default;
   ~SerialPortSpectrophotometer() override;
 
@@ -30,9 +30,11 @@ public:
   ApiResult GetComputeParameter(ComputeParameter* parameter) override;
   ApiResult Calibrate(std::int32_t kind) override;
   ApiResult Measure(std::int32_t mode, MeasureResult* result) override;
-  ApiResult GetSampleCount(std::int32_t kind, std::uint16_t standardNumber, std::uint32_t* count) override;
-  ApiResult GetSampleData(std::uint16_t kind, std::uint16_t standardNumber, std::uint16_t firstIndex,
-                          std::uint16_t count, StoredRecordBuffer* buffer) override;
+  ApiResult GetSampleCount(std::int32_t kind, std::uint16_t standardNumber,
+                           std::uint32_t* count) override;
+  ApiResult GetSampleData(std::uint16_t kind, std::uint16_t standardNumber,
+                          std::uint16_t firstIndex, std::uint16_t count,
+                          StoredRecordBuffer* buffer) override;
   ApiResult DeleteSampleData(std::int32_t kind, std::uint16_t number) override;
   ApiResult WriteStandardSampleData(const StandardSampleData* data) override;
   ApiResult WriteWhiteBoardData(const WhiteBoardData* data) override;
@@ -55,7 +57,8 @@ public:
   ApiResult SetCorrectionAlgorithmThreshold(std::int32_t value) override;
 
   // Framing layer: send marks the command pending (0, or 6 when busy) and writes the frame.
-  ApiResult send(std::uint8_t command, Payload payload, std::optional<std::uint8_t> extra = std::nullopt);
+  ApiResult send(std::uint8_t command, Payload payload,
+                 std::optional<std::uint8_t> extra = std::nullopt);
   ApiResult wait(SharedAck& response);
   ApiResult request(std::uint8_t command, Payload payload, SharedAck& response);
 
@@ -64,11 +67,11 @@ public:
   // Where port discovery looks (the real /sys unless a test gives a fake tree).
   void setSysfsRoot(std::filesystem::path root) { sysfsRoot_ = std::move(root); }
 
-protected:
+ protected:
   void OnReceive(const std::uint8_t* bytes, std::size_t count) override;
   void OnLineLost() override;
 
-private:
+ private:
   ApiResult openSearched();
   ApiResult openNumbered(std::uint32_t port);
   // A request whose successful response is decoded by decode; 8 when it is too short.

@@ -17,6 +17,4 @@ Spectrophotometer* Spectrophotometer::Create() {
   }
 }
 
-void Spectrophotometer::Release(Spectrophotometer* instance) {
-  delete instance;
-}
+void Spectrophotometer::Release(Spectrophotometer* instance) { delete instance; }

@@ -14,8 +14,6 @@ bool traceEnabled() {
   return enabled;
 }
 
-void writeTrace(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stderr);
-}
+void writeTrace(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stderr); }
 
 }  // namespace colorport

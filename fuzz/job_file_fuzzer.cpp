@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Job byTinyXml(manager);
   std::string tinyXmlError;
-  const bool tinyXmlAccepted =
-      readJobFileText(byTinyXml, "<!--corvana-record-list:-->" + std::string(bytes), &tinyXmlError, "UTF-8");
+  const bool tinyXmlAccepted = readJobFileText(
+      byTinyXml, "<!--corvana-record-list:-->" + std::string(bytes), &tinyXmlError, "UTF-8");
   if (accepted != tinyXmlAccepted) std::abort();
 
   if (!accepted) {

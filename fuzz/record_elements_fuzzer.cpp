@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t k = 0;
   for (const TiXmlNode* n = outer->FirstChild(); n; n = n->NextSibling(), ++k) {
     const TiXmlElement* e = n->ToElement();
-    if (!e || std::string_view(e->Value()) != "Sample" || e->FirstChild() || k >= tags->size()) std::abort();
+    if (!e || std::string_view(e->Value()) != "Sample" || e->FirstChild() || k >= tags->size())
+      std::abort();
     RecordTagAttributes reader((*tags)[k]);
     std::string_view name, value;
     const TiXmlAttribute* a = e->FirstAttribute();

@@ -12,13 +12,13 @@
 #include "core/job_manager.h"
 #include "core/job_manager_settings.h"
 #include "qt/dialogs/color_space_formula_dialog.h"
-#include "qt/file_dialogs.h"
 #include "qt/dialogs/input_dialog.h"
 #include "qt/dialogs/naming_dialog.h"
 #include "qt/dialogs/observer_illuminant_dialog.h"
 #include "qt/dialogs/other_settings_dialog.h"
 #include "qt/dialogs/report_settings_dialog.h"
 #include "qt/dialogs/tolerance_dialog.h"
+#include "qt/file_dialogs.h"
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
 #include "qt/ui_text.h"
@@ -73,14 +73,15 @@ CChildFrame::~CChildFrame() {
 
 bool CChildFrame::askToClose() {
   const auto ask = [this](const std::string& question) {
-    const auto answer = ui::showMessage(
-        this, {QString(), ui::qstr(question), ui::MessageIcon::Question,
-               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel});
-    return answer == QMessageBox::Yes ? SaveAnswer::Yes
+    const auto answer =
+        ui::showMessage(this, {QString(), ui::qstr(question), ui::MessageIcon::Question,
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel});
+    return answer == QMessageBox::Yes  ? SaveAnswer::Yes
            : answer == QMessageBox::No ? SaveAnswer::No
                                        : SaveAnswer::Cancel;
   };
-  return askToSave(*job_, true, main_.autoSave, ask, [this] { return save(); }) == CloseDecision::GoOn;
+  return askToSave(*job_, true, main_.autoSave, ask, [this] { return save(); }) ==
+         CloseDecision::GoOn;
 }
 
 void CChildFrame::relabel() {
@@ -122,7 +123,8 @@ void CChildFrame::openFile(const QString& path) {
   standardView_->model().setFilter(kAllMaterials);
   sampleView_->model().setFilter(kAllMaterials);
   std::string error;
-  if (!readJobFile(*job_, ui::str(path), &error)) ui::showMessage(this, {QString(), ui::qstr(error)});
+  if (!readJobFile(*job_, ui::str(path), &error))
+    ui::showMessage(this, {QString(), ui::qstr(error)});
 }
 
 void CChildFrame::deleteSelected(RecordList list) {
@@ -130,14 +132,18 @@ void CChildFrame::deleteSelected(RecordList list) {
                                                        : static_cast<RecordListView*>(sampleView_);
   const std::vector<int> records = view->selectedRecords(true);
   if (records.empty()) {
-    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard : Text::PleaseSelectSample);
+    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard
+                                                      : Text::PleaseSelectSample);
     return;
   }
-  const auto answer = ui::showMessage(this, {QString(), text(Text::AreYouSureToDelete), ui::MessageIcon::Question,
-                                             QMessageBox::Ok | QMessageBox::Cancel});
+  const auto answer =
+      ui::showMessage(this, {QString(), text(Text::AreYouSureToDelete), ui::MessageIcon::Question,
+                             QMessageBox::Ok | QMessageBox::Cancel});
   if (answer != QMessageBox::Ok) return;
-  if (list == RecordList::Standards) job_->deleteStandards(records);
-  else job_->deleteSamples(records);
+  if (list == RecordList::Standards)
+    job_->deleteStandards(records);
+  else
+    job_->deleteSamples(records);
 }
 
 namespace {
@@ -160,8 +166,8 @@ void CChildFrame::importSelected(RecordList from) {
   const Text caption = fromSamples ? Text::ImportFromSample : Text::ImportFromStandard;
   const std::vector<int> records = listView(*this, from)->selectedRecords();
   if (records.empty()) {
-    ui::showMessage(this,
-                    {ui::caption(caption), text(fromSamples ? Text::PleaseSelectSample : Text::PleaseSelectStandard)});
+    ui::showMessage(this, {ui::caption(caption), text(fromSamples ? Text::PleaseSelectSample
+                                                                  : Text::PleaseSelectStandard)});
     return;
   }
   const auto prefix = askText(*job_, this, caption, Text::PleaseInputPrefix, QString(), true);
@@ -169,14 +175,17 @@ void CChildFrame::importSelected(RecordList from) {
   for (int r : records) {
     MeasurementRecord copy = job_->records(from)[std::size_t(r)];
     copy.setName(ui::str(*prefix) + copy.nameUtf8());
-    if (fromSamples) job_->addStandard(copy, false);
-    else job_->addSample(copy, false);
+    if (fromSamples)
+      job_->addStandard(copy, false);
+    else
+      job_->addSample(copy, false);
   }
   listView(*this, fromSamples ? RecordList::Standards : RecordList::Samples)->scrollToBottom();
 }
 
 void CChildFrame::renameJob() {
-  const auto name = askText(*job_, this, Text::None, Text::PleaseInputNewJobName, ui::qstr(job_->title), false);
+  const auto name =
+      askText(*job_, this, Text::None, Text::PleaseInputNewJobName, ui::qstr(job_->title), false);
   if (!name) return;
   job_->setTitle(ui::str(*name));
   job_->setModified(true);
@@ -185,7 +194,8 @@ void CChildFrame::renameJob() {
 void CChildFrame::renameRecord(RecordList list) {
   const std::vector<int> records = listView(*this, list)->selectedRecords();
   if (records.empty()) {
-    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard : Text::PleaseSelectSample);
+    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard
+                                                      : Text::PleaseSelectSample);
     return;
   }
   const int record = records.front();
@@ -202,7 +212,8 @@ void CChildFrame::renameRecord(RecordList list) {
 void CChildFrame::modifyMaterial(RecordList list) {
   const std::vector<int> records = listView(*this, list)->selectedRecords();
   if (records.empty()) {
-    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard : Text::PleaseSelectSample);
+    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard
+                                                      : Text::PleaseSelectSample);
     return;
   }
   const int record = records.front();
@@ -260,23 +271,30 @@ void CChildFrame::runCommand(int command) {
       break;
     }
     case CmdObserver: {
-      ObserverIlluminantDialog dialog(job_.get(), measurementModeOfModel(jobManager().instrumentModel), this);
+      ObserverIlluminantDialog dialog(job_.get(),
+                                      measurementModeOfModel(jobManager().instrumentModel), this);
       runDialog(dialog);
       break;
     }
     case CmdOtherSettings: {
-      OtherSettingsDialog dialog(job_.get(), main_.autoSave, [this](bool on) {
-        main_.autoSave = on;
-        if (main_.storeAutoSave) main_.storeAutoSave(on);
-      }, this);
+      OtherSettingsDialog dialog(
+          job_.get(), main_.autoSave,
+          [this](bool on) {
+            main_.autoSave = on;
+            if (main_.storeAutoSave) main_.storeAutoSave(on);
+          },
+          this);
       dialog.exec();
       everythingChanged();
       break;
     }
     case CmdReportSettings: {
-      ReportSettingsDialog dialog(job_.get(), [this] {
-        if (main_.storeCompany) main_.storeCompany();
-      }, this);
+      ReportSettingsDialog dialog(
+          job_.get(),
+          [this] {
+            if (main_.storeCompany) main_.storeCompany();
+          },
+          this);
       dialog.exec();
       break;
     }
@@ -327,12 +345,14 @@ void CChildFrame::illuminantCountChanged() { refreshPlots(); }
 
 void CChildFrame::titleChanged() {
   setWindowTitle(ui::qstr(job_->title));
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowTitle(ui::qstr(job_->title));
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    sub->setWindowTitle(ui::qstr(job_->title));
 }
 
 void CChildFrame::modifiedChanged(bool) { main_.updateCommandStates(); }
 
-JobSubWindow::JobSubWindow(CChildFrame* frame, QWidget* parent) : QMdiSubWindow(parent), frame_(frame) {
+JobSubWindow::JobSubWindow(CChildFrame* frame, QWidget* parent)
+    : QMdiSubWindow(parent), frame_(frame) {
   setWidget(frame);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(frame->windowTitle());

@@ -23,7 +23,8 @@ QString& fontFace() {
 }
 }  // namespace
 
-CKTClientApp::CKTClientApp(int& argc, char** argv) : QApplication(argc, argv), argc_(argc), argv_(argv) {
+CKTClientApp::CKTClientApp(int& argc, char** argv)
+    : QApplication(argc, argv), argc_(argc), argv_(argv) {
   setApplicationName("Corvana");
   setWindowIcon(ui::applicationIcon());
 }

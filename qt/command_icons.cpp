@@ -33,7 +33,8 @@ QIcon tile(const QColor& colour, Glyph glyph) {
   return QIcon(pm);
 }
 
-void letter(QPainter& p, const QString& text, int pixelSize, QRectF area = QRectF(0, 0, kSize, kSize)) {
+void letter(QPainter& p, const QString& text, int pixelSize,
+            QRectF area = QRectF(0, 0, kSize, kSize)) {
   QFont f = p.font();
   f.setBold(true);
   f.setPixelSize(pixelSize);

@@ -31,20 +31,38 @@ constexpr const char* kVersion = "1.26.1.1";
 
 bool CMainFrame::isBuilt(int command) {
   switch (command) {
-    case CmdNew: case CmdOpen: case CmdClose: case CmdSave: case CmdSaveAs: case CmdExit:
-    case CmdAutoNamingStandard: case CmdAutoNamingSample:
-    case CmdDeleteStandard: case CmdDeleteSample:
-    case CmdEnglish: case CmdChineseSimplified: case CmdChineseTraditional:
-    case CmdCascade: case CmdTile: case CmdUserManual: case CmdAbout:
-    case CmdRenameJob: case CmdRenameStandard: case CmdRenameSample:
-    case CmdMaterialStandard: case CmdMaterialSample:
-    case CmdImportFromSample: case CmdImportFromStandard:
-    case CmdNameOptionStandard: case CmdNameOptionSample:
-    case CmdTolerance: case CmdColorSpace: case CmdObserver: case CmdReportSettings:
-    case CmdOtherSettings:
-      return true;
-    default:
-      return false;
+    case CmdNew:
+    case CmdOpen:
+    case CmdClose:
+    case CmdSave:
+    case CmdSaveAs:
+    case CmdExit:
+    case CmdAutoNamingStandard:
+    case CmdAutoNamingSample:
+    case CmdDeleteStandard:
+    case CmdDeleteSample:
+    case CmdEnglish:
+    case CmdChineseSimplified:
+    case CmdChineseTraditional:
+    case CmdCascade:
+    case CmdTile:
+    case CmdUserManual:
+    case CmdAbout:
+    case CmdRenameJob:
+    case CmdRenameStandard:
+    case CmdRenameSample:
+    case CmdMaterialStandard:
+    case CmdMaterialSample:
+    case CmdImportFromSample:
+    case CmdImportFromStandard:
+    case CmdNameOptionStandard:
+    case CmdNameOptionSample:
+    case CmdTolerance:
+    case CmdColorSpace:
+    case CmdObserver:
+    case CmdReportSettings:
+    case CmdOtherSettings: return true;
+    default: return false;
   }
 }
 
@@ -76,8 +94,10 @@ CChildFrame* CMainFrame::newJob() {
   connect(sub, &QObject::destroyed, this, [this] {
     if (closing_) return;
     // Closing the last job window ends the program.
-    if (children().empty()) QCoreApplication::quit();
-    else updateCommandStates();
+    if (children().empty())
+      QCoreApplication::quit();
+    else
+      updateCommandStates();
   });
   sub->showMaximized();
   frame->titleChanged();
@@ -115,30 +135,31 @@ void CMainFrame::rebuildMenu() {
   menuBar()->clear();
   for (auto& [id, a] : actions_) delete a;
   actions_.clear();
-  std::function<void(QMenu*, const std::vector<MenuItem>&)> fill = [&](QMenu* menu, const std::vector<MenuItem>& items) {
-    for (const MenuItem& item : items) {
-      if (item.command == 0) {
-        fill(menu->addMenu(text(item.text)), item.submenu);
-        continue;
-      }
-      // The key shows in the menu's shortcut column: text, then the key.
-      QString label = text(item.text);
-      const QString key = ui::qstr(commandKey(item.command));
-      if (!key.isEmpty()) label += QLatin1Char('\t') + key;
-      QAction* a = new QAction(label, this);
-      menu->addAction(a);
-      a->setObjectName(QStringLiteral("cmd%1").arg(item.command));
-      a->setData(item.command);
-      if (!key.isEmpty()) {
-        a->setShortcut(QKeySequence(key));
-        a->setShortcutContext(Qt::ApplicationShortcut);
-      }
-      if (commandHasMenuImage(item.command)) a->setIcon(ui::commandIcon(item.command));
-      const int command = item.command;
-      connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
-      actions_[item.command] = a;
-    }
-  };
+  std::function<void(QMenu*, const std::vector<MenuItem>&)> fill =
+      [&](QMenu* menu, const std::vector<MenuItem>& items) {
+        for (const MenuItem& item : items) {
+          if (item.command == 0) {
+            fill(menu->addMenu(text(item.text)), item.submenu);
+            continue;
+          }
+          // The key shows in the menu's shortcut column: text, then the key.
+          QString label = text(item.text);
+          const QString key = ui::qstr(commandKey(item.command));
+          if (!key.isEmpty()) label += QLatin1Char('\t') + key;
+          QAction* a = new QAction(label, this);
+          menu->addAction(a);
+          a->setObjectName(QStringLiteral("cmd%1").arg(item.command));
+          a->setData(item.command);
+          if (!key.isEmpty()) {
+            a->setShortcut(QKeySequence(key));
+            a->setShortcutContext(Qt::ApplicationShortcut);
+          }
+          if (commandHasMenuImage(item.command)) a->setIcon(ui::commandIcon(item.command));
+          const int command = item.command;
+          connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
+          actions_[item.command] = a;
+        }
+      };
   for (const MenuSpec& menuSpec : jobMenus()) {
     QMenu* menu = menuBar()->addMenu(text(menuSpec.text));
     // Named by the row of its text, as the menus have always been.
@@ -161,7 +182,8 @@ void CMainFrame::buildToolbar() {
       continue;
     }
     QAction* menuAction = action(command);
-    QAction* a = toolbar_->addAction(ui::commandIcon(command), menuAction ? menuAction->text().section('\t', 0, 0) : QString());
+    QAction* a = toolbar_->addAction(
+        ui::commandIcon(command), menuAction ? menuAction->text().section('\t', 0, 0) : QString());
     a->setObjectName(QStringLiteral("tool%1").arg(command));
     a->setEnabled(isBuilt(command));
     connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
@@ -225,7 +247,8 @@ void CMainFrame::showAbout() {
 }
 
 void CMainFrame::openUserManual() {
-  const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(text(Text::UserManualFile));
+  const QString path =
+      QDir(QCoreApplication::applicationDirPath()).filePath(text(Text::UserManualFile));
   QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 

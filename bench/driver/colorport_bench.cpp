@@ -30,7 +30,8 @@ double transferLineBytes() {
   const double laterFrame = 3 + 4 + 3 + 2;
   const double records = 167.0 * kRecords;
   const double ack = 4 + 4 + 2 + 2;
-  return rangeRequest + rangeAnswer + start + firstFrame + (frames - 1) * laterFrame + records + (frames - 1) * ack;
+  return rangeRequest + rangeAnswer + start + firstFrame + (frames - 1) * laterFrame + records +
+         (frames - 1) * ack;
 }
 
 DeviceHandle open(const SimProcess& sim, benchmark::State& state) {
@@ -49,7 +50,8 @@ void PacedUploadOf500Records(benchmark::State& state) {
   for (auto _ : state) {
     StoredRecordBuffer buffer{0, records.data()};
     const auto t0 = Clock::now();
-    if (ZW_GetSampleData(h, 0, 0, 0, kRecords, &buffer) != API_SUCCESS || buffer.count != kRecords) {
+    if (ZW_GetSampleData(h, 0, 0, 0, kRecords, &buffer) != API_SUCCESS ||
+        buffer.count != kRecords) {
       state.SkipWithError("transfer failed");
       break;
     }
@@ -57,7 +59,8 @@ void PacedUploadOf500Records(benchmark::State& state) {
   }
   const double bound = transferLineBytes() / kLineBytesPerSecond;
   state.counters["line_bound_s"] = bound;
-  state.counters["fraction_of_line_rate"] = bound / (seconds / static_cast<double>(state.iterations()));
+  state.counters["fraction_of_line_rate"] =
+      bound / (seconds / static_cast<double>(state.iterations()));
   ZW_CloseDevice(h);
 }
 BENCHMARK(PacedUploadOf500Records)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -76,7 +79,8 @@ void UnpacedDeviceInfoRoundTrip(benchmark::State& state) {
     micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
   }
   if (!micros.empty()) {
-    std::nth_element(micros.begin(), micros.begin() + static_cast<std::ptrdiff_t>(micros.size() / 2), micros.end());
+    std::nth_element(micros.begin(),
+                     micros.begin() + static_cast<std::ptrdiff_t>(micros.size() / 2), micros.end());
     state.counters["median_us"] = micros[micros.size() / 2];
   }
   ZW_CloseDevice(h);

@@ -9,21 +9,23 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/job.h"
-#include "core/number_text.h"
-#include "core/parametric_factor_rules.h"
-#include "qt/message_box.h"
-#include "qt/ui_text.h"
 #include "colour/color_space.h"
 #include "colour/parametric_factors.h"
 #include "colour/spectral.h"
 #include "core/condition_texts.h"
+#include "core/job.h"
 #include "core/job_manager.h"
+#include "core/number_text.h"
+#include "core/parametric_factor_rules.h"
+#include "qt/message_box.h"
+#include "qt/ui_text.h"
 
 namespace corvana {
 
 namespace {
-QString numbered(Text text, int number) { return QString("%1 %2").arg(labelText(text)).arg(number); }
+QString numbered(Text text, int number) {
+  return QString("%1 %2").arg(labelText(text)).arg(number);
+}
 
 QString factorText(float value) { return ui::qstr(formatFixed62(value)); }
 
@@ -35,13 +37,15 @@ ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : Dialog
   auto* spaceLabel = new QLabel(this);
   space_ = new QComboBox(this);
   space_->setObjectName("colorSpace");
-  for (ColorSpace code : colorSpaceOrder()) space_->addItem(ui::qstr(colorSpaceText(code)), int(code));
+  for (ColorSpace code : colorSpaceOrder())
+    space_->addItem(ui::qstr(colorSpaceText(code)), int(code));
   space_->setCurrentIndex(space_->findData(int(job.colorSpace)));
 
   auto* formulaLabel = new QLabel(this);
   formula_ = new QComboBox(this);
   formula_->setObjectName("colorFormula");
-  for (ColorFormula code : colorFormulaOrder()) formula_->addItem(ui::qstr(colorFormulaText(code)), int(code));
+  for (ColorFormula code : colorFormulaOrder())
+    formula_->addItem(ui::qstr(colorFormulaText(code)), int(code));
   formula_->setCurrentIndex(formula_->findData(int(job.colorFormula)));
   spaceLabel->setBuddy(space_);
   formulaLabel->setBuddy(formula_);
@@ -79,8 +83,10 @@ ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : Dialog
     auto* rows = new QFormLayout(group);
     auto* illuminant = new QComboBox(group);
     illuminant->setObjectName(QString("metamericIlluminant%1").arg(c + 1));
-    for (const IlluminantInfo& info : illuminantList()) illuminant->addItem(QString::fromLatin1(info.name));
-    illuminant->setCurrentText(ui::qstr(std::string(illuminantName(job.metameric.conditions[c].illuminant))));
+    for (const IlluminantInfo& info : illuminantList())
+      illuminant->addItem(QString::fromLatin1(info.name));
+    illuminant->setCurrentText(
+        ui::qstr(std::string(illuminantName(job.metameric.conditions[c].illuminant))));
     metamericIlluminant_[c] = illuminant;
     auto* observers = new QWidget(group);
     auto* observerRow = new QHBoxLayout(observers);
@@ -115,7 +121,9 @@ ColorSpaceFormulaPage::ColorSpaceFormulaPage(Job& job, QWidget* parent) : Dialog
 ColorFormula ColorSpaceFormulaPage::selectedFormula() const {
   return colorFormulaFromCode(formula_->currentData().toInt()).value_or(Cie1976);
 }
-bool ColorSpaceFormulaPage::factorsShown() const { return usesParametricFactors(selectedFormula()); }
+bool ColorSpaceFormulaPage::factorsShown() const {
+  return usesParametricFactors(selectedFormula());
+}
 bool ColorSpaceFormulaPage::metamericShown() const { return selectedFormula() == MetamericIndex; }
 
 void ColorSpaceFormulaPage::formulaChanged() {
@@ -158,7 +166,8 @@ void ColorSpaceFormulaPage::apply() {
   if (metamericShown()) {
     for (int c = 0; c < 2; ++c) {
       Condition& condition = j.metameric.conditions[c];
-      condition.illuminant = illuminantFromText(ui::str(metamericIlluminant_[c]->currentText())).value_or(D65);
+      condition.illuminant =
+          illuminantFromText(ui::str(metamericIlluminant_[c]->currentText())).value_or(D65);
       condition.observer = metamericObserver2_[c]->isChecked() ? Observer2 : Observer10;
     }
   }
@@ -169,7 +178,8 @@ void ColorSpaceFormulaPage::apply() {
 }
 
 ColorSpaceFormulaDialog::ColorSpaceFormulaDialog(Job* job, QWidget* parent)
-    : TabbedDialog(job, Text::ColorSpaceFormulaSettings, QStringLiteral("colorSpaceFormula"), parent) {
+    : TabbedDialog(job, Text::ColorSpaceFormulaSettings, QStringLiteral("colorSpaceFormula"),
+                   parent) {
   if (job) addPage(new ColorSpaceFormulaPage(*job, this), Text::Select);
 }
 

@@ -11,8 +11,8 @@
 
 namespace corvana {
 
-InputDialog::InputDialog(Job* job, Text caption, Text prompt, const QString& initialText, bool allowEmpty,
-                         QWidget* parent)
+InputDialog::InputDialog(Job* job, Text caption, Text prompt, const QString& initialText,
+                         bool allowEmpty, QWidget* parent)
     : MultiLangDialog(job, caption, parent), allowEmpty_(allowEmpty) {
   prompt_ = new QLabel(this);
   prompt_->setObjectName("prompt");

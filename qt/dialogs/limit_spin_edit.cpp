@@ -29,7 +29,8 @@ QString LimitSpinEdit::text() const { return lineEdit()->text(); }
 int LimitSpinEdit::startPosition() const {
   // Rounded, not truncated: "  0.29" is 29 hundredths, whatever its binary value.
   const double typed = parseNumber(ui::str(text())) * 100.0;
-  const int at = std::isfinite(typed) && std::fabs(typed) < 1e9 ? int(std::lround(typed)) : position_;
+  const int at =
+      std::isfinite(typed) && std::fabs(typed) < 1e9 ? int(std::lround(typed)) : position_;
   return std::clamp(at, range_.low, range_.high);
 }
 
@@ -46,7 +47,8 @@ void LimitSpinEdit::showPosition(int position) {
 QSize LimitSpinEdit::sizeHint() const {
   // The base measures values it does not have; measure the widest limit.
   ensurePolished();
-  const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("-128.00")) + 2, lineEdit()->sizeHint().height());
+  const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("-128.00")) + 2,
+                   lineEdit()->sizeHint().height());
   QStyleOptionSpinBox option;
   initStyleOption(&option);
   return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);

@@ -14,7 +14,9 @@
 
 namespace corvana {
 
-QString labelText(Text text) { return ui::text(text).replace(QLatin1String("&&"), QLatin1String("&")); }
+QString labelText(Text text) {
+  return ui::text(text).replace(QLatin1String("&&"), QLatin1String("&"));
+}
 
 namespace {
 // Rows with neither the current language's nor the English text keep the
@@ -70,7 +72,9 @@ void MultiLangDialog::setVisible(bool visible) {
   QDialog::setVisible(visible);
 }
 
-void MultiLangDialog::addLabel(QWidget* widget, Text text) { labels_.push_back({widget, text, WindowText, 0}); }
+void MultiLangDialog::addLabel(QWidget* widget, Text text) {
+  labels_.push_back({widget, text, WindowText, 0});
+}
 
 void MultiLangDialog::addTabLabel(QWidget* tabWidget, int tabIndex, Text text) {
   labels_.push_back({tabWidget, text, TabLabel, tabIndex});

@@ -23,7 +23,8 @@ struct ListRules {
 
 ListRules rulesOf(Job& job, RecordList list) {
   if (list == RecordList::Standards)
-    return {&job.StandardNameRule1, &job.StandardNameRule2, &job.StandardMaterial, &job.autoNamingStandards};
+    return {&job.StandardNameRule1, &job.StandardNameRule2, &job.StandardMaterial,
+            &job.autoNamingStandards};
   return {&job.SampleNameRule1, &job.SampleNameRule2, &job.SampleMaterial, &job.autoNamingSamples};
 }
 
@@ -125,10 +126,13 @@ NamingDialog::NamingDialog(Job* job, RecordList list, NamingMode mode, QWidget* 
     manual_ = new NamingManualPage(*job, list, this);
     addPage(manual_, standards ? Text::Standard : Text::Sample);
   }
-  addPage(new NamingDefaultPage(*job, list, this), standards ? Text::StandardDefault : Text::SampleDefault);
+  addPage(new NamingDefaultPage(*job, list, this),
+          standards ? Text::StandardDefault : Text::SampleDefault);
 }
 
 std::string NamingDialog::resultName() const { return manual_ ? manual_->name() : std::string(); }
-std::string NamingDialog::resultMaterial() const { return manual_ ? manual_->material() : std::string(); }
+std::string NamingDialog::resultMaterial() const {
+  return manual_ ? manual_->material() : std::string();
+}
 
 }  // namespace corvana

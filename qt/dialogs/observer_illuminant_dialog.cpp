@@ -8,15 +8,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "colour/spectral.h"
+#include "core/condition_texts.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "qt/ui_text.h"
-#include "colour/spectral.h"
-#include "core/condition_texts.h"
 
 namespace corvana {
 
-ObserverIlluminantPage::ObserverIlluminantPage(Job& job, std::optional<std::uint32_t> impliedMode, QWidget* parent)
+ObserverIlluminantPage::ObserverIlluminantPage(Job& job, std::optional<std::uint32_t> impliedMode,
+                                               QWidget* parent)
     : DialogPage(job, parent) {
   setObjectName("observerIlluminantPage");
   auto* illuminantGroup = new QGroupBox(this);
@@ -27,7 +28,8 @@ ObserverIlluminantPage::ObserverIlluminantPage(Job& job, std::optional<std::uint
     auto* label = new QLabel(illuminantGroup);
     auto* combo = new QComboBox(illuminantGroup);
     combo->setObjectName(QString("illuminant%1").arg(slot + 1));
-    for (const IlluminantInfo& info : illuminantList()) combo->addItem(QString::fromLatin1(info.name));
+    for (const IlluminantInfo& info : illuminantList())
+      combo->addItem(QString::fromLatin1(info.name));
     combo->setCurrentText(ui::qstr(std::string(illuminantName(job.illuminants[slot]))));
     label->setBuddy(combo);
     // "Primary:", "Secondary:", "Tertiary:" follow one another.
@@ -78,15 +80,18 @@ void ObserverIlluminantPage::apply() {
   jobManager().currentMeasurementMode = sce_->isChecked() ? SCE : SCI;
   // Two equal illuminants are accepted as they are.
   for (int slot = 0; slot < 3; ++slot)
-    if (const auto code = illuminantFromText(ui::str(illuminants_[slot]->currentText()))) j.illuminants[slot] = *code;
+    if (const auto code = illuminantFromText(ui::str(illuminants_[slot]->currentText())))
+      j.illuminants[slot] = *code;
   j.observer = observer2_->isChecked() ? Observer2 : Observer10;
   j.setModified(true);
   j.recomputeAll();
 }
 
-ObserverIlluminantDialog::ObserverIlluminantDialog(Job* job, std::optional<std::uint32_t> impliedMode,
+ObserverIlluminantDialog::ObserverIlluminantDialog(Job* job,
+                                                   std::optional<std::uint32_t> impliedMode,
                                                    QWidget* parent)
-    : TabbedDialog(job, Text::ObserverIlluminantsModeSettings, QStringLiteral("observerIlluminants"), parent) {
+    : TabbedDialog(job, Text::ObserverIlluminantsModeSettings,
+                   QStringLiteral("observerIlluminants"), parent) {
   if (job) addPage(new ObserverIlluminantPage(*job, impliedMode, this), Text::Select);
 }
 

@@ -17,7 +17,8 @@ class ObserverIlluminantPage : public DialogPage {
  public:
   // impliedMode: the mode the instrument model implies, if any; then only
   // that choice is offered.
-  ObserverIlluminantPage(Job& job, std::optional<std::uint32_t> impliedMode, QWidget* parent = nullptr);
+  ObserverIlluminantPage(Job& job, std::optional<std::uint32_t> impliedMode,
+                         QWidget* parent = nullptr);
 
   void apply() override;
 
@@ -32,7 +33,8 @@ class ObserverIlluminantPage : public DialogPage {
 class ObserverIlluminantDialog : public TabbedDialog {
   Q_OBJECT
  public:
-  ObserverIlluminantDialog(Job* job, std::optional<std::uint32_t> impliedMode, QWidget* parent = nullptr);
+  ObserverIlluminantDialog(Job* job, std::optional<std::uint32_t> impliedMode,
+                           QWidget* parent = nullptr);
 };
 
 }  // namespace corvana

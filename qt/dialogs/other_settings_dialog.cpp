@@ -18,13 +18,16 @@ namespace {
 constexpr int kFewestDecimals = 2, kMostDecimals = 4;
 }  // namespace
 
-OtherSettingsDialog::OtherSettingsDialog(Job* job, bool autoSave, std::function<void(bool)> storeAutoSave,
-                                         QWidget* parent)
-    : MultiLangDialog(job, Text::OtherSettings, parent), autoSave_(autoSave), storeAutoSave_(std::move(storeAutoSave)) {
+OtherSettingsDialog::OtherSettingsDialog(Job* job, bool autoSave,
+                                         std::function<void(bool)> storeAutoSave, QWidget* parent)
+    : MultiLangDialog(job, Text::OtherSettings, parent),
+      autoSave_(autoSave),
+      storeAutoSave_(std::move(storeAutoSave)) {
   auto* accuracyLabel = new QLabel(this);
   accuracy_ = new QComboBox(this);
   accuracy_->setObjectName("dataAccuracy");
-  for (int decimals = kFewestDecimals; decimals <= kMostDecimals; ++decimals) accuracy_->addItem(QString::number(decimals));
+  for (int decimals = kFewestDecimals; decimals <= kMostDecimals; ++decimals)
+    accuracy_->addItem(QString::number(decimals));
   auto* displayLabel = new QLabel(this);
   displayMode_ = new QComboBox(this);
   displayMode_->setObjectName("displayMode");
@@ -32,7 +35,8 @@ OtherSettingsDialog::OtherSettingsDialog(Job* job, bool autoSave, std::function<
   for (int count = 1; count <= 3; ++count)
     displayMode_->addItem(ui::text(sequenceText(Text::OneIlluminant, count - 1)));
   if (job) {
-    accuracy_->setCurrentIndex(std::clamp(int(job->DataAccuracy), kFewestDecimals, kMostDecimals) - kFewestDecimals);
+    accuracy_->setCurrentIndex(std::clamp(int(job->DataAccuracy), kFewestDecimals, kMostDecimals) -
+                               kFewestDecimals);
     displayMode_->setCurrentIndex(std::clamp(int(job->IlluminantCount), 1, 3) - 1);
   }
   // Room for the longest display-mode text in any language.

@@ -15,7 +15,8 @@ class OtherSettingsDialog : public MultiLangDialog {
  public:
   // storeAutoSave receives the flag on OK, to keep it and write it to the
   // settings file.
-  OtherSettingsDialog(Job* job, bool autoSave, std::function<void(bool)> storeAutoSave, QWidget* parent = nullptr);
+  OtherSettingsDialog(Job* job, bool autoSave, std::function<void(bool)> storeAutoSave,
+                      QWidget* parent = nullptr);
 
   bool autoSave() const { return autoSave_; }
   void accept() override;

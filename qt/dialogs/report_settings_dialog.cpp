@@ -16,8 +16,10 @@ namespace corvana {
 
 namespace {
 enum { ChineseNameField, EnglishNameField, ChineseAddressField, EnglishAddressField };
-constexpr Text kFieldLabels[4] = {Text::ChineseName, Text::EnglishName, Text::ChineseAddress, Text::EnglishAddress};
-const char* const kFieldNames[4] = {"chineseName", "englishName", "chineseAddress", "englishAddress"};
+constexpr Text kFieldLabels[4] = {Text::ChineseName, Text::EnglishName, Text::ChineseAddress,
+                                  Text::EnglishAddress};
+const char* const kFieldNames[4] = {"chineseName", "englishName", "chineseAddress",
+                                    "englishAddress"};
 
 // The four profile texts of a job or of the manager, in field order.
 template <typename Holder>
@@ -26,7 +28,8 @@ std::array<std::string*, 4> profileOf(Holder& h) {
 }
 }  // namespace
 
-ReportSettingsDialog::ReportSettingsDialog(Job* job, std::function<void()> storeCompany, QWidget* parent)
+ReportSettingsDialog::ReportSettingsDialog(Job* job, std::function<void()> storeCompany,
+                                           QWidget* parent)
     : MultiLangDialog(job, Text::ReportSettings, parent), storeCompany_(std::move(storeCompany)) {
   auto* group = new QGroupBox(this);
   group->setObjectName("userProfile");

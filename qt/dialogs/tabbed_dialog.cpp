@@ -26,7 +26,8 @@ void DialogPage::markChanged() {
 }
 
 void DialogPage::watchFields() {
-  for (auto* edit : findChildren<QLineEdit*>()) connect(edit, &QLineEdit::textChanged, this, &DialogPage::markChanged);
+  for (auto* edit : findChildren<QLineEdit*>())
+    connect(edit, &QLineEdit::textChanged, this, &DialogPage::markChanged);
   for (auto* combo : findChildren<QComboBox*>())
     connect(combo, &QComboBox::currentIndexChanged, this, &DialogPage::markChanged);
   for (auto* button : findChildren<QAbstractButton*>())

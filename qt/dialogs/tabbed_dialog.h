@@ -34,7 +34,9 @@ class DialogPage : public QWidget {
 
  protected:
   Job& job() const { return job_; }
-  void addLabel(QWidget* widget, Text text) { labels_.push_back({widget, text, MultiLangDialog::WindowText, 0}); }
+  void addLabel(QWidget* widget, Text text) {
+    labels_.push_back({widget, text, MultiLangDialog::WindowText, 0});
+  }
 
  private:
   Job& job_;

@@ -7,15 +7,15 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "colour/judgement.h"
+#include "colour/spectral.h"
+#include "core/condition_texts.h"
 #include "core/job.h"
 #include "core/number_text.h"
 #include "core/tolerance_limits.h"
 #include "qt/dialogs/limit_spin_edit.h"
 #include "qt/message_box.h"
 #include "qt/ui_text.h"
-#include "colour/judgement.h"
-#include "colour/spectral.h"
-#include "core/condition_texts.h"
 
 namespace corvana {
 
@@ -25,7 +25,8 @@ constexpr int kJudgeMethods = 3;
 double fieldNumber(const LimitSpinEdit* edit) { return parseNumber(ui::str(edit->text())); }
 }  // namespace
 
-RectangularTolerancePage::RectangularTolerancePage(Job& job, QWidget* parent) : DialogPage(job, parent) {
+RectangularTolerancePage::RectangularTolerancePage(Job& job, QWidget* parent)
+    : DialogPage(job, parent) {
   setObjectName("rectangularTolerancePage");
   auto* illuminantLabel = new QLabel(this);
   illuminant_ = new QComboBox(this);
@@ -71,7 +72,8 @@ RectangularTolerancePage::RectangularTolerancePage(Job& job, QWidget* parent) : 
   for (int slot = 0; slot < kIlluminantSlots; ++slot) {
     const std::string_view name = illuminantName(job.illuminants[slot]);
     if (name.empty()) continue;
-    illuminant_->addItem(QString("%1 -- %2").arg(ui::qstr(slotWord(slot)), ui::qstr(std::string(name))), slot);
+    illuminant_->addItem(
+        QString("%1 -- %2").arg(ui::qstr(slotWord(slot)), ui::qstr(std::string(name))), slot);
   }
   illuminant_->setCurrentIndex(illuminant_->count() > 0 ? 0 : -1);
 
@@ -108,7 +110,8 @@ RectangularTolerancePage::RectangularTolerancePage(Job& job, QWidget* parent) : 
   setTabOrder(judgeMethod_, quotiety_);
 
   fillGroups();
-  connect(illuminant_, &QComboBox::currentIndexChanged, this, &RectangularTolerancePage::fillGroups);
+  connect(illuminant_, &QComboBox::currentIndexChanged, this,
+          &RectangularTolerancePage::fillGroups);
 }
 
 int RectangularTolerancePage::selectedSlot() const {
@@ -119,7 +122,8 @@ void RectangularTolerancePage::fillGroups() {
   const int slot = selectedSlot();
   const Job& j = job();
   for (int entry = 0; entry < kEntriesPerSlot; ++entry) {
-    const ToleranceSet& limits = j.toleranceB[std::size_t(toleranceIndex(std::max(slot, 0), entry))];
+    const ToleranceSet& limits =
+        j.toleranceB[std::size_t(toleranceIndex(std::max(slot, 0), entry))];
     groups_[entry]->setTitle(ui::text(Text(limits.componentLabel)));
     upper_[entry]->setRange(limitRange(j.colorSpace, entry, false));
     upper_[entry]->setValue(limits.upper);
@@ -133,7 +137,8 @@ void RectangularTolerancePage::fillGroups() {
 
 bool RectangularTolerancePage::validate() {
   if (!quotietyInRange(float(fieldNumber(quotiety_)))) {
-    ui::showMessage(this, {ui::productTitle(), ui::text(Text::ToleranceQuotietyOverrange), ui::MessageIcon::Stop});
+    ui::showMessage(this, {ui::productTitle(), ui::text(Text::ToleranceQuotietyOverrange),
+                           ui::MessageIcon::Stop});
     quotiety_->setFocus();
     quotiety_->selectAll();
     return false;
@@ -141,14 +146,16 @@ bool RectangularTolerancePage::validate() {
   if (selectedSlot() < 0) return true;
   const Job& j = job();
   for (int entry = 0; entry < kEntriesPerSlot; ++entry) {
-    const int label = j.toleranceB[std::size_t(toleranceIndex(selectedSlot(), entry))].componentLabel;
+    const int label =
+        j.toleranceB[std::size_t(toleranceIndex(selectedSlot(), entry))].componentLabel;
     for (const bool lower : {true, false}) {
       LimitSpinEdit* edit = lower ? (entry < 3 ? lower_[entry] : nullptr) : upper_[entry];
       if (!edit) continue;
       const LimitRange range = limitRange(j.colorSpace, entry, lower);
       if (limitInRange(fieldNumber(edit), range)) continue;
-      ui::showMessage(this, {ui::caption(Text::ToleranceSettings), ui::qstr(limitRangeMessage(label, lower, range)),
-                             ui::MessageIcon::Stop});
+      ui::showMessage(this,
+                      {ui::caption(Text::ToleranceSettings),
+                       ui::qstr(limitRangeMessage(label, lower, range)), ui::MessageIcon::Stop});
       edit->setFocus();
       edit->selectAll();
       return false;
@@ -166,7 +173,8 @@ void RectangularTolerancePage::apply() {
       if (entry < 3) limits.lower = float(fieldNumber(lower_[entry]));
     }
   }
-  if (const auto method = judgeMethodFromText(ui::str(judgeMethod_->currentText()))) j.judgeMethod = *method;
+  if (const auto method = judgeMethodFromText(ui::str(judgeMethod_->currentText())))
+    j.judgeMethod = *method;
   const float quotiety = float(fieldNumber(quotiety_));
   if (quotietyChanged(j.toleranceQuotiety, quotiety)) j.toleranceQuotiety = quotiety;
   // The grades follow the new limits.

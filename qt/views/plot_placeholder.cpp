@@ -6,8 +6,7 @@
 
 namespace corvana {
 
-PlotPane::PlotPane(const Job&, Text caption, QWidget* parent)
-    : QWidget(parent), caption_(caption) {
+PlotPane::PlotPane(const Job&, Text caption, QWidget* parent) : QWidget(parent), caption_(caption) {
   setAutoFillBackground(true);
   setMinimumSize(120, 80);
 }
@@ -21,7 +20,8 @@ void PlotPane::paintEvent(QPaintEvent*) {
   p.drawText(rect().adjusted(8, 6, -8, -6), Qt::AlignLeft | Qt::AlignTop, ui::text(caption_));
 }
 
-ChromaView::ChromaView(const Job& job, QWidget* parent) : PlotPane(job, Text::ColorSimulation, parent) {
+ChromaView::ChromaView(const Job& job, QWidget* parent)
+    : PlotPane(job, Text::ColorSimulation, parent) {
   setObjectName("chromaView");
 }
 

@@ -80,7 +80,8 @@ void RecordListModel::setFilter(const std::string& filter) {
 }
 
 void RecordListModel::refreshCells() {
-  if (rows_.rowCount() > 0) emit dataChanged(index(0, 0), index(rows_.rowCount() - 1, rows_.columnCount() - 1));
+  if (rows_.rowCount() > 0)
+    emit dataChanged(index(0, 0), index(rows_.rowCount() - 1, rows_.columnCount() - 1));
   emit headerDataChanged(Qt::Horizontal, 0, rows_.columnCount() - 1);
 }
 

@@ -41,7 +41,9 @@ void RecordListView::applyColumnWidths() {
   for (int c = 0; c < int(columns.size()); ++c) {
     const int width = columns[std::size_t(c)].widthUnits * unit / 4;
     // Never narrower than the heading, so labels are readable in every language.
-    const int heading = fontMetrics().horizontalAdvance(model_.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16;
+    const int heading = fontMetrics().horizontalAdvance(
+                            model_.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                        16;
     setColumnWidth(c, std::max(width, heading));
   }
 }
@@ -65,7 +67,9 @@ void RecordListView::selectRecords(const std::vector<int>& records) {
   clearSelection();
   for (int record : records) {
     const int row = model_.rows().rowOf(record);
-    if (row >= 0) selectionModel()->select(model_.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (row >= 0)
+      selectionModel()->select(model_.index(row, 0),
+                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
   }
 }
 

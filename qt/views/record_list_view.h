@@ -45,13 +45,15 @@ class RecordListView : public QTableView {
 class StandardView : public RecordListView {
   Q_OBJECT
  public:
-  explicit StandardView(Job& job, QWidget* parent = nullptr) : RecordListView(job, RecordList::Standards, parent) {}
+  explicit StandardView(Job& job, QWidget* parent = nullptr)
+      : RecordListView(job, RecordList::Standards, parent) {}
 };
 
 class SampleView : public RecordListView {
   Q_OBJECT
  public:
-  explicit SampleView(Job& job, QWidget* parent = nullptr) : RecordListView(job, RecordList::Samples, parent) {}
+  explicit SampleView(Job& job, QWidget* parent = nullptr)
+      : RecordListView(job, RecordList::Samples, parent) {}
 };
 
 }  // namespace corvana

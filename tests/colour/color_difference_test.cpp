@@ -81,9 +81,9 @@ TEST(Cie2000, SharmaPairs) {
 TEST(Cie2000, MeanHueBranches) {
   EXPECT_EQ(cie2000MeanHue(350, 10), 0.0f);
   EXPECT_EQ(cie2000MeanHue(10, 350), 0.0f);
-  EXPECT_EQ(cie2000MeanHue(300, 100), 20.0f);   // sum ≥ 360
-  EXPECT_EQ(cie2000MeanHue(200, 10), 285.0f);   // sum < 360
-  EXPECT_EQ(cie2000MeanHue(270, 90), 180.0f);   // exactly opposite: the direct mean
+  EXPECT_EQ(cie2000MeanHue(300, 100), 20.0f);  // sum ≥ 360
+  EXPECT_EQ(cie2000MeanHue(200, 10), 285.0f);  // sum < 360
+  EXPECT_EQ(cie2000MeanHue(270, 90), 180.0f);  // exactly opposite: the direct mean
   EXPECT_EQ(cie2000MeanHue(40, 60), 50.0f);
 }
 
@@ -93,11 +93,14 @@ TEST(Cie2000, HuesAcrossZeroUseMeanHueZero) {
   const Lab t = lch(50, 30, 350), s = lch(50, 30, 10);
   const ParametricFactors unit;
   const WeightedDifference d = cie2000Difference(t, s, unit);
-  const double Cbar = 30.0, G = 0.5 * (1 - std::sqrt(std::pow(Cbar, 7) / (std::pow(Cbar, 7) + std::pow(25.0, 7))));
+  const double Cbar = 30.0,
+               G = 0.5 *
+                   (1 - std::sqrt(std::pow(Cbar, 7) / (std::pow(Cbar, 7) + std::pow(25.0, 7))));
   const double Cp = std::hypot((1 + G) * t.a, double(t.b));
   const double hp = std::atan2(double(s.b), (1 + G) * s.a);  // half the hue difference
   const double dH = 2 * Cp * std::sin(hp);
-  const double T0 = 1 - 0.17 * std::cos(-M_PI / 6) + 0.24 + 0.32 * std::cos(M_PI / 30) - 0.20 * std::cos(-63 * M_PI / 180);
+  const double T0 = 1 - 0.17 * std::cos(-M_PI / 6) + 0.24 + 0.32 * std::cos(M_PI / 30) -
+                    0.20 * std::cos(-63 * M_PI / 180);
   const double SH = 1 + 0.015 * Cp * T0;
   EXPECT_NEAR(d.hue, dH / SH, 1e-4);
   EXPECT_NEAR(d.total, std::fabs(dH / SH), 1e-4);
@@ -141,7 +144,8 @@ TEST(WeightedFormulas, AgreeWithTextbookFormsOnRandomPairs) {
   for (int i = 0; i < 500; ++i) {
     const Lab t = lab(L(rng), ab(rng), ab(rng));
     const Lab s = lab(t.L + d(rng), t.a + d(rng), t.b + d(rng));
-    for (const ParametricFactors k : {ParametricFactors{}, ParametricFactors{2, 1, 1}, ParametricFactors{1.5f, 0.7f, 1.2f}}) {
+    for (const ParametricFactors k :
+         {ParametricFactors{}, ParametricFactors{2, 1, 1}, ParametricFactors{1.5f, 0.7f, 1.2f}}) {
       const double e94 = textbookCie94(t, s, k.kL, k.kC, k.kH);
       EXPECT_NEAR(cie94Difference(t, s, k).total, e94, 2e-4 * (1 + e94));
       const double ecmc = textbookCmc(t, s, k.kL, k.kC);
@@ -154,8 +158,10 @@ TEST(WeightedFormulas, ParametricFactors) {
   const Lab t = lab(50, 20, 10), lighter = lab(52, 20, 10), hue = lch(50, t.C, t.h + 5);
   const ParametricFactors unit, kl2{2, 1, 1}, kh3{1, 1, 3};
   // Doubling kL halves a pure lightness difference in CIE 94 and CIE 2000 ...
-  EXPECT_FLOAT_EQ(cie94Difference(t, lighter, kl2).total, cie94Difference(t, lighter, unit).total / 2);
-  EXPECT_FLOAT_EQ(cie2000Difference(t, lighter, kl2).total, cie2000Difference(t, lighter, unit).total / 2);
+  EXPECT_FLOAT_EQ(cie94Difference(t, lighter, kl2).total,
+                  cie94Difference(t, lighter, unit).total / 2);
+  EXPECT_FLOAT_EQ(cie2000Difference(t, lighter, kl2).total,
+                  cie2000Difference(t, lighter, unit).total / 2);
   // ... and CMC's l as well; kH never reaches CMC.
   EXPECT_FLOAT_EQ(cmcDifference(t, lighter, kl2).total, cmcDifference(t, lighter, unit).total / 2);
   EXPECT_EQ(cmcDifference(t, hue, kh3).total, cmcDifference(t, hue, unit).total);
@@ -182,7 +188,8 @@ TEST(SignedHueDifference, ExactAndNearOppositeHues) {
   EXPECT_FLOAT_EQ(signedHueDifference(0, 10, 10, 0, -10, 10), 20.0f);
   // 179.9° apart: all digits survive.
   const Lab t = lch(50, 20, 10), s = lch(50, 20, 189.9f);
-  EXPECT_NEAR(signedHueDifference(t.a, t.b, t.C, s.a, s.b, s.C), 40.0 * std::sin(179.9 / 2 * M_PI / 180), 2e-5);
+  EXPECT_NEAR(signedHueDifference(t.a, t.b, t.C, s.a, s.b, s.C),
+              40.0 * std::sin(179.9 / 2 * M_PI / 180), 2e-5);
   // Equals the closed form wherever that is well conditioned.
   std::mt19937 rng(5);
   std::uniform_real_distribution<float> ab(-60, 60);
@@ -192,7 +199,8 @@ TEST(SignedHueDifference, ExactAndNearOppositeHues) {
     const double dot = double(a1) * a2 + double(b1) * b2;
     if (dot < 0) continue;  // keep away from the opposite-hue cancellation
     const double closed = (double(a1) * b2 - double(a2) * b1) / std::sqrt(0.5 * (C1 * C2 + dot));
-    EXPECT_NEAR(signedHueDifference(a1, b1, float(C1), a2, b2, float(C2)), closed, 1e-4 * (1 + std::fabs(closed)));
+    EXPECT_NEAR(signedHueDifference(a1, b1, float(C1), a2, b2, float(C2)), closed,
+                1e-4 * (1 + std::fabs(closed)));
   }
 }
 
@@ -203,8 +211,9 @@ constexpr float kUnset = -2000.0f;
 constexpr Condition kD65Ten{D65, Observer10};
 
 ColorValues valuesOf(const MeasurementRecord& r, ColorSpace space, Condition condition) {
-  const std::optional<RecordColor> c =
-      r.UseReflect ? computeColorValues(r, space, condition) : computeColorValuesFromLab(r, space, condition);
+  const std::optional<RecordColor> c = r.UseReflect
+                                           ? computeColorValues(r, space, condition)
+                                           : computeColorValuesFromLab(r, space, condition);
   return c ? c->values : ColorValues{};
 }
 
@@ -213,7 +222,8 @@ ColorDifferences run(const MeasurementRecord& t, const MeasurementRecord& s, Col
   const ColorValues tv = valuesOf(t, space, condition), sv = valuesOf(s, space, condition);
   ColorDifferences d;
   d.fill(kUnset);
-  computeDifferences(t, s, tv, sv, space, formula, condition, MetamericConditions{}, d, ParametricFactors{});
+  computeDifferences(t, s, tv, sv, space, formula, condition, MetamericConditions{}, d,
+                     ParametricFactors{});
   return d;
 }
 ColorDifferences run(const MeasurementRecord& t, const MeasurementRecord& s, ColorSpace space,
@@ -234,8 +244,10 @@ TEST(ComputeDifferences, IdenticalRecordsGiveZeroInEverySpaceAndWeightedFormula)
       const int D = differenceCount(space, formula);
       for (int i = 0; i < D; ++i) {
         // YI(D1925) is undefined under D65/10°, and so is its difference.
-        if (space == Yellowness && i == 3) EXPECT_TRUE(std::isnan(d[i]));
-        else EXPECT_EQ(d[i], 0.0f) << "slot " << i;
+        if (space == Yellowness && i == 3)
+          EXPECT_TRUE(std::isnan(d[i]));
+        else
+          EXPECT_EQ(d[i], 0.0f) << "slot " << i;
       }
       for (int i = D; i < kMaxDifferences; ++i) EXPECT_EQ(d[i], kUnset) << "slot " << i;
     }
@@ -296,7 +308,8 @@ TEST(ComputeDifferences, CurveLessRecordsUnderOtherConditionsWriteOnlySpaceSlots
   EXPECT_NEAR(d[5], std::sqrt(6.0f), 1e-5f);
   ColorValues tv{1, 2, 3, 4, 5}, sv{2, 3, 4, 5, 6};
   d.fill(kUnset);
-  computeDifferences(t, s, tv, sv, CieLab, Cie1976, {A, Observer10}, MetamericConditions{}, d, ParametricFactors{});
+  computeDifferences(t, s, tv, sv, CieLab, Cie1976, {A, Observer10}, MetamericConditions{}, d,
+                     ParametricFactors{});
   EXPECT_EQ(d[0], 1.0f);
   EXPECT_EQ(d[5], kUnset);
   // Metameric index needs two curves.

@@ -81,10 +81,12 @@ TEST(ColorValues, EverySpaceFromTheCurve) {
 TEST(ColorValues, UnknownSpaceOrConditionWritesNothing) {
   const MeasurementRecord r = curveRecord(testing::reddishCurve());
   // An unknown space has no values: none is written, all stay 0.
-  const std::optional<RecordColor> unknownSpace = computeColorValues(r, static_cast<ColorSpace>(7), kD65Ten);
+  const std::optional<RecordColor> unknownSpace =
+      computeColorValues(r, static_cast<ColorSpace>(7), kD65Ten);
   ASSERT_TRUE(unknownSpace.has_value());
   EXPECT_EQ(unknownSpace->values, ColorValues{});
-  EXPECT_FALSE(computeColorValues(r, CieLab, {static_cast<Illuminant>(30), Observer10}).has_value());
+  EXPECT_FALSE(
+      computeColorValues(r, CieLab, {static_cast<Illuminant>(30), Observer10}).has_value());
 }
 
 TEST(ColorValues, FromStoredLabRoundTrips) {

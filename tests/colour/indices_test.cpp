@@ -14,9 +14,9 @@ TEST(GreyScaleGrades, ColourChangeThresholds) {
   struct Case {
     float v;
     const char* grade;
-  } cases[] = {{0.0f, "5"},   {0.39f, "5"},  {0.4f, "4-5"}, {1.249f, "4-5"}, {1.25f, "4"},
-               {2.1f, "3-4"}, {2.95f, "3"},  {4.1f, "2-3"}, {5.8f, "2"},     {8.2f, "1-2"},
-               {11.59f, "1-2"}, {11.6f, "1"}, {40.0f, "1"}, {NAN, "--"}};
+  } cases[] = {{0.0f, "5"},     {0.39f, "5"}, {0.4f, "4-5"}, {1.249f, "4-5"}, {1.25f, "4"},
+               {2.1f, "3-4"},   {2.95f, "3"}, {4.1f, "2-3"}, {5.8f, "2"},     {8.2f, "1-2"},
+               {11.59f, "1-2"}, {11.6f, "1"}, {40.0f, "1"},  {NAN, "--"}};
   for (const auto& c : cases) EXPECT_EQ(colourChangeGrade(c.v), c.grade) << c.v;
 }
 
@@ -24,7 +24,7 @@ TEST(GreyScaleGrades, StainingThresholds) {
   struct Case {
     float r;
     const char* grade;
-  } cases[] = {{0.0f, "1"},   {1.25f, "1"},  {1.26f, "1-2"}, {1.74f, "1-2"}, {2.24f, "2"},
+  } cases[] = {{0.0f, "1"},    {1.25f, "1"}, {1.26f, "1-2"}, {1.74f, "1-2"}, {2.24f, "2"},
                {2.74f, "2-3"}, {3.0f, "3"},  {3.74f, "3-4"}, {4.24f, "4"},   {4.5f, "4-5"},
                {4.74f, "4-5"}, {4.75f, "5"}, {5.0f, "5"},    {5.3f, "5"},    {NAN, "--"}};
   for (const auto& c : cases) EXPECT_EQ(stainingGrade(c.r), c.grade) << c.r;
@@ -80,10 +80,13 @@ TEST(Whiteness, DefinedOnlyForTheirConditions) {
   const float X = 90, Y = 95, Z = 110;
   const Xyz t{X, Y, Z};
   const float x = X / (X + Y + Z), y = Y / (X + Y + Z);
-  EXPECT_NEAR(whitenessCie(t, {D65, Observer10}), Y + 800 * (0.31382f - x) + 1700 * (0.331f - y), 1e-3f);
+  EXPECT_NEAR(whitenessCie(t, {D65, Observer10}), Y + 800 * (0.31382f - x) + 1700 * (0.331f - y),
+              1e-3f);
   EXPECT_TRUE(std::isnan(whitenessCie(t, {D65, Observer2})));
-  EXPECT_NEAR(whitenessE313(t, {D50, Observer10}), Y + 800 * (0.3477f - x) + 1700 * (0.3595f - y), 1e-3f);
-  EXPECT_NEAR(whitenessE313(t, {C, Observer2}), Y + 800 * (0.3101f - x) + 1700 * (0.3161f - y), 1e-3f);
+  EXPECT_NEAR(whitenessE313(t, {D50, Observer10}), Y + 800 * (0.3477f - x) + 1700 * (0.3595f - y),
+              1e-3f);
+  EXPECT_NEAR(whitenessE313(t, {C, Observer2}), Y + 800 * (0.3101f - x) + 1700 * (0.3161f - y),
+              1e-3f);
   EXPECT_TRUE(std::isnan(whitenessE313(t, {A, Observer10})));
   EXPECT_NEAR(yellownessD1925(t, {C, Observer2}), 100 * (1.28f * X - 1.06f * Z) / Y, 1e-3f);
   EXPECT_TRUE(std::isnan(yellownessD1925(t, {C, Observer10})));
@@ -105,7 +108,8 @@ TEST(ColorStrength, MinimumOnTiesAndRatios) {
   EXPECT_EQ(strengthAtMaxAbsorption(standard, sample), 1.0f);
   EXPECT_EQ(strengthSumKS(standard, sample), 1.0f);
   sample[16] = 0.05f;
-  EXPECT_FLOAT_EQ(strengthAtMaxAbsorption(standard, sample), kubelkaMunk(0.05f) / kubelkaMunk(0.1f));
+  EXPECT_FLOAT_EQ(strengthAtMaxAbsorption(standard, sample),
+                  kubelkaMunk(0.05f) / kubelkaMunk(0.1f));
   EXPECT_FLOAT_EQ(kubelkaMunk(0.5f), 0.25f);
   // A zero reflectance makes K/S infinite; the ratio is then not finite.
   ReflectanceCurve zero{};
@@ -117,7 +121,8 @@ TEST(MetamericIndex, SumsTheTwoConditions) {
   const MeasurementRecord s = testing::curveRecord(testing::reddishCurve(5));
   EXPECT_EQ(metamericIndex(t, t, MetamericConditions{}), 0.0f);
   const MetamericConditions d65Twice{{{{D65, Observer10}, {D65, Observer10}}}};
-  const Lab a = recordLab(t, {D65, Observer10}).value(), b = recordLab(s, {D65, Observer10}).value();
+  const Lab a = recordLab(t, {D65, Observer10}).value(),
+            b = recordLab(s, {D65, Observer10}).value();
   const float dL = b.L - a.L, da = b.a - a.a, db = b.b - a.b;
   EXPECT_FLOAT_EQ(metamericIndex(t, s, d65Twice), 2 * std::sqrt(da * da + dL * dL + db * db));
 }

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-
 namespace corvana {
 namespace {
 
@@ -27,7 +26,8 @@ TEST(Judgement, DeltaEMethodWithStrictComparisons) {
     float dE;
     Grade grade;
   } cases[] = {{0.75f, Level1}, {0.76f, Level2}, {1.0f, Level2}, {1.01f, NoGood}, {NAN, Level1}};
-  for (const auto& c : cases) EXPECT_EQ(judgeValues(f.criteria, diffs({0, 0, 0, 0, 0, c.dE}), 0), c.grade) << c.dE;
+  for (const auto& c : cases)
+    EXPECT_EQ(judgeValues(f.criteria, diffs({0, 0, 0, 0, 0, c.dE}), 0), c.grade) << c.dE;
   // Components do not count with this method.
   EXPECT_EQ(judgeValues(f.criteria, diffs({5, 5, 5, 0, 0, 0.1f}), 0), Level1);
 }

@@ -38,17 +38,17 @@ TEST(RecordTime, Validity) {
     RecordTime t;
     bool valid;
   } cases[] = {
-      {{29, 2, 2024, 0, 0, 0}, true},   {{29, 2, 2023, 0, 0, 0}, false},
-      {{29, 2, 1900, 0, 0, 0}, false},  {{29, 2, 2000, 0, 0, 0}, true},
-      {{31, 4, 2014, 0, 0, 0}, false},  {{31, 12, 2014, 59, 59, 23}, true},
-      {{1, 1, 2014, 60, 0, 0}, false},  {{1, 1, 2014, 0, 60, 0}, false},
-      {{1, 1, 2014, 0, 0, 24}, false},  {{0, 1, 2014, 0, 0, 0}, false},
-      {{1, 13, 2014, 0, 0, 0}, false},  {{1, 0, 2014, 0, 0, 0}, false},
+      {{29, 2, 2024, 0, 0, 0}, true},  {{29, 2, 2023, 0, 0, 0}, false},
+      {{29, 2, 1900, 0, 0, 0}, false}, {{29, 2, 2000, 0, 0, 0}, true},
+      {{31, 4, 2014, 0, 0, 0}, false}, {{31, 12, 2014, 59, 59, 23}, true},
+      {{1, 1, 2014, 60, 0, 0}, false}, {{1, 1, 2014, 0, 60, 0}, false},
+      {{1, 1, 2014, 0, 0, 24}, false}, {{0, 1, 2014, 0, 0, 0}, false},
+      {{1, 13, 2014, 0, 0, 0}, false}, {{1, 0, 2014, 0, 0, 0}, false},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(c.t.isValid(), c.valid) << int(c.t.day) << "." << int(c.t.month) << "." << c.t.year
-                                      << " " << int(c.t.hour) << ":" << int(c.t.minute) << ":"
-                                      << int(c.t.second);
+    EXPECT_EQ(c.t.isValid(), c.valid)
+        << int(c.t.day) << "." << int(c.t.month) << "." << c.t.year << " " << int(c.t.hour) << ":"
+        << int(c.t.minute) << ":" << int(c.t.second);
 }
 
 TEST(MeasurementRecord, NewRecordIsUnnumbered) {

@@ -26,8 +26,8 @@ TEST(Tolerance, ComponentsAndJudgedTotal) {
   EXPECT_EQ(judgedTotalSlot(CieLab, Cie2000), 5);
   EXPECT_EQ(judgedTotalSlot(CieLab, StainingFastness), 5);  // ΔE*ab, not the rating
   EXPECT_EQ(judgedTotalSlot(CieLab, ColorFastness), 5);
-  EXPECT_EQ(judgedTotalSlot(CieLab, MetamericIndex), 6);    // the index itself
-  EXPECT_EQ(judgedTotalSlot(CieLab, ColorStrength), 7);     // the K/S sum ratio
+  EXPECT_EQ(judgedTotalSlot(CieLab, MetamericIndex), 6);  // the index itself
+  EXPECT_EQ(judgedTotalSlot(CieLab, ColorStrength), 7);   // the K/S sum ratio
   EXPECT_EQ(judgedTotalSlot(CieRgb, Cie1976), 3);
 }
 

@@ -25,14 +25,22 @@ int rowOf(Illuminant illuminant, int wavelength) {
 
 TEST(WeightingTables, TellingRows) {
   const TellingRow rows[] = {
-      {D65, Observer2, 400, 0.131f, 0.004f, 0.618f},         {D65, Observer2, 550, 4.250f, 9.752f, 0.086f},
-      {D65, Observer2, 700, 0.151f, 0.053f, 0.000f},         {D65, Observer10, 400, 0.145f, 0.015f, 0.643f},
-      {D65, Observer10, 550, 4.732f, 8.855f, 0.035f},        {D65, Observer10, 700, 0.109f, 0.043f, 0.000f},
-      {A, Observer2, 400, 0.023f, 0.000f, 0.110f},           {A, Observer2, 550, 3.735f, 8.571f, 0.075f},
-      {A, Observer2, 700, 0.429f, 0.154f, 0.000f},           {F11, Observer10, 400, 0.089f, 0.009f, 0.407f},
-      {F11, Observer10, 550, 12.320f, 24.661f, 0.148f},      {F11, Observer10, 700, 0.027f, 0.010f, 0.000f},
-      {F1, Observer2, 400, 0.041266f, 0.001153f, 0.195455f}, {F1, Observer2, 435, 4.899049f, 0.251142f, 24.203836f},
-      {F1, Observer2, 545, 3.407533f, 9.286641f, 0.126942f}, {F1, Observer2, 700, 0.014368f, 0.005189f, 0.0f},
+      {D65, Observer2, 400, 0.131f, 0.004f, 0.618f},
+      {D65, Observer2, 550, 4.250f, 9.752f, 0.086f},
+      {D65, Observer2, 700, 0.151f, 0.053f, 0.000f},
+      {D65, Observer10, 400, 0.145f, 0.015f, 0.643f},
+      {D65, Observer10, 550, 4.732f, 8.855f, 0.035f},
+      {D65, Observer10, 700, 0.109f, 0.043f, 0.000f},
+      {A, Observer2, 400, 0.023f, 0.000f, 0.110f},
+      {A, Observer2, 550, 3.735f, 8.571f, 0.075f},
+      {A, Observer2, 700, 0.429f, 0.154f, 0.000f},
+      {F11, Observer10, 400, 0.089f, 0.009f, 0.407f},
+      {F11, Observer10, 550, 12.320f, 24.661f, 0.148f},
+      {F11, Observer10, 700, 0.027f, 0.010f, 0.000f},
+      {F1, Observer2, 400, 0.041266f, 0.001153f, 0.195455f},
+      {F1, Observer2, 435, 4.899049f, 0.251142f, 24.203836f},
+      {F1, Observer2, 545, 3.407533f, 9.286641f, 0.126942f},
+      {F1, Observer2, 700, 0.014368f, 0.005189f, 0.0f},
       {F12, Observer10, 435, 3.397330f, 0.471080f, 17.080723f},
       {F12, Observer10, 545, 9.655304f, 21.000387f, 0.169295f},
   };
@@ -193,7 +201,8 @@ void referenceSpline(const double (&y)[kCurvePoints], double (&out)[kSplinePoint
   for (int t = 0; t < kSplinePoints; ++t) {
     const int k = std::min(t / 10, n - 2);
     const double u = (t - 10.0 * k) / h, v = 1.0 - u;
-    out[t] = v * y[k] + u * y[k + 1] + ((v * v * v - v) * M[k] + (u * u * u - u) * M[k + 1]) * h * h / 6.0;
+    out[t] = v * y[k] + u * y[k + 1] +
+             ((v * v * v - v) * M[k] + (u * u * u - u) * M[k + 1]) * h * h / 6.0;
   }
 }
 
@@ -209,7 +218,8 @@ void literalInterpolation(const double (&y)[kCurvePoints], double (&out)[kSpline
   beta[30] = 3 * (y[30] - y[29]) / h[29];
   for (int i = 1; i <= 29; ++i) {
     alpha[i] = h[i - 1] / (h[i - 1] + h[i]);
-    beta[i] = 3 * ((1 - alpha[i]) * (y[i] - y[i - 1]) / h[i - 1] + alpha[i] * (y[i + 1] - y[i]) / h[i]);
+    beta[i] =
+        3 * ((1 - alpha[i]) * (y[i] - y[i - 1]) / h[i - 1] + alpha[i] * (y[i + 1] - y[i]) / h[i]);
   }
   a[0] = -alpha[0] / 2;
   b[0] = beta[0] / 2;
@@ -226,8 +236,9 @@ void literalInterpolation(const double (&y)[kCurvePoints], double (&out)[kSpline
     int k = 0;
     while (!(x[k] <= t && t <= x[k + 1])) ++k;
     const double hh = x[k + 1] - x[k], u = t - x[k], v = t - x[k + 1];
-    out[n] = (1 - 2 * v / hh) * (u / hh) * (u / hh) * y[k + 1] + (1 + 2 * u / hh) * (v / hh) * (v / hh) * y[k] +
-             u * v * v / (hh * hh) * m[k] + u * u * v / (hh * hh) * m[k + 1];
+    out[n] = (1 - 2 * v / hh) * (u / hh) * (u / hh) * y[k + 1] +
+             (1 + 2 * u / hh) * (v / hh) * (v / hh) * y[k] + u * v * v / (hh * hh) * m[k] +
+             u * u * v / (hh * hh) * m[k + 1];
   }
 }
 

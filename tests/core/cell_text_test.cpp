@@ -121,7 +121,8 @@ TEST(AskToSave, Answers) {
   EXPECT_EQ(askToSave(job, true, false, ask(SaveAnswer::No), save(true)), CloseDecision::GoOn);
   EXPECT_EQ(question, "Job1 has modified!Do you want to save change?");
   EXPECT_EQ(saved, 0);
-  EXPECT_EQ(askToSave(job, true, false, ask(SaveAnswer::Cancel), save(true)), CloseDecision::Cancel);
+  EXPECT_EQ(askToSave(job, true, false, ask(SaveAnswer::Cancel), save(true)),
+            CloseDecision::Cancel);
   EXPECT_EQ(askToSave(job, true, false, ask(SaveAnswer::Yes), save(true)), CloseDecision::GoOn);
   EXPECT_EQ(saved, 1);
   // A save that fails or is cancelled keeps the window open.

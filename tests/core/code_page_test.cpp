@@ -12,8 +12,10 @@ using testing::iconvForTest;
 TEST(CodePage, TheCLocaleCountsAsUtf8) {
   // The tests run without setlocale, i.e. in the C locale.
   EXPECT_EQ(activeCodePage(), "UTF-8");
-  for (const char* name : {"ANSI_X3.4-1968", "utf-8", "UTF8", "", "ASCII"}) EXPECT_TRUE(isUtf8CodePage(name)) << name;
-  for (const char* name : {"GBK", "BIG5", "CP1252", "ISO-8859-1"}) EXPECT_FALSE(isUtf8CodePage(name)) << name;
+  for (const char* name : {"ANSI_X3.4-1968", "utf-8", "UTF8", "", "ASCII"})
+    EXPECT_TRUE(isUtf8CodePage(name)) << name;
+  for (const char* name : {"GBK", "BIG5", "CP1252", "ISO-8859-1"})
+    EXPECT_FALSE(isUtf8CodePage(name)) << name;
 }
 
 TEST(CodePage, EncodesIntoTheCodePage) {
@@ -25,7 +27,11 @@ TEST(CodePage, EncodesIntoTheCodePage) {
   EXPECT_EQ(toCodePage("a标b", "CP1252"), "a?b");
   EXPECT_EQ(toCodePage("\xF0\x9F\x8E\xA8!", "GBK"), "?!");
   // Malformed UTF-8 never reaches a UTF-8 file.
-  EXPECT_EQ(toCodePage("a\xFF" "b", "UTF-8"), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(toCodePage("a\xFF"
+                       "b",
+                       "UTF-8"),
+            "a\xEF\xBF\xBD"
+            "b");
 }
 
 TEST(CodePage, DecodingIsStrict) {
@@ -37,9 +43,14 @@ TEST(CodePage, DecodingIsStrict) {
 
 TEST(CodePage, Utf8Validation) {
   const std::pair<const char*, bool> cases[] = {
-      {"abc", true},          {"标样", true},          {"\xF0\x9F\x8E\xA8", true},
-      {"\xC0\xAF", false},    {"\xED\xA0\x80", false},  // overlong, surrogate
-      {"\xE6\xA0", false},    {"\xF4\x90\x80\x80", false}, {"\xFF", false},
+      {"abc", true},
+      {"标样", true},
+      {"\xF0\x9F\x8E\xA8", true},
+      {"\xC0\xAF", false},
+      {"\xED\xA0\x80", false},  // overlong, surrogate
+      {"\xE6\xA0", false},
+      {"\xF4\x90\x80\x80", false},
+      {"\xFF", false},
   };
   for (const auto& [bytes, valid] : cases) EXPECT_EQ(isValidUtf8(bytes), valid) << bytes;
 }
@@ -53,7 +64,8 @@ struct DecodeCase {
 };
 
 TEST(CodePage, FileTextTriesTheLocaleThenGbkBig5Cp1252) {
-  const std::string big5Only = iconvForTest("電腦", "BIG5") + "\x81\x40";  // 0x8140 is Big5 only... or neither
+  const std::string big5Only =
+      iconvForTest("電腦", "BIG5") + "\x81\x40";  // 0x8140 is Big5 only... or neither
   const DecodeCase cases[] = {
       {"UTF-8 under UTF-8", "标样", "UTF-8", "标样", "UTF-8"},
       {"GBK under UTF-8", "\xB1\xEA\xD1\xF9", "UTF-8", "标样", "GBK"},

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "colour/color_values.h"
 #include "core/job.h"
 #include "core/job_manager.h"
-#include "colour/color_values.h"
 #include "job_fixtures.h"
 
 namespace corvana {
@@ -44,7 +44,8 @@ TEST(ColorValueTable, ValuesMatchTheColourCoreForEverySlot) {
     const std::optional<RecordColor> c =
         computeColorValues(job.sample(0), job.colorSpace, {entry.illuminant, job.observer});
     ASSERT_TRUE(c.has_value());
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(entry.sampleValues[std::size_t(k)][0], c->values[std::size_t(k)]);
+    for (int k = 0; k < 5; ++k)
+      EXPECT_EQ(entry.sampleValues[std::size_t(k)][0], c->values[std::size_t(k)]);
     EXPECT_EQ(entry.sampleColors[0], c->displayColor);
     EXPECT_NE(entry.sampleDifferences[5][0], kNoDifference);
   }
@@ -74,7 +75,8 @@ TEST(ColorValueTable, DeletingSamplesShiftsEveryArray) {
   JobManager manager;
   Job job(manager);
   job.addStandard(curveSample("S"), false);
-  for (int i = 0; i < 7; ++i) job.addSample(curveSample("P" + std::to_string(i), float(i) * 3), false);
+  for (int i = 0; i < 7; ++i)
+    job.addSample(curveSample("P" + std::to_string(i), float(i) * 3), false);
   const auto before = job.table.entries[1];
   job.deleteSamples({2, 5});
   const auto& after = job.table.entries[1];
@@ -82,7 +84,8 @@ TEST(ColorValueTable, DeletingSamplesShiftsEveryArray) {
   ASSERT_EQ(after.sampleColors.size(), 5u);
   for (int k = 0; k < 5; ++k) {
     EXPECT_EQ(after.sampleValues[0][std::size_t(k)], before.sampleValues[0][std::size_t(kept[k])]);
-    EXPECT_EQ(after.sampleDifferences[5][std::size_t(k)], before.sampleDifferences[5][std::size_t(kept[k])]);
+    EXPECT_EQ(after.sampleDifferences[5][std::size_t(k)],
+              before.sampleDifferences[5][std::size_t(kept[k])]);
     EXPECT_EQ(after.sampleColors[std::size_t(k)], before.sampleColors[std::size_t(kept[k])]);
   }
   job.table.removeSamples({9, -1});  // out of range: skipped

@@ -18,9 +18,10 @@ std::vector<std::string> texts(const MenuSpec& menu) {
 TEST(CommandTable, MenusInEnglishWithKeys) {
   const auto& menus = jobMenus();
   ASSERT_EQ(menus.size(), 8u);
-  EXPECT_EQ(texts(menus[1]), (std::vector<std::string>{"Measure F2", "Average Measure", "Auto Naming F4", "Name Option",
-                                                       "Input Standard Manually", "Rename", "Modify Material",
-                                                       "Find", "Import From Sample", "Delete F6"}));
+  EXPECT_EQ(texts(menus[1]), (std::vector<std::string>{
+                                 "Measure F2", "Average Measure", "Auto Naming F4", "Name Option",
+                                 "Input Standard Manually", "Rename", "Modify Material", "Find",
+                                 "Import From Sample", "Delete F6"}));
   EXPECT_EQ(menuItemText(menus[0].items[3]), "Save Ctrl+S");
   EXPECT_EQ(menuItemText(menus[3].items[2]), "Color Space && Formula Settings Ctrl+Alt+C");
   EXPECT_EQ(menus[3].items[0].submenu.size(), 3u);
@@ -29,7 +30,9 @@ TEST(CommandTable, MenusInEnglishWithKeys) {
 TEST(CommandTable, MenusFollowTheLanguage) {
   LanguageIndex = ChineseSimplified;
   EXPECT_EQ(LookupText(jobMenus()[1].text), "标样");
-  EXPECT_EQ(menuItemText(jobMenus()[2].items[0]).substr(menuItemText(jobMenus()[2].items[0]).size() - 3), " F3");
+  EXPECT_EQ(
+      menuItemText(jobMenus()[2].items[0]).substr(menuItemText(jobMenus()[2].items[0]).size() - 3),
+      " F3");
   LanguageIndex = English;
 }
 

@@ -38,7 +38,9 @@ std::string pattern(std::size_t size) {
   return bytes;
 }
 
-std::string because(const std::string& what, int error) { return what + ": " + std::strerror(error); }
+std::string because(const std::string& what, int error) {
+  return what + ": " + std::strerror(error);
+}
 
 constexpr std::size_t kLimit = 1000;
 

@@ -18,7 +18,8 @@ namespace corvana::testing {
 class TempDir {
  public:
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvana-jobfile-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "corvana-jobfile-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
   }
@@ -63,7 +64,8 @@ inline std::string iconvForTest(std::string_view utf8, const char* codePage) {
 }
 
 inline std::string toCodePageForTest(std::string_view utf8, std::string_view codePage) {
-  return codePage == "UTF-8" ? std::string(utf8) : iconvForTest(utf8, std::string(codePage).c_str());
+  return codePage == "UTF-8" ? std::string(utf8)
+                             : iconvForTest(utf8, std::string(codePage).c_str());
 }
 
 }  // namespace corvana::testing

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <iconv.h>
-#include <tinyxml.h>
 #include <sys/stat.h>
+#include <tinyxml.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,11 +14,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "colour/parametric_factors.h"
+#include "colour/text_utf.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "core/language_table.h"
-#include "colour/parametric_factors.h"
-#include "colour/text_utf.h"
 #include "job_file_fixtures.h"
 
 namespace corvana {
@@ -29,8 +29,8 @@ using testing::curveSample;
 using testing::iconvForTest;
 using testing::labSample;
 using testing::readFile;
-using testing::toCodePageForTest;
 using testing::TempDir;
+using testing::toCodePageForTest;
 using testing::writeFile;
 
 // Conditions changed away from every default, so a reader that ignores one shows.
@@ -68,8 +68,8 @@ void fillConditions(Job& job) {
 }
 
 MeasurementRecord timed(MeasurementRecord r, int year, int month, int day, int h, int m, int s) {
-  r.time = {std::uint8_t(day), std::uint8_t(month), std::uint16_t(year), std::uint8_t(s), std::uint8_t(m),
-            std::uint8_t(h)};
+  r.time = {std::uint8_t(day), std::uint8_t(month), std::uint16_t(year),
+            std::uint8_t(s),   std::uint8_t(m),     std::uint8_t(h)};
   return r;
 }
 
@@ -180,25 +180,39 @@ std::string exampleText() {
   std::string limits;
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 3; ++j)
-      limits += " I" + std::to_string(i) + "Lower" + std::to_string(j) + "=\"-1\" I" + std::to_string(i) + "Upper" +
-                std::to_string(j) + "=\"1\"";
+      limits += " I" + std::to_string(i) + "Lower" + std::to_string(j) + "=\"-1\" I" +
+                std::to_string(i) + "Upper" + std::to_string(j) + "=\"1\"";
     limits += " I" + std::to_string(i) + "Upper3=\"1.5\"";
   }
-  return "<Job Name=\"Job1\" DeviceName=\"CM-26d\" IlluminantCount=\"1\" Illuminant1=\"D65\" Illuminant2=\"A\" "
-         "Illuminant3=\"F2\" Observer=\"10\xC2\xB0\" ColorSpace=\"CIE LAB, LCh\" ColorFormula=\"CIE 1976\" KL=\"1\" "
-         "KC=\"1\" KH=\"1\" DataAccuracy=\"3\" StandardNameRule1=\"Standard%nnn\" StandardNameRule2=\"\" "
-         "SampleNameRule1=\"Sample%nnn\" SampleNameRule2=\"\" StandardMaterial=\"\" SampleMaterial=\"\">\r\n"
-         "    <MetamericIndex Illuminant0=\"D65\" Observer0=\"10\xC2\xB0\" Illuminant1=\"A\" Observer1=\"10\xC2\xB0\" />\r\n"
+  return "<Job Name=\"Job1\" DeviceName=\"CM-26d\" IlluminantCount=\"1\" Illuminant1=\"D65\" "
+         "Illuminant2=\"A\" "
+         "Illuminant3=\"F2\" Observer=\"10\xC2\xB0\" ColorSpace=\"CIE LAB, LCh\" "
+         "ColorFormula=\"CIE 1976\" KL=\"1\" "
+         "KC=\"1\" KH=\"1\" DataAccuracy=\"3\" StandardNameRule1=\"Standard%nnn\" "
+         "StandardNameRule2=\"\" "
+         "SampleNameRule1=\"Sample%nnn\" SampleNameRule2=\"\" StandardMaterial=\"\" "
+         "SampleMaterial=\"\">\r\n"
+         "    <MetamericIndex Illuminant0=\"D65\" Observer0=\"10\xC2\xB0\" Illuminant1=\"A\" "
+         "Observer1=\"10\xC2\xB0\" />\r\n"
          "</Job>\r\n"
-         "<UserInfo EnglishAddress=\"\" ChineseAddress=\"\" EnglishName=\"\" ChineseName=\"\" PrintChromaticity=\"0\" "
+         "<UserInfo EnglishAddress=\"\" ChineseAddress=\"\" EnglishName=\"\" ChineseName=\"\" "
+         "PrintChromaticity=\"0\" "
          "PrintReflectanceInCumulative=\"0\" />\r\n"
-         "<Tolerance" + limits + " JudgeMethod=\"Use \xCE\x94" "E\" ToleranceQuotiety=\"0.75\" />\r\n"
+         "<Tolerance" +
+         limits +
+         " JudgeMethod=\"Use \xCE\x94"
+         "E\" ToleranceQuotiety=\"0.75\" />\r\n"
          "<Standard Current=\"1\">\r\n"
-         "    <Standard Name=\"Red\" Material=\"Cotton\" CLM=\"SCI\"" + reflects + " Time=\"2014/05/06 09:30:00\" />\r\n"
-         "    <Standard Name=\"Blue\" Material=\"\" CLM=\"SCI\"" + reflects2 + " Time=\"2014/05/06 09:31:05\" />\r\n"
+         "    <Standard Name=\"Red\" Material=\"Cotton\" CLM=\"SCI\"" +
+         reflects +
+         " Time=\"2014/05/06 09:30:00\" />\r\n"
+         "    <Standard Name=\"Blue\" Material=\"\" CLM=\"SCI\"" +
+         reflects2 +
+         " Time=\"2014/05/06 09:31:05\" />\r\n"
          "</Standard>\r\n"
          "<Sample Current=\"0\">\r\n"
-         "    <Sample Name=\"Lot 1\" Material=\"Cotton\" CLM=\"SCE\" UseReflect=\"0\" L=\"50.5\" a=\"-2.25\" b=\"12\" "
+         "    <Sample Name=\"Lot 1\" Material=\"Cotton\" CLM=\"SCE\" UseReflect=\"0\" L=\"50.5\" "
+         "a=\"-2.25\" b=\"12\" "
          "Illuminant=\"D65\" Observer=\"10\xC2\xB0\" Time=\"2014/05/07 14:00:00\" />\r\n"
          "</Sample>\r\n";
 }
@@ -212,7 +226,8 @@ void buildExample(Job& job) {
   MeasurementRecord blue = timed(curveSample("Blue"), 2014, 5, 6, 9, 31, 5);
   blue.reflectance.fill(0.25f);
   red.mode = blue.mode = SCI;
-  MeasurementRecord lot = timed(labSample("Lot 1", 50.5f, -2.25f, 12, D65, Observer10), 2014, 5, 7, 14, 0, 0);
+  MeasurementRecord lot =
+      timed(labSample("Lot 1", 50.5f, -2.25f, 12, D65, Observer10), 2014, 5, 7, 14, 0, 0);
   lot.setMaterial("Cotton");
   lot.mode = SCE;
   job.addStandard(red, false);
@@ -251,7 +266,8 @@ TEST_F(JobFileTest, SimplifiedChineseJobRoundTripsUnchanged) {
   for (const char* codePage : {"UTF-8", "GBK"}) {
     SCOPED_TRACE(codePage);
     const std::string text = jobFileText(job, codePage);
-    EXPECT_NE(text.find(std::string(codePage) == "GBK" ? "\xB1\xEA\xD1\xF9" : "标样"), std::string::npos);
+    EXPECT_NE(text.find(std::string(codePage) == "GBK" ? "\xB1\xEA\xD1\xF9" : "标样"),
+              std::string::npos);
     EXPECT_NE(text.find(toCodePageForTest("变色牢度", codePage)), std::string::npos);
     Job back(manager);
     std::string error;
@@ -286,7 +302,7 @@ TEST_F(JobFileTest, LanguageTextsReadInAnotherLanguage) {
   EXPECT_EQ(back.colorFormula, Cie1976);  // no English match
   EXPECT_EQ(back.colorSpace, CieXyz);     // "CIE XYZ" reads the same in every language
   EXPECT_EQ(back.judgeMethod, UseColorimetricAndDeltaE);  // unrecognised: unchanged
-  EXPECT_EQ(back.observer, Observer2);  // "2°" starts with English "2"
+  EXPECT_EQ(back.observer, Observer2);                    // "2°" starts with English "2"
 }
 
 struct ObserverCase {
@@ -297,10 +313,14 @@ struct ObserverCase {
 
 TEST_F(JobFileTest, ObserverMatchesByLeadingCharacters) {
   const ObserverCase cases[] = {
-      {English, "2", Observer2},          {ChineseSimplified, "2", Observer2},
-      {English, "2\xC2\xB0", Observer2},  {English, "10\xC2\xB0", Observer10},
-      {ChineseTraditional, "10", Observer10}, {English, "1", -1},
-      {English, "", -1},                  {English, "x10", -1},
+      {English, "2", Observer2},
+      {ChineseSimplified, "2", Observer2},
+      {English, "2\xC2\xB0", Observer2},
+      {English, "10\xC2\xB0", Observer10},
+      {ChineseTraditional, "10", Observer10},
+      {English, "1", -1},
+      {English, "", -1},
+      {English, "x10", -1},
       {English, "20", Observer2},
   };
   for (const auto& c : cases) {
@@ -325,7 +345,8 @@ struct RecordCase {
 
 TEST_F(JobFileTest, RecordAttributesAndTheirDefaults) {
   std::string all;
-  for (int i = 1; i <= 31; ++i) all += " Reflect" + std::to_string(i) + "=\"0." + std::to_string(i % 10) + "\"";
+  for (int i = 1; i <= 31; ++i)
+    all += " Reflect" + std::to_string(i) + "=\"0." + std::to_string(i % 10) + "\"";
   manager.currentMeasurementMode = SCE;
   jobManager().currentMeasurementMode = SCE;
   const RecordCase cases[] = {
@@ -333,12 +354,15 @@ TEST_F(JobFileTest, RecordAttributesAndTheirDefaults) {
       {"curve", all.c_str(), true, 0, 0.1f, 0.1f, SCE, A, Observer2},
       {"no attributes", "", true, 0, 0, 0, SCE, A, Observer2},
       {"lab without L", " UseReflect=\"0\" a=\"3\" b=\"4\"", false, 0, 0, 0, SCE, A, Observer2},
-      {"lab", " UseReflect=\"0\" L=\"55.5\" Illuminant=\"f11\" Observer=\"10\xC2\xB0\" CLM=\"sci\"", false, 55.5f, 0, 0,
-       SCI, F11, Observer10},
-      {"unknown illuminant", " UseReflect=\"0\" Illuminant=\"D66\" Observer=\"?\"", false, 0, 0, 0, SCE, A, Observer2},
-      {"UseReflect not a number", " UseReflect=\"no\" Reflect31=\"0.75\"", true, 0, 0, 0.75f, SCE, A, Observer2},
+      {"lab", " UseReflect=\"0\" L=\"55.5\" Illuminant=\"f11\" Observer=\"10\xC2\xB0\" CLM=\"sci\"",
+       false, 55.5f, 0, 0, SCI, F11, Observer10},
+      {"unknown illuminant", " UseReflect=\"0\" Illuminant=\"D66\" Observer=\"?\"", false, 0, 0, 0,
+       SCE, A, Observer2},
+      {"UseReflect not a number", " UseReflect=\"no\" Reflect31=\"0.75\"", true, 0, 0, 0.75f, SCE,
+       A, Observer2},
       {"UseReflect non-zero", " UseReflect=\"7\"", true, 0, 0, 0, SCE, A, Observer2},
-      {"numbers with junk", " UseReflect=\"0\" L=\" 12.5abc\" Reflect1=\"x\"", false, 12.5f, 0, 0, SCE, A, Observer2},
+      {"numbers with junk", " UseReflect=\"0\" L=\" 12.5abc\" Reflect1=\"x\"", false, 12.5f, 0, 0,
+       SCE, A, Observer2},
       {"missing reflectances are 0", " Reflect2=\"0.5\"", true, 0, 0, 0, SCE, A, Observer2},
       {"unknown mode", " CLM=\"SCX\"", true, 0, 0, 0, SCE, A, Observer2},
   };
@@ -393,7 +417,8 @@ TEST_F(JobFileTest, WrittenNumbersIgnoreTheNumericLocale) {
   Job back(manager);
   const bool read = readJobFileText(back, text);
   std::setlocale(LC_NUMERIC, saved.c_str());
-  EXPECT_NE(text.find("ToleranceQuotiety=\"0.25\""), std::string::npos) << (switched ? "de_DE" : "C");
+  EXPECT_NE(text.find("ToleranceQuotiety=\"0.25\""), std::string::npos)
+      << (switched ? "de_DE" : "C");
   ASSERT_TRUE(read);
   EXPECT_EQ(back.toleranceQuotiety, 0.25f);
 }
@@ -406,8 +431,8 @@ struct TimeCase {
 TEST_F(JobFileTest, TimeIsTakenOnlyWhenReal) {
   const TimeCase cases[] = {
       {"2014/05/06 09:30:00", {6, 5, 2014, 0, 30, 9}},
-      {"2014/02/30 25:00:00", {}},                // neither a real date nor a real time
-      {"2014/05/06", {6, 5, 2014, 0, 0, 0}},      // a date without a time
+      {"2014/02/30 25:00:00", {}},            // neither a real date nor a real time
+      {"2014/05/06", {6, 5, 2014, 0, 0, 0}},  // a date without a time
       {"2016/02/29 23:59:59", {29, 2, 2016, 59, 59, 23}},
       {"2015/02/29 12:00:00", {0, 0, 0, 0, 0, 12}},
       {"2014/05 10:20:30", {0, 0, 0, 30, 20, 10}},  // two date parts are not a date
@@ -421,7 +446,8 @@ TEST_F(JobFileTest, TimeIsTakenOnlyWhenReal) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     Job job(manager);
-    ASSERT_TRUE(readJobFileText(job, std::string("<Standard><Standard Time=\"") + c.text + "\" /></Standard>"));
+    ASSERT_TRUE(readJobFileText(
+        job, std::string("<Standard><Standard Time=\"") + c.text + "\" /></Standard>"));
     EXPECT_EQ(job.standard(0).time, c.expected);
   }
 }
@@ -496,7 +522,8 @@ TEST_F(JobFileTest, RefusedFilesLeaveTheOpenJobAlone) {
       {"unclosed comment", "<Job /><!-- and then"},
       {"unclosed CDATA", "<Standard><![CDATA[ xx"},
       {"duplicate attribute", "<Job Name=\"a\" Name=\"b\" />"},
-      {"duplicate attribute in a record", "<Standard><Standard Name=\"a\" Name=\"b\" /></Standard>"},
+      {"duplicate attribute in a record",
+       "<Standard><Standard Name=\"a\" Name=\"b\" /></Standard>"},
       {"bad character reference", "<Job Name=\"&#xZZ;\" />"},
       {"mismatched end tag", "<Standard><Standard Name=\"x\" /></Sample>"},
   };
@@ -567,14 +594,20 @@ TEST_F(JobFileTest, OuterElementsWithoutChildren) {
 
 TEST_F(JobFileTest, CurrentIndexAfterReading) {
   const std::pair<const char*, int> cases[] = {
-      {"", 0}, {" Current=\"2\"", 2}, {" Current=\"-1\"", -1}, {" Current=\"3\"", -1},
-      {" Current=\"99999999999\"", -1}, {" Current=\"x\"", 0}, {" Current=\"-7\"", -1},
+      {"", 0},
+      {" Current=\"2\"", 2},
+      {" Current=\"-1\"", -1},
+      {" Current=\"3\"", -1},
+      {" Current=\"99999999999\"", -1},
+      {" Current=\"x\"", 0},
+      {" Current=\"-7\"", -1},
   };
   for (const auto& [attribute, expected] : cases) {
     SCOPED_TRACE(attribute);
     Job job(manager);
-    const std::string text = std::string("<Standard") + attribute +
-                             "><Standard Name=\"a\" /><Standard Name=\"b\" /><Standard Name=\"c\" /></Standard>";
+    const std::string text =
+        std::string("<Standard") + attribute +
+        "><Standard Name=\"a\" /><Standard Name=\"b\" /><Standard Name=\"c\" /></Standard>";
     ASSERT_TRUE(readJobFileText(job, text));
     EXPECT_EQ(job.currentStandard, expected);
   }
@@ -582,8 +615,8 @@ TEST_F(JobFileTest, CurrentIndexAfterReading) {
 
 TEST_F(JobFileTest, YesNoFlags) {
   const std::pair<const char*, int> cases[] = {
-      {"1", 1}, {"yes", 1}, {"TRUE", 1}, {"Yes", 1}, {"0", 0}, {"no", 0}, {"False", 0},
-      {"2", -1}, {"maybe", -1}, {"", -1},
+      {"1", 1},  {"yes", 1},   {"TRUE", 1}, {"Yes", 1},    {"0", 0},
+      {"no", 0}, {"False", 0}, {"2", -1},   {"maybe", -1}, {"", -1},
   };
   for (const auto& [text, expected] : cases) {
     SCOPED_TRACE(text);
@@ -604,8 +637,10 @@ TEST_F(JobFileTest, ToleranceLimitsMissingOrOutOfRange) {
   job.toleranceB[0].lower = -3;
   job.toleranceB[0].upper = 3;
   job.toleranceQuotiety = 0.6f;
-  ASSERT_TRUE(readJobFileText(job, "<Tolerance I0Upper0=\"x\" I0Lower3=\"-9\" I1Lower1=\"-0.5\" "
-                                   "I2Upper3=\"2.5\" JudgeMethod=\"Use Colorimetric\" ToleranceQuotiety=\"0.95\" />"));
+  ASSERT_TRUE(readJobFileText(
+      job,
+      "<Tolerance I0Upper0=\"x\" I0Lower3=\"-9\" I1Lower1=\"-0.5\" "
+      "I2Upper3=\"2.5\" JudgeMethod=\"Use Colorimetric\" ToleranceQuotiety=\"0.95\" />"));
   EXPECT_EQ(job.toleranceB[0].lower, -3);  // missing: kept
   EXPECT_EQ(job.toleranceB[0].upper, 3);   // not a number: kept
   EXPECT_EQ(job.toleranceB[3].lower, -1);  // entry 3 has no lower limit
@@ -620,16 +655,17 @@ TEST_F(JobFileTest, JobElementRangesAndKeptValues) {
   job.DataAccuracy = 4;
   job.setIlluminantCount(2);
   parametricFactors() = {1.25f, 1.0f, 1.0f};
-  ASSERT_TRUE(readJobFileText(job, "<Job DataAccuracy=\"300\" IlluminantCount=\"4\" Illuminant2=\"F12\" "
-                                   "Illuminant3=\"none\" KC=\"2\" KH=\"nan\" />"));
+  ASSERT_TRUE(readJobFileText(job,
+                              "<Job DataAccuracy=\"300\" IlluminantCount=\"4\" Illuminant2=\"F12\" "
+                              "Illuminant3=\"none\" KC=\"2\" KH=\"nan\" />"));
   EXPECT_EQ(job.DataAccuracy, 4);
   EXPECT_EQ(job.IlluminantCount, 2u);
   EXPECT_EQ(job.illuminants[1], F12);
   EXPECT_EQ(job.illuminants[2], F2);
   EXPECT_EQ(parametricFactors().kL, 1.25f);  // missing: kept
   EXPECT_EQ(parametricFactors().kC, 2.0f);
-  EXPECT_EQ(parametricFactors().kH, 1.0f);   // not a number: kept
-  EXPECT_EQ(job.colorSpace, CieLab);         // no text: code 0
+  EXPECT_EQ(parametricFactors().kH, 1.0f);  // not a number: kept
+  EXPECT_EQ(job.colorSpace, CieLab);        // no text: code 0
 }
 
 TEST_F(JobFileTest, AwkwardTextsRoundTrip) {
@@ -676,7 +712,8 @@ TEST_F(JobFileTest, RecordListsReadTheSameInEveryForm) {
       {"as written", written},
       {"a comment among the samples", withComment},
       {"text among the standards", withText},
-      {"LF line ends", [&] {
+      {"LF line ends",
+       [&] {
          std::string lf;
          for (char c : written)
            if (c != '\r') lf += c;
@@ -732,7 +769,8 @@ TEST_F(JobFileTest, LongNamesAreCutWithoutSplittingAPair) {
   for (const auto& [name, units] : cases) {
     SCOPED_TRACE(units);
     Job job(manager);
-    const std::string text = "<Standard><Standard Name=\"" + name + "\" Material=\"" + name + "\" /></Standard>";
+    const std::string text =
+        "<Standard><Standard Name=\"" + name + "\" Material=\"" + name + "\" /></Standard>";
     ASSERT_TRUE(readJobFileText(job, text));
     EXPECT_EQ(utf8ToUtf16(job.standard(0).nameUtf8()).size(), units);
     EXPECT_EQ(utf8ToUtf16(job.standard(0).materialUtf8()).size(), units);
@@ -740,7 +778,9 @@ TEST_F(JobFileTest, LongNamesAreCutWithoutSplittingAPair) {
 }
 
 TEST_F(JobFileTest, GbkFileReadsUnderAUtf8Locale) {
-  const std::string utf8 = "<Job Name=\"工作一\" /><Standard><Standard Name=\"红色标样\" Material=\"棉布\" /></Standard>";
+  const std::string utf8 =
+      "<Job Name=\"工作一\" /><Standard><Standard Name=\"红色标样\" Material=\"棉布\" "
+      "/></Standard>";
   const std::string gbk = iconvForTest(utf8, "GBK");
   ASSERT_NE(gbk, utf8);
   Job job(manager);
@@ -758,7 +798,8 @@ TEST_F(JobFileTest, GbkFileReadsUnderAUtf8Locale) {
 }
 
 TEST_F(JobFileTest, Cp1252FileReadsWhenNeitherChineseCodePageFits) {
-  const std::string bytes = "<Standard><Standard Name=\"Caf\xE9\" Material=\"na\xEFve\" /></Standard>";
+  const std::string bytes =
+      "<Standard><Standard Name=\"Caf\xE9\" Material=\"na\xEFve\" /></Standard>";
   Job job(manager);
   ASSERT_TRUE(readJobFileText(job, bytes, nullptr, "UTF-8"));
   EXPECT_EQ(job.standard(0).nameUtf8(), "Café");
@@ -795,9 +836,9 @@ TEST_F(JobFileTest, FailedSaveIsReportedAndTheJobStaysModified) {
   TempDir dir;
   std::filesystem::create_directory(dir.path() + "/folder");
   const std::string cases[] = {
-      "",                                    // no path yet
-      dir.path() + "/no/such/dir/job.job",   // the directory is missing
-      dir.path() + "/folder",                // a directory is in the way
+      "",                                   // no path yet
+      dir.path() + "/no/such/dir/job.job",  // the directory is missing
+      dir.path() + "/folder",               // a directory is in the way
   };
   for (const std::string& path : cases) {
     SCOPED_TRACE(path);
@@ -850,9 +891,11 @@ TEST(JobFileFuzzFindings, FixturesReadAndRoundTrip) {
 TEST(JobFileFuzzFindings, LimitBeyondFloatKeepsTheCurrentValue) {
   JobManager manager;
   Job job(manager);
-  ASSERT_TRUE(readJobFileText(job, testing::readFile(std::string(CORVANA_JOB_FIXTURES) + "/fuzz_float_overflow.job")));
+  ASSERT_TRUE(readJobFileText(
+      job, testing::readFile(std::string(CORVANA_JOB_FIXTURES) + "/fuzz_float_overflow.job")));
   EXPECT_EQ(job.toleranceB[std::size_t(toleranceIndex(2, 2))].upper, 1.0f);
-  for (const auto& entry : job.toleranceB) EXPECT_TRUE(std::isfinite(entry.upper) && std::isfinite(entry.lower));
+  for (const auto& entry : job.toleranceB)
+    EXPECT_TRUE(std::isfinite(entry.upper) && std::isfinite(entry.lower));
   parametricFactors() = {};
 }
 

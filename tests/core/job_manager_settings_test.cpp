@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
+#include "colour/spectral.h"
 #include "core/auto_save_setting.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "core/settings.h"
-#include "colour/spectral.h"
 #include "settings_fixtures.h"
 
 namespace corvana {
@@ -53,23 +53,28 @@ TEST(JobManagerSettings, LoadReplacesOnlyWhatTheFileHolds) {
       {"no file", nullptr, SCI, "old model", "old name", "old address"},
       {"corrupt file", "<Company ChineseName=\"x\"", SCI, "old model", "old name", "old address"},
       {"empty Company element", "<Company />", SCI, "old model", "old name", "old address"},
-      {"profile without EnglishAddress", "<Company ChineseName=\"染整厂\" />", SCI, "old model", "染整厂",
-       "old address"},
+      {"profile without EnglishAddress", "<Company ChineseName=\"染整厂\" />", SCI, "old model",
+       "染整厂", "old address"},
       {"empty text replaces", "<Company EnglishAddress=\"\" />", SCI, "old model", "old name", ""},
-      {"mode SCE", "<Instrument MeasurementMode=\"SCE\" />", SCE, "old model", "old name", "old address"},
+      {"mode SCE", "<Instrument MeasurementMode=\"SCE\" />", SCE, "old model", "old name",
+       "old address"},
       {"mode in lower case", "<Instrument MeasurementMode=\"sce\" />", SCE, "old model", "old name",
        "old address"},
       {"mode as a number is not a mode", "<Instrument MeasurementMode=\"1\" />", SCI, "old model",
        "old name", "old address"},
-      {"unknown mode", "<Instrument MeasurementMode=\"SCX\" />", SCI, "old model", "old name", "old address"},
-      {"CM-730 overrides a stored SCI", "<Instrument Model=\"CM-730\" MeasurementMode=\"SCI\" />", SCE,
-       "CM-730", "old name", "old address"},
-      {"CM-750 overrides a stored SCE", "<Instrument MeasurementMode=\"SCE\" Model=\"CM-750 Spectrophotometer\" />",
-       SCI, "CM-750 Spectrophotometer", "old name", "old address"},
-      {"an unknown model keeps the stored mode", "<Instrument Model=\"Other 1\" MeasurementMode=\"SCE\" />",
-       SCE, "Other 1", "old name", "old address"},
-      {"keys in another element do not count", "<Settings><Instrument MeasurementMode=\"SCE\" /></Settings>", SCI,
-       "old model", "old name", "old address"},
+      {"unknown mode", "<Instrument MeasurementMode=\"SCX\" />", SCI, "old model", "old name",
+       "old address"},
+      {"CM-730 overrides a stored SCI", "<Instrument Model=\"CM-730\" MeasurementMode=\"SCI\" />",
+       SCE, "CM-730", "old name", "old address"},
+      {"CM-750 overrides a stored SCE",
+       "<Instrument MeasurementMode=\"SCE\" Model=\"CM-750 Spectrophotometer\" />", SCI,
+       "CM-750 Spectrophotometer", "old name", "old address"},
+      {"an unknown model keeps the stored mode",
+       "<Instrument Model=\"Other 1\" MeasurementMode=\"SCE\" />", SCE, "Other 1", "old name",
+       "old address"},
+      {"keys in another element do not count",
+       "<Settings><Instrument MeasurementMode=\"SCE\" /></Settings>", SCI, "old model", "old name",
+       "old address"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -137,8 +142,8 @@ TEST(JobManagerSettings, AConnectedInstrumentIsRecordedAndReadBackAtTheNextStart
     ASSERT_TRUE(recordConnectedInstrument(manager, path, c.model));
     EXPECT_EQ(manager.instrumentModel, c.model);
     EXPECT_EQ(manager.currentMeasurementMode, c.modeAfter);
-    EXPECT_EQ(readBytes(path), std::string("<Lang Lang=\"CHS\" />\n<Instrument Model=\"") + c.model +
-                                   "\" MeasurementMode=\"" + c.storedMode + "\" />\n");
+    EXPECT_EQ(readBytes(path), std::string("<Lang Lang=\"CHS\" />\n<Instrument Model=\"") +
+                                   c.model + "\" MeasurementMode=\"" + c.storedMode + "\" />\n");
     JobManager next;
     next.currentMeasurementMode = c.modeAfter == SCI ? SCE : SCI;
     loadJobManagerSettings(next, path);
@@ -178,12 +183,9 @@ TEST(AutoSaveSetting, NonZeroMeansOn) {
     const char* file;
     std::optional<bool> value;
   } cases[] = {
-      {"<Save AutoSave=\"1\" />", true},
-      {"<Save AutoSave=\"0\" />", false},
-      {"<Save AutoSave=\"2\" />", true},
-      {"<Save AutoSave=\"-1\" />", true},
-      {"<Save AutoSave=\"yes\" />", std::nullopt},
-      {"<Save />", std::nullopt},
+      {"<Save AutoSave=\"1\" />", true},           {"<Save AutoSave=\"0\" />", false},
+      {"<Save AutoSave=\"2\" />", true},           {"<Save AutoSave=\"-1\" />", true},
+      {"<Save AutoSave=\"yes\" />", std::nullopt}, {"<Save />", std::nullopt},
       {"<Lang Lang=\"ENG\" />", std::nullopt},
   };
   for (const Case& c : cases) {

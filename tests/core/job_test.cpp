@@ -86,8 +86,8 @@ TEST(Job, DeletingStandardsKeepsTheCurrentOneRight) {
     std::vector<std::string> remaining;
   } cases[] = {
       {1, {0, 2}, 0, {"S1", "S3", "S4"}},
-      {2, {0, 2}, 0, {"S1", "S3", "S4"}},  // current removed: the first remaining
-      {4, {2, 0}, 2, {"S1", "S3", "S4"}},  // order of the list does not matter
+      {2, {0, 2}, 0, {"S1", "S3", "S4"}},            // current removed: the first remaining
+      {4, {2, 0}, 2, {"S1", "S3", "S4"}},            // order of the list does not matter
       {3, {7, -1, 3}, 0, {"S0", "S1", "S2", "S4"}},  // out-of-range indices ignored
       {0, {0, 1, 2, 3, 4}, -1, {}},
       {1, {}, 1, {"S0", "S1", "S2", "S3", "S4"}},
@@ -95,7 +95,8 @@ TEST(Job, DeletingStandardsKeepsTheCurrentOneRight) {
   for (const auto& c : cases) {
     JobManager manager;
     Job job(manager);
-    for (int i = 0; i < 5; ++i) job.addStandard(curveSample("S" + std::to_string(i), float(i)), false);
+    for (int i = 0; i < 5; ++i)
+      job.addStandard(curveSample("S" + std::to_string(i), float(i)), false);
     job.selectStandard(c.current);
     job.setModified(false);
     job.deleteStandards(c.remove);
@@ -123,7 +124,8 @@ TEST(Job, DeletingTheCurrentStandardAtZeroStillReselectsAndRecomputes) {
   EXPECT_EQ(job.currentStandard, 0);
   const float after = job.table.entries[0].sampleDifferences[5][0];
   EXPECT_NE(before, after);  // now against the former S1
-  EXPECT_NE(std::find(window.log.begin(), window.log.end(), "current standard from 0"), window.log.end());
+  EXPECT_NE(std::find(window.log.begin(), window.log.end(), "current standard from 0"),
+            window.log.end());
 }
 
 TEST(Job, SelectionRecomputesDifferencesButNotValues) {
@@ -141,7 +143,7 @@ TEST(Job, SelectionRecomputesDifferencesButNotValues) {
   EXPECT_NE(job.table.entries[0].sampleDifferences[0][0], dL);
   EXPECT_FALSE(job.modified());  // the operation itself does not mark
   job.selectStandard(0, true);
-  EXPECT_TRUE(job.modified());   // a user's choice does
+  EXPECT_TRUE(job.modified());  // a user's choice does
 }
 
 TEST(Job, RenameAndMaterial) {

@@ -28,14 +28,17 @@ TEST_F(LanguageTable, LookupFollowsTheLanguageWithEnglishFallback) {
       {73, "10°", "10°", "10°"},
       {81, "L", "L", "L"},  // a symbol: no Chinese texts, English shown
       {170, "Metameric Index", "同色异谱", "同色異譜"},
-      {349, "%s has modified!Do you want to save change?", "%s 已修改！保存修改吗？", "%s 已修改！保存修改嗎？"},
+      {349, "%s has modified!Do you want to save change?", "%s 已修改！保存修改吗？",
+       "%s 已修改！保存修改嗎？"},
       {374, "Color Strength", "力份", "力份"},
       {35, "Instrument disconnected!", "仪器未连接！", "儀器未連接！"},
       {237, "Empty input!", "输入为空!", "輸入為空!"},
       {290, "Level 1", "一级", "一級"},
       {315, "About Corvana", "关于Corvana", "關於Corvana"},
-      {341, "Tolerance quotiety is overrange!(0.10 - 0.90)", "容差系数超出范围！(0.10 - 0.90)", "容差係數超出範圍！(0.10 - 0.90)"},
-      {342, "%s of %s is overrange!(%6.2f ~ %6.2f)", "%s的%s超出范围！(%6.2f ~ %6.2f)", "%s的%s超出範圍！(%6.2f ~ %6.2f)"},
+      {341, "Tolerance quotiety is overrange!(0.10 - 0.90)", "容差系数超出范围！(0.10 - 0.90)",
+       "容差係數超出範圍！(0.10 - 0.90)"},
+      {342, "%s of %s is overrange!(%6.2f ~ %6.2f)", "%s的%s超出范围！(%6.2f ~ %6.2f)",
+       "%s的%s超出範圍！(%6.2f ~ %6.2f)"},
       {388, "", "偏", "偏"},
       {433, "Read White Board Parameters Failed", nullptr, nullptr},
   };
@@ -56,7 +59,8 @@ TEST_F(LanguageTable, OutOfRangeRowsAreEmptyAndCaptionsFallBackToTheTitle) {
   EXPECT_EQ(LookupText(Text(kLanguageRows)), "");
   EXPECT_EQ(LookupText(Text(-1)), "");
   EXPECT_EQ(captionText(Text::None), "Corvana Color Management Control System");
-  EXPECT_EQ(captionText(Text::Leaning), "Corvana Color Management Control System");  // no English text
+  EXPECT_EQ(captionText(Text::Leaning),
+            "Corvana Color Management Control System");  // no English text
   EXPECT_EQ(captionText(Text::ToleranceSettings), "Tolerance Settings");
   LanguageIndex = ChineseSimplified;
   EXPECT_EQ(captionText(Text::None), "Corvana 色彩管理控制软件");
@@ -76,7 +80,9 @@ TEST_F(LanguageTable, TranslationsKeepPlaceholdersAndAmpersands) {
         ++i;
       } else if (s[i] == '%') {
         std::size_t j = i + 1;
-        while (j < s.size() && (std::isdigit(static_cast<unsigned char>(s[j])) || s[j] == '.' || s[j] == '-')) ++j;
+        while (j < s.size() &&
+               (std::isdigit(static_cast<unsigned char>(s[j])) || s[j] == '.' || s[j] == '-'))
+          ++j;
         if (j < s.size() && (s[j] == 's' || s[j] == 'd' || s[j] == 'f')) {
           out.push_back(s.substr(i, j - i + 1));
           i = j;
@@ -91,7 +97,8 @@ TEST_F(LanguageTable, TranslationsKeepPlaceholdersAndAmpersands) {
     const auto english = tokens(LookupText(text, English));
     for (int language : {1, 2}) {
       if (!hasText(text, language)) continue;
-      EXPECT_EQ(tokens(LookupText(text, language)), english) << "row " << row << " language " << language;
+      EXPECT_EQ(tokens(LookupText(text, language)), english)
+          << "row " << row << " language " << language;
     }
   }
 }

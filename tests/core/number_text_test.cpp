@@ -20,12 +20,13 @@ TEST(NumberText, ParsesTheLeadingNumberLikeAtof) {
     const char* text;
     double value;
   } cases[] = {
-      {"  1.00", 1.0},   {"-0.10", -0.1},  {"+2", 2.0},     {".5", 0.5},     {"5.", 5.0},
-      {"12abc", 12.0},   {"1.5e1x", 15.0}, {"2e", 2.0},     {"3e+", 3.0},    {"", 0.0},
-      {"abc", 0.0},      {"-", 0.0},       {".", 0.0},      {"1.00\n", 1.0}, {"\t 7", 7.0},
-      {"inf", 0.0},      {"nan", 0.0},     {"0x10", 0.0},   {"1,5", 1.0},
+      {"  1.00", 1.0}, {"-0.10", -0.1},  {"+2", 2.0},   {".5", 0.5},     {"5.", 5.0},
+      {"12abc", 12.0}, {"1.5e1x", 15.0}, {"2e", 2.0},   {"3e+", 3.0},    {"", 0.0},
+      {"abc", 0.0},    {"-", 0.0},       {".", 0.0},    {"1.00\n", 1.0}, {"\t 7", 7.0},
+      {"inf", 0.0},    {"nan", 0.0},     {"0x10", 0.0}, {"1,5", 1.0},
   };
-  for (const Case& c : cases) EXPECT_DOUBLE_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
+  for (const Case& c : cases)
+    EXPECT_DOUBLE_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(NumberText, HugeExponentGivesInfinityNeverNaN) {
@@ -36,7 +37,8 @@ TEST(NumberText, HugeExponentGivesInfinityNeverNaN) {
 TEST(NumberText, FillsPlaceholdersInOrder) {
   EXPECT_EQ(fillPlaceholders("%s must between %6.2f and %6.2f!", {std::string("KL"), 1.0, 10.0}),
             "KL must between   1.00 and  10.00!");
-  EXPECT_EQ(fillPlaceholders("%s的%s超出范围！(%6.2f ~ %6.2f)", {std::string("ΔL*"), std::string("上限"), 0.1, 128.0}),
+  EXPECT_EQ(fillPlaceholders("%s的%s超出范围！(%6.2f ~ %6.2f)",
+                             {std::string("ΔL*"), std::string("上限"), 0.1, 128.0}),
             "ΔL*的上限超出范围！(  0.10 ~ 128.00)");
   EXPECT_EQ(fillPlaceholders("The %d Times", {3}), "The 3 Times");
   EXPECT_EQ(fillPlaceholders("100%% of %s", {std::string("x")}), "100% of x");

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/language_table.h"
 #include "colour/color_space.h"
+#include "core/language_table.h"
 
 namespace corvana {
 namespace {
@@ -26,11 +26,13 @@ TEST(ParametricFactorRules, RangesIncludeTheirLimits) {
     float value;
     bool accepted;
   } cases[] = {
-      {FactorKL, 0.5f, false}, {FactorKL, 0.99f, false}, {FactorKL, 1.0f, true},  {FactorKL, 10.0f, true},
-      {FactorKL, 10.01f, false}, {FactorKC, 0.1f, true}, {FactorKC, 0.09f, false}, {FactorKC, 10.0f, true},
-      {FactorKH, 0.1f, true},  {FactorKH, 0.0f, false},  {FactorKH, 10.5f, false}, {FactorKH, -1.0f, false},
+      {FactorKL, 0.5f, false},  {FactorKL, 0.99f, false},  {FactorKL, 1.0f, true},
+      {FactorKL, 10.0f, true},  {FactorKL, 10.01f, false}, {FactorKC, 0.1f, true},
+      {FactorKC, 0.09f, false}, {FactorKC, 10.0f, true},   {FactorKH, 0.1f, true},
+      {FactorKH, 0.0f, false},  {FactorKH, 10.5f, false},  {FactorKH, -1.0f, false},
   };
-  for (const Case& c : cases) EXPECT_EQ(factorInRange(c.factor, c.value), c.accepted) << c.factor << " " << c.value;
+  for (const Case& c : cases)
+    EXPECT_EQ(factorInRange(c.factor, c.value), c.accepted) << c.factor << " " << c.value;
 }
 
 TEST(ParametricFactorRules, MessageNamesTheFactorAndItsLimits) {
@@ -48,12 +50,14 @@ TEST(ParametricFactorRules, FactorsAreCheckedWheneverTheyWouldBeStored) {
     ColorFormula selected, before;
     bool checked;
   } cases[] = {
-      {Cie94, Cie1976, true},          // shown: checked, though not stored yet
-      {Cie1976, Cie94, true},          // hidden but stored
-      {Cie1976, MetamericIndex, false}, {Cmc, Cmc, true},
+      {Cie94, Cie1976, true},  // shown: checked, though not stored yet
+      {Cie1976, Cie94, true},  // hidden but stored
+      {Cie1976, MetamericIndex, false},
+      {Cmc, Cmc, true},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(validatesParametricFactors(c.selected, c.before), c.checked) << c.selected << " " << c.before;
+    EXPECT_EQ(validatesParametricFactors(c.selected, c.before), c.checked)
+        << c.selected << " " << c.before;
 }
 
 }  // namespace

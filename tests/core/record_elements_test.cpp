@@ -30,7 +30,8 @@ std::vector<Attributes> tinyXmlRecords(const std::string& content, bool& clean) 
     if (!e || std::string(e->Value()) != "Sample") clean = false;
     if (!e) continue;
     Attributes a;
-    for (const TiXmlAttribute* at = e->FirstAttribute(); at; at = at->Next()) a.emplace_back(at->Name(), at->Value());
+    for (const TiXmlAttribute* at = e->FirstAttribute(); at; at = at->Next())
+      a.emplace_back(at->Name(), at->Value());
     records.push_back(std::move(a));
   }
   return records;
@@ -52,20 +53,22 @@ TEST(RecordElements, AcceptedFormsReadAsTinyXmlReadsThem) {
   const std::vector<std::string> accepted = {
       "",
       "\r\n    ",
-      "\r\n        <Sample Name=\"S1\" Material=\"\" CLM=\"SCI\" Reflect1=\"0.5\" Time=\"2014/5/6 9:30:00\" />\r\n"
+      "\r\n        <Sample Name=\"S1\" Material=\"\" CLM=\"SCI\" Reflect1=\"0.5\" Time=\"2014/5/6 "
+      "9:30:00\" />\r\n"
       "        <Sample Name=\"S2\" UseReflect=\"0\" L=\"50\" a=\"1\" b=\"-2\" />\r\n    ",
       "<Sample/>",
       "<Sample\tName='single \"quoted\"'/>",
-      "<Sample Name=\"a\"Material=\"b\"/>",                // no blank between attributes
-      "<Sample Name \r\n= \t\"spaced\" />",                 // blanks around '='
+      "<Sample Name=\"a\"Material=\"b\"/>",  // no blank between attributes
+      "<Sample Name \r\n= \t\"spaced\" />",  // blanks around '='
       "<Sample Name=\"a &lt;b&gt; &amp; &quot;c&quot; &apos;d&apos;\" />",
-      "<Sample Name=\"&#x41;&#66;&#x1;&#x9;&#13;\" />",     // numeric references
-      "<Sample Name=\"&#x4E2D;&#25991; &#x1F600;\" />",     // beyond ASCII
-      "<Sample Name=\"&#xD800;&#x10FFFF;&#x110000;&#x1FFFFF;\" />",  // TinyXML's own bytes for these
+      "<Sample Name=\"&#x41;&#66;&#x1;&#x9;&#13;\" />",              // numeric references
+      "<Sample Name=\"&#x4E2D;&#25991; &#x1F600;\" />",              // beyond ASCII
+      "<Sample Name=\"&#xD800;&#x10FFFF;&#x110000;&#x1FFFFF;\" />",  // TinyXML's own bytes for
+                                                                     // these
       "<Sample Name=\"raw < and > in a value\" />",
       "<Sample Name=\"中文名 試樣\" Material=\"棉\" />",
-      "<Sample Foo=\"1\" Bar=\"2\" foo=\"3\" />",           // unknown names, letter case differs
-      "<Sample Reflect01=\"1\" Reflect1=\"2\" />",          // "Reflect01" is not Reflect1
+      "<Sample Foo=\"1\" Bar=\"2\" foo=\"3\" />",   // unknown names, letter case differs
+      "<Sample Reflect01=\"1\" Reflect1=\"2\" />",  // "Reflect01" is not Reflect1
       "<Sample _x.y:z-1=\"v\" />",
       "<Sample Name=\"\" />",
   };
@@ -82,34 +85,34 @@ TEST(RecordElements, AcceptedFormsReadAsTinyXmlReadsThem) {
 
 TEST(RecordElements, OtherFormsAreLeftToTinyXml) {
   const std::vector<std::string> declined = {
-      "<Sample Name=\"a\" Name=\"b\" />",     // TinyXML refuses a repeated attribute
+      "<Sample Name=\"a\" Name=\"b\" />",  // TinyXML refuses a repeated attribute
       "<Sample Foo=\"a\" Foo=\"b\" />",
       "<Sample Reflect7=\"1\" Reflect7=\"2\" />",
       "<Sample Name=unquoted />",
-      "<Sample Name=\"a\" / >",                // TinyXML refuses the blank
-      "<Sample Name=\"a\"></Sample>",          // a record with content
+      "<Sample Name=\"a\" / >",        // TinyXML refuses the blank
+      "<Sample Name=\"a\"></Sample>",  // a record with content
       "<Sample Name=\"a\">text</Sample>",
-      "<Sample Name=\"&foo;\" />",             // TinyXML keeps an unknown reference
+      "<Sample Name=\"&foo;\" />",  // TinyXML keeps an unknown reference
       "<Sample Name=\"&amp\" />",
-      "<Sample Name=\"&#0;\" />",              // would cut the value
+      "<Sample Name=\"&#0;\" />",  // would cut the value
       "<Sample Name=\"&#;\" />",
       "<Sample Name=\"&#x;\" />",
-      "<Sample Name=\"&#X41;\" />",            // TinyXML refuses an upper-case X
+      "<Sample Name=\"&#X41;\" />",  // TinyXML refuses an upper-case X
       "<Sample Name=\"&#12a;\" />",
-      "<Sample Name=\"&#x2000000;\" />",       // too large for TinyXML to write
+      "<Sample Name=\"&#x2000000;\" />",  // too large for TinyXML to write
       "<Sample Name=\"&#12345678;\" />",
-      "<Sample Name=\"a\"",                    // unterminated
+      "<Sample Name=\"a\"",  // unterminated
       "<Sample Name=\"a",
       "<Sample Name",
       "<Sample",
-      "<Samples Name=\"a\" />",                // another element
+      "<Samples Name=\"a\" />",  // another element
       "<Standard Name=\"a\" />",
       "< Sample Name=\"a\" />",
       "<!-- a comment --><Sample />",
       "stray text <Sample />",
-      "<Sample />\v",                          // a blank only TinyXML knows
-      "\xEF\xBB\xBF<Sample />",                // a byte-order mark between records
-      "<Sample Nam\xC3\xA9=\"a\" />",          // TinyXML takes the letter into the name
+      "<Sample />\v",                  // a blank only TinyXML knows
+      "\xEF\xBB\xBF<Sample />",        // a byte-order mark between records
+      "<Sample Nam\xC3\xA9=\"a\" />",  // TinyXML takes the letter into the name
       "<Sample 1=\"a\" />",
       "<Sample =\"a\" />",
   };
@@ -130,8 +133,10 @@ TEST(RecordElements, ListNameDecidesTheRecordName) {
 
 TEST(RecordElements, PlainEndTags) {
   const std::pair<std::string_view, bool> cases[] = {
-      {"</Sample>", true},       {"</Sample \r\n\t>rest", true}, {"</Samples>", false}, {"</sample>", false},
-      {"</Sample", false},       {"</Sample \v>", false},          {"<Sample>", false},   {"", false},
+      {"</Sample>", true},   {"</Sample \r\n\t>rest", true},
+      {"</Samples>", false}, {"</sample>", false},
+      {"</Sample", false},   {"</Sample \v>", false},
+      {"<Sample>", false},   {"", false},
   };
   for (const auto& [text, plain] : cases) EXPECT_EQ(isPlainEndTag(text, "Sample"), plain) << text;
 }

@@ -28,7 +28,8 @@ struct SampleJob {
     const char* names[] = {"delta", "alpha", "charlie", "bravo", "echo", "alpha"};
     const char* materials[] = {"M2", "M1", "M2", "", "All", "M1"};
     const float shifts[] = {1, 30, 0, 4, 0.2f, 2};
-    for (int i = 0; i < 6; ++i) job.addSample(curveSample(names[i], shifts[i], materials[i]), false);
+    for (int i = 0; i < 6; ++i)
+      job.addSample(curveSample(names[i], shifts[i], materials[i]), false);
     samples.rebuild();
     standards.rebuild();
   }
@@ -59,10 +60,12 @@ TEST(RecordListRows, ColumnsHeadingsAndMarker) {
 TEST(RecordListRows, NameSortingReversesOnSecondClick) {
   SampleJob f;
   f.samples.clickHeading(f.nameColumn());
-  EXPECT_EQ(column(f.samples, 1), (std::vector<std::string>{"alpha", "alpha", "bravo", "charlie", "delta", "echo"}));
+  EXPECT_EQ(column(f.samples, 1),
+            (std::vector<std::string>{"alpha", "alpha", "bravo", "charlie", "delta", "echo"}));
   EXPECT_EQ(f.samples.heading(1), "Name ↑");
   f.samples.clickHeading(f.nameColumn());
-  EXPECT_EQ(column(f.samples, 1), (std::vector<std::string>{"echo", "delta", "charlie", "bravo", "alpha", "alpha"}));
+  EXPECT_EQ(column(f.samples, 1),
+            (std::vector<std::string>{"echo", "delta", "charlie", "bravo", "alpha", "alpha"}));
   EXPECT_EQ(f.samples.heading(1), "Name ↓");
   // Rows still name their records.
   EXPECT_EQ(f.job.sample(f.samples.recordAt(0)).nameUtf8(), "echo");
@@ -72,8 +75,10 @@ TEST(RecordListRows, MaterialThenNameIsATwoKeySort) {
   SampleJob f;
   f.samples.sortByMaterial();
   f.samples.clickHeading(f.nameColumn());
-  EXPECT_EQ(column(f.samples, f.materialColumn()), (std::vector<std::string>{"", "All", "M1", "M1", "M2", "M2"}));
-  EXPECT_EQ(column(f.samples, 1), (std::vector<std::string>{"bravo", "echo", "alpha", "alpha", "charlie", "delta"}));
+  EXPECT_EQ(column(f.samples, f.materialColumn()),
+            (std::vector<std::string>{"", "All", "M1", "M1", "M2", "M2"}));
+  EXPECT_EQ(column(f.samples, 1),
+            (std::vector<std::string>{"bravo", "echo", "alpha", "alpha", "charlie", "delta"}));
   EXPECT_EQ(f.samples.heading(f.materialColumn()), "Material ↑");
   EXPECT_EQ(f.samples.heading(1), "Name ↑↑");
   // Another column click replaces both keys.

@@ -33,11 +33,12 @@ using testing::TempDir;
 struct Writer {
   std::string file;  // its name in the folder
   std::string oldBytes, newBytes;
-  std::function<bool(const std::string& path)> saveOld, saveNew;
+  std::function<bool(const std::string&path)> saveOld, saveNew;
 };
 
 void fill(Job& job, int records, float shift, const std::string& prefix) {
-  for (int i = 0; i < records; ++i) job.addSample(curveSample(prefix + std::to_string(i), shift + float(i % 50)), false);
+  for (int i = 0; i < records; ++i)
+    job.addSample(curveSample(prefix + std::to_string(i), shift + float(i % 50)), false);
 }
 
 Writer jobFiles() {
@@ -58,12 +59,15 @@ Writer settingsFile() {
   // still within what a settings file may hold.
   const SettingValue oldValue{"Company|EnglishAddress", "1 Mill Lane"};
   const SettingValue newValue{"Company|EnglishAddress", std::string(600000, 'x')};
-  const std::optional<std::string> oldBytes = updatedSettingsText(std::nullopt, std::span(&oldValue, 1));
-  const std::optional<std::string> newBytes = updatedSettingsText(std::nullopt, std::span(&newValue, 1));
+  const std::optional<std::string> oldBytes =
+      updatedSettingsText(std::nullopt, std::span(&oldValue, 1));
+  const std::optional<std::string> newBytes =
+      updatedSettingsText(std::nullopt, std::span(&newValue, 1));
   EXPECT_TRUE(oldBytes && newBytes);
-  return {"Settings.xml", oldBytes.value_or(""), newBytes.value_or(""),
-          [oldValue](const std::string& path) { return writeSettings(path, std::span(&oldValue, 1)); },
-          [newValue](const std::string& path) { return writeSettings(path, std::span(&newValue, 1)); }};
+  return {
+      "Settings.xml", oldBytes.value_or(""), newBytes.value_or(""),
+      [oldValue](const std::string& path) { return writeSettings(path, std::span(&oldValue, 1)); },
+      [newValue](const std::string& path) { return writeSettings(path, std::span(&newValue, 1)); }};
 }
 
 // Saves in a child; kills it after `delay` unless delay is negative.
@@ -105,7 +109,8 @@ TEST_P(KilledSave, LeavesTheOldOrTheNewFileWhole) {
   ASSERT_EQ(readFile(path), writer.oldBytes);
   const auto start = std::chrono::steady_clock::now();
   saveInChild(writer.saveNew, path, std::chrono::microseconds(-1));
-  const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+  const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
+      std::chrono::steady_clock::now() - start);
   ASSERT_EQ(readFile(path), writer.newBytes);
 
   constexpr int kKills = 40;
@@ -113,13 +118,14 @@ TEST_P(KilledSave, LeavesTheOldOrTheNewFileWhole) {
   for (int i = 0; i < kKills; ++i) {
     ASSERT_TRUE(writer.saveOld(path));
     // From at once to a little beyond a whole save, on a slightly uneven grid.
-    const auto delay = std::chrono::microseconds(saveTime.count() * 12 * i / (10 * kKills) + (i * 37) % 500);
+    const auto delay =
+        std::chrono::microseconds(saveTime.count() * 12 * i / (10 * kKills) + (i * 37) % 500);
     if (saveInChild(writer.saveNew, path, delay)) ++killedRunning;
     const std::string now = readFile(path);
     const bool isOld = now == writer.oldBytes, isNew = now == writer.newBytes;
-    ASSERT_TRUE(isOld || isNew) << "kill " << i << " after " << delay.count() << " us left " << now.size()
-                                << " bytes (old " << writer.oldBytes.size() << ", new " << writer.newBytes.size()
-                                << ")";
+    ASSERT_TRUE(isOld || isNew) << "kill " << i << " after " << delay.count() << " us left "
+                                << now.size() << " bytes (old " << writer.oldBytes.size()
+                                << ", new " << writer.newBytes.size() << ")";
     sawOld += isOld;
     sawNew += isNew;
   }
@@ -141,8 +147,11 @@ TEST_P(KilledSave, LeavesTheOldOrTheNewFileWhole) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Writers, KilledSave,
-                         ::testing::Values(WriterCase{"JobFile", &jobFiles}, WriterCase{"Settings", &settingsFile}),
-                         [](const ::testing::TestParamInfo<WriterCase>& info) { return std::string(info.param.name); });
+                         ::testing::Values(WriterCase{"JobFile", &jobFiles},
+                                           WriterCase{"Settings", &settingsFile}),
+                         [](const ::testing::TestParamInfo<WriterCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace corvana

@@ -13,7 +13,8 @@ namespace corvana::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvana-settings-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "corvana-settings-XXXXXX").string();
     if (::mkdtemp(pattern.data())) path_ = pattern;
   }
   ~TempFolder() {

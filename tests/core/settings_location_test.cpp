@@ -35,8 +35,10 @@ TEST(SettingsLocation, OtherwiseInTheUsersConfigurationFolderWhichIsCreated) {
     const char* name;
     std::string xdg, home, expected;
   } cases[] = {
-      {"XDG_CONFIG_HOME", base.file("xdg/deeper"), base.file("home"), base.file("xdg/deeper/corvana/Settings.xml")},
-      {"no XDG_CONFIG_HOME", "", base.file("home1"), base.file("home1/.config/corvana/Settings.xml")},
+      {"XDG_CONFIG_HOME", base.file("xdg/deeper"), base.file("home"),
+       base.file("xdg/deeper/corvana/Settings.xml")},
+      {"no XDG_CONFIG_HOME", "", base.file("home1"),
+       base.file("home1/.config/corvana/Settings.xml")},
       {"a relative XDG_CONFIG_HOME is ignored", "relative/xdg", base.file("home2"),
        base.file("home2/.config/corvana/Settings.xml")},
       {"nowhere", "", "", ""},

@@ -116,11 +116,16 @@ TEST(Settings, IntegersAreReadAsPercentD) {
     const char* stored;
     std::optional<int> value;
   } cases[] = {
-      {"1", 1},          {"0", 0},
-      {"-3", -3},        {"+4", 4},
-      {"  7", 7},        {"12abc", 12},
-      {"abc", std::nullopt}, {"", std::nullopt},
-      {"-", std::nullopt},   {"99999999999", std::nullopt},
+      {"1", 1},
+      {"0", 0},
+      {"-3", -3},
+      {"+4", 4},
+      {"  7", 7},
+      {"12abc", 12},
+      {"abc", std::nullopt},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"99999999999", std::nullopt},
       {"2147483647", 2147483647},
   };
   for (const Case& c : cases) {
@@ -184,7 +189,8 @@ TEST(Settings, OtherContentOfTheFileIsKept) {
   const std::string path = folder.file("Settings.xml");
   writeBytes(path, "<!-- kept -->\n<Window Left=\"10\" Top=\"20\" />\n<Lang Lang=\"CHT\" />\n");
   ASSERT_TRUE(writeSetting(path, "Lang|Lang", "ENG"));
-  EXPECT_EQ(readBytes(path), "<!-- kept -->\n<Window Left=\"10\" Top=\"20\" />\n<Lang Lang=\"ENG\" />\n");
+  EXPECT_EQ(readBytes(path),
+            "<!-- kept -->\n<Window Left=\"10\" Top=\"20\" />\n<Lang Lang=\"ENG\" />\n");
 }
 
 TEST(Settings, CrLfFilesFromWindowsRead) {
@@ -220,7 +226,8 @@ TEST(Settings, A8BitFileFromWindowsReadsAndKeepsItsTextsWhenRewritten) {
 TEST(Settings, NewTextsGoOutInTheActiveCodePage) {
   // The tests run in the C locale, whose code page counts as UTF-8.
   const SettingValue value{"Company|ChineseName", "染整"};
-  EXPECT_EQ(updatedSettingsText(std::nullopt, std::span(&value, 1)), "<Company ChineseName=\"染整\" />\n");
+  EXPECT_EQ(updatedSettingsText(std::nullopt, std::span(&value, 1)),
+            "<Company ChineseName=\"染整\" />\n");
   EXPECT_EQ(updatedSettingsText("<Lang Lang=\"CHS\" />", std::span(&value, 1)),
             "<Lang Lang=\"CHS\" />\n<Company ChineseName=\"染整\" />\n");
   const SettingValue bad{"Company", "x"};
@@ -246,12 +253,14 @@ const struct CorruptCase {
     {"binary", std::string("\x00\x01\xFF<\xFE", 5)},
     {"deeply nested junk", "<Lang Lang=\"CHS\" />" + deepNesting(200000)},
     {"nested deeper than settings go", "<Lang Lang=\"CHS\" />" + deepNesting(40)},
-    {"an element with very many attributes", [] {
+    {"an element with very many attributes",
+     [] {
        std::string text = "<Lang Lang=\"CHS\"";
        for (int i = 0; i < 100000; ++i) text += " a" + std::to_string(i) + "=\"\"";
        return text + " />";
      }()},
-    {"cut inside a multi-byte character", kBom + "<Lang Lang=\"CHS\" /><Company EnglishName=\"\xF0"},
+    {"cut inside a multi-byte character",
+     kBom + "<Lang Lang=\"CHS\" /><Company EnglishName=\"\xF0"},
     {"cut inside a multi-byte name", kBom + "<Lang Lang=\"CHS\" /><\xE4"},
 };
 
@@ -303,8 +312,7 @@ TEST(Settings, FailedWritesAreReportedAndLeaveNothingBehind) {
   writeBytes(folder.file("plain file"), "x");
   ASSERT_EQ(::mkfifo(folder.file("a pipe").c_str(), 0600), 0);
   const std::string paths[] = {
-      folder.file("missing folder/Settings.xml"),
-      folder.file("plain file/Settings.xml"),
+      folder.file("missing folder/Settings.xml"), folder.file("plain file/Settings.xml"),
       folder.file("a folder"),  // the target is no file
       folder.file("a pipe"),    // nor is this
   };
@@ -323,7 +331,8 @@ TEST(Settings, FailedWritesAreReportedAndLeaveNothingBehind) {
 TEST(Settings, InvalidKeysWriteNothing) {
   TempFolder folder;
   const std::string path = folder.file("Settings.xml");
-  for (const char* key : {"Lang", "|Lang", "Lang|", "Lang Name|Lang", "Lang|Lang Name", "1Lang|Lang", "<a>|b"}) {
+  for (const char* key :
+       {"Lang", "|Lang", "Lang|", "Lang Name|Lang", "Lang|Lang Name", "1Lang|Lang", "<a>|b"}) {
     SCOPED_TRACE(key);
     EXPECT_FALSE(writeSetting(path, key, "CHS"));
     EXPECT_FALSE(std::filesystem::exists(path));

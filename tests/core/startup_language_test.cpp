@@ -33,7 +33,9 @@ class StartupLanguage : public ::testing::Test {
     arguments.insert(arguments.begin(), "/usr/bin/corvana");
     return decideStartupLanguage(int(arguments.size()), arguments.data(), path);
   }
-  std::optional<std::string> stored() const { return readSettingText(loadSettings(path), "Lang|Lang"); }
+  std::optional<std::string> stored() const {
+    return readSettingText(loadSettings(path), "Lang|Lang");
+  }
 
   TempFolder folder;
   const std::string path = folder.file("Settings.xml");
@@ -91,14 +93,15 @@ TEST(StoredLanguage, TextsMatchIgnoringCaseInOrder) {
     const char* text;
     std::optional<std::uint8_t> language;
   } cases[] = {
-      {"ENG", English}, {"chs", ChineseSimplified}, {"cHt", ChineseTraditional},
-      {"EN", std::nullopt}, {"ENGL", std::nullopt}, {" CHS", std::nullopt},
-      {"", std::nullopt},  {"1", std::nullopt},
+      {"ENG", English},     {"chs", ChineseSimplified}, {"cHt", ChineseTraditional},
+      {"EN", std::nullopt}, {"ENGL", std::nullopt},     {" CHS", std::nullopt},
+      {"", std::nullopt},   {"1", std::nullopt},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(languageFromText(c.text), c.language);
-    EXPECT_EQ(readStoredLanguage(parseSettings(std::string("<Lang Lang=\"") + c.text + "\" />")), c.language);
+    EXPECT_EQ(readStoredLanguage(parseSettings(std::string("<Lang Lang=\"") + c.text + "\" />")),
+              c.language);
   }
   EXPECT_EQ(readStoredLanguage(parseSettings("<Lang Language=\"CHS\" />")), std::nullopt);
 }
@@ -179,7 +182,8 @@ TEST_F(StartupLanguage, WithoutAnOptionTheStoredLanguageOrEnglish) {
 
 TEST_F(StartupLanguage, AnUnwritableSettingsFileStillSetsTheOption) {
   const char* arguments[] = {"corvana", "--lang:chinese_traditional"};
-  EXPECT_EQ(decideStartupLanguage(2, arguments, folder.file("gone/Settings.xml")), ChineseTraditional);
+  EXPECT_EQ(decideStartupLanguage(2, arguments, folder.file("gone/Settings.xml")),
+            ChineseTraditional);
   EXPECT_EQ(LanguageIndex, ChineseTraditional);
 }
 
@@ -207,7 +211,8 @@ TEST_F(StartupLanguage, ListenersRunInTheOrderTheyWereAdded) {
   setLanguage(English, false);
   languageListeners().remove(menu);
   languageListeners().remove(job2);
-  EXPECT_EQ(order, (std::vector<std::string>{"menu", "Job1", "Job2 sees 1/1", "menu", "Job2 sees 0/0"}));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"menu", "Job1", "Job2 sees 1/1", "menu", "Job2 sees 0/0"}));
 }
 
 TEST_F(StartupLanguage, ChoosingTheSelectedLanguageFromTheMenuStillWrites) {

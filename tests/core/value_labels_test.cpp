@@ -39,7 +39,8 @@ TEST(SlotLayout, CountsForEverySpaceAndFormula) {
     }
   EXPECT_EQ(valueCount(static_cast<ColorSpace>(7)), 0);
   EXPECT_EQ(valueCount(static_cast<ColorSpace>(-1)), 0);
-  EXPECT_EQ(differenceCount(CieLab, static_cast<ColorFormula>(8)), 6);  // an unknown formula still counts one slot
+  EXPECT_EQ(differenceCount(CieLab, static_cast<ColorFormula>(8)),
+            6);  // an unknown formula still counts one slot
   EXPECT_EQ(differenceCount(static_cast<ColorSpace>(9), Cie1976), 1);
 }
 
@@ -59,13 +60,28 @@ TEST(SlotLayout, TellingLabelRows) {
       {CieLuv, Cie1976, false, {"ΔL*", "Δu*", "Δv*", "ΔC*", "ΔH*", "ΔE*"}},
       {HunterLab, Cmc, false, {"ΔL", "Δa", "Δb", "ΔC'", "ΔH'", "ΔE*cmc"}},
       {WhitenessTint, Cie1976, true, {"ΔL*", "Δa*", "Δb*", "WI(E313)", "WI(CIE)", "ΔE*"}},
-      {WhitenessTint, Cie1976, false, {"ΔL*", "Δa*", "Δb*", "WI(ASTM E313)", "WI(CIE/ISO/AATCC)", "ΔE*"}},
-      {Yellowness, Cie2000, true, {"ΔL*", "Δa*", "Δb*", "YI(D1925)", "YI(E313)", "ΔC'", "ΔH'", "ΔE00"}},
+      {WhitenessTint,
+       Cie1976,
+       false,
+       {"ΔL*", "Δa*", "Δb*", "WI(ASTM E313)", "WI(CIE/ISO/AATCC)", "ΔE*"}},
+      {Yellowness,
+       Cie2000,
+       true,
+       {"ΔL*", "Δa*", "Δb*", "YI(D1925)", "YI(E313)", "ΔC'", "ΔH'", "ΔE00"}},
       {CieLab, ColorFastness, true, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "ΔE(F)", "GS"}},
-      {CieLab, ColorFastness, false, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "Color Fastness", "Color Fastness Grade"}},
+      {CieLab,
+       ColorFastness,
+       false,
+       {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "Color Fastness", "Color Fastness Grade"}},
       {CieLab, StainingFastness, true, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "ΔE(GS)", "SSR"}},
-      {CieLab, ColorStrength, true, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "StrMaxAbs", "∑(K/S)"}},
-      {CieLab, ColorStrength, false, {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "StrMaxAbs", "Sum of K/S"}},
+      {CieLab,
+       ColorStrength,
+       true,
+       {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "StrMaxAbs", "∑(K/S)"}},
+      {CieLab,
+       ColorStrength,
+       false,
+       {"ΔL*", "Δa*", "Δb*", "ΔC*", "ΔH*", "ΔE*", "StrMaxAbs", "Sum of K/S"}},
   };
   for (const auto& c : cases)
     EXPECT_EQ(texts(differenceLabelRows(c.space, c.formula, c.shortForm)), c.labels)
@@ -78,8 +94,10 @@ TEST(SlotLayout, ValueLabels) {
   EXPECT_EQ(texts(valueLabelRows(CieLuv, false)), (Texts{"L*", "u*", "v*", "C*uv", "h°uv"}));
   EXPECT_EQ(texts(valueLabelRows(CieRgb, false)), (Texts{"R", "G", "B"}));
   EXPECT_EQ(texts(valueLabelRows(HunterLab, false)), (Texts{"L", "a", "b"}));
-  EXPECT_EQ(texts(valueLabelRows(Yellowness, false)), (Texts{"L*", "a*", "b*", "YI(ASTM D1925)", "YI(ASTM E313)"}));
-  EXPECT_EQ(texts(valueLabelRows(Yellowness, true)), (Texts{"L*", "a*", "b*", "YI(D1925)", "YI(E313)"}));
+  EXPECT_EQ(texts(valueLabelRows(Yellowness, false)),
+            (Texts{"L*", "a*", "b*", "YI(ASTM D1925)", "YI(ASTM E313)"}));
+  EXPECT_EQ(texts(valueLabelRows(Yellowness, true)),
+            (Texts{"L*", "a*", "b*", "YI(D1925)", "YI(E313)"}));
   EXPECT_TRUE(valueLabelRows(static_cast<ColorSpace>(7), false).empty());
 }
 

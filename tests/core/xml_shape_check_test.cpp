@@ -16,7 +16,8 @@ std::string nested(const std::string& open, int levels) {
 
 TEST(XmlShapeCheck, AcceptsWhatJobFilesHold) {
   const char* accepted[] = {
-      "<Job Name=\"a\" />\r\n<Standard Current=\"0\">\r\n    <Standard Name='b' />\r\n</Standard>\r\n",
+      "<Job Name=\"a\" />\r\n<Standard Current=\"0\">\r\n    <Standard Name='b' "
+      "/>\r\n</Standard>\r\n",
       "<?xml version=\"1.0\" encoding=\"GB2312\" ?><Job />",
       "<!-- a comment <a><a> --><Job />",
       "<Job><![CDATA[<a><a><a>]]></Job>",
@@ -74,7 +75,8 @@ TEST(XmlShapeCheck, RefusesWhatTinyXmlReadsBadly) {
       {"unquoted value with a quote", "<a x=y\" />"},
       {"slash without '>'", "<a / >"},
   };
-  for (const auto& [name, text] : refused) EXPECT_NE(checkXmlShape(text, XmlShapeLimits{64, 8}), std::nullopt) << name;
+  for (const auto& [name, text] : refused)
+    EXPECT_NE(checkXmlShape(text, XmlShapeLimits{64, 8}), std::nullopt) << name;
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 using colorport::test::SimProcess;
 
 class FlatApiTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     sim_ = std::make_unique<SimProcess>();
     ASSERT_FALSE(sim_->path().empty()) << "colorport-sim did not start";
@@ -70,20 +70,27 @@ std::vector<std::pair<const char*, std::function<ApiResult(DeviceHandle)>>> ever
       {"GetDacData", [](DeviceHandle h) { return ZW_GetDacData(h, &dac); }},
       {"SetDacGain", [](DeviceHandle h) { return ZW_SetDacGain(h, gains); }},
       {"GetDacLightRange", [](DeviceHandle h) { return ZW_GetDacLightRange(h, &range); }},
-      {"WriteRasterCoefficients", [](DeviceHandle h) { return ZW_WriteRasterCoefficients(h, &raster); }},
-      {"ReadRasterCoefficients", [](DeviceHandle h) { return ZW_ReadRasterCoefficients(h, &raster); }},
+      {"WriteRasterCoefficients",
+       [](DeviceHandle h) { return ZW_WriteRasterCoefficients(h, &raster); }},
+      {"ReadRasterCoefficients",
+       [](DeviceHandle h) { return ZW_ReadRasterCoefficients(h, &raster); }},
       {"GetDeviceComPort", [](DeviceHandle h) { return ZW_GetDeviceComPort(h, &value); }},
       {"GetIntegrationTimes", [](DeviceHandle h) { return ZW_GetIntegrationTimes(h, &value); }},
       {"SetIntegrationTimes", [](DeviceHandle h) { return ZW_SetIntegrationTimes(h, 0x1234); }},
       {"GetSimplingTimes", [](DeviceHandle h) { return ZW_GetSimplingTimes(h, &value); }},
       {"SetSimplingTimes", [](DeviceHandle h) { return ZW_SetSimplingTimes(h, 4); }},
-      {"GetHighVoltageLevelPullingTimes", [](DeviceHandle h) { return ZW_GetHighVoltageLevelPullingTimes(h, &value); }},
-      {"SetHighVoltageLevelPullingTimes", [](DeviceHandle h) { return ZW_SetHighVoltageLevelPullingTimes(h, 6); }},
+      {"GetHighVoltageLevelPullingTimes",
+       [](DeviceHandle h) { return ZW_GetHighVoltageLevelPullingTimes(h, &value); }},
+      {"SetHighVoltageLevelPullingTimes",
+       [](DeviceHandle h) { return ZW_SetHighVoltageLevelPullingTimes(h, 6); }},
       {"SetMotorRatating", [](DeviceHandle h) { return ZW_SetMotorRatating(h, 1, 2); }},
-      {"GetCorrectionAlgorithmThreshold", [](DeviceHandle h) { return ZW_GetCorrectionAlgorithmThreshold(h, &value); }},
-      {"SetCorrectionAlgorithmThreshold", [](DeviceHandle h) { return ZW_SetCorrectionAlgorithmThreshold(h, 5); }},
+      {"GetCorrectionAlgorithmThreshold",
+       [](DeviceHandle h) { return ZW_GetCorrectionAlgorithmThreshold(h, &value); }},
+      {"SetCorrectionAlgorithmThreshold",
+       [](DeviceHandle h) { return ZW_SetCorrectionAlgorithmThreshold(h, 5); }},
       {"SetDateTime", [](DeviceHandle h) { return ZW_SetDateTime(h, 2026, 12, 9, 23, 30); }},
-      {"GetDevicePortPath", [](DeviceHandle h) { return ZW_GetDevicePortPath(h, path, sizeof path); }},
+      {"GetDevicePortPath",
+       [](DeviceHandle h) { return ZW_GetDevicePortPath(h, path, sizeof path); }},
       // Last: it removes a stored record.
       {"DeleteSampleData", [](DeviceHandle h) { return ZW_DeleteSampleData(h, 1, 2); }},
   };
@@ -95,7 +102,8 @@ TEST_F(FlatApiTest, EveryCallSucceedsWithTheOpenHandle) {
 
 TEST_F(FlatApiTest, HandleZeroAndForeignHandlesAreInvalidWhileOpen) {
   for (const DeviceHandle bad : {0, handle_ + 1, -1})
-    for (const auto& [name, call] : everyCall()) EXPECT_EQ(call(bad), API_INVALID_DEVICE_HANDLE) << name << " " << bad;
+    for (const auto& [name, call] : everyCall())
+      EXPECT_EQ(call(bad), API_INVALID_DEVICE_HANDLE) << name << " " << bad;
   EXPECT_EQ(ZW_CloseDevice(0), API_INVALID_DEVICE_HANDLE);
   DeviceInfo info{};
   EXPECT_EQ(ZW_GetDeviceInfo(handle_, &info), API_SUCCESS);  // the device is still open
@@ -129,7 +137,8 @@ TEST_F(FlatApiTest, NullPointersAreInvalidParameters) {
 TEST_F(FlatApiTest, CloseTwiceSecondIsInvalid) {
   EXPECT_EQ(ZW_CloseDevice(handle_), API_SUCCESS);
   EXPECT_EQ(ZW_CloseDevice(handle_), API_INVALID_DEVICE_HANDLE);
-  for (const auto& [name, call] : everyCall()) EXPECT_EQ(call(handle_), API_INVALID_DEVICE_HANDLE) << name;
+  for (const auto& [name, call] : everyCall())
+    EXPECT_EQ(call(handle_), API_INVALID_DEVICE_HANDLE) << name;
 }
 
 TEST_F(FlatApiTest, OpeningAgainInvalidatesTheOldHandle) {
@@ -171,7 +180,7 @@ TEST_F(FlatApiTest, PortNumberAndDevicePath) {
 TEST_F(FlatApiTest, NarrowOutValuesAreZeroExtended) {
   std::int32_t value = -1;
   ASSERT_EQ(ZW_GetIntegrationTimes(handle_, &value), API_SUCCESS);
-  EXPECT_EQ(value, 4660);  // the simulator starts at 0x1234
+  EXPECT_EQ(value, 4660);                                       // the simulator starts at 0x1234
   ASSERT_EQ(ZW_SetSimplingTimes(handle_, 0x1FF), API_SUCCESS);  // the low 8 bits are sent
   value = -1;
   ASSERT_EQ(ZW_GetSimplingTimes(handle_, &value), API_SUCCESS);
@@ -210,7 +219,8 @@ TEST(FlatApiWithoutInstrument, OpenFindsNothingAndStoresZero) {
   DeviceHandle h = 99;
   EXPECT_EQ(ZW_OpenDevice(&h), API_DEVICE_NOT_FOUND);
   EXPECT_EQ(h, 0);
-  for (const auto& [name, call] : everyCall()) EXPECT_EQ(call(0), API_INVALID_DEVICE_HANDLE) << name;
+  for (const auto& [name, call] : everyCall())
+    EXPECT_EQ(call(0), API_INVALID_DEVICE_HANDLE) << name;
   unsetenv("COLORPORT_PORT");
 }
 

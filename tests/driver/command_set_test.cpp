@@ -19,7 +19,9 @@ struct DateCase {
   Bytes payload;
 };
 
-void PrintTo(const DateCase& c, std::ostream* out) { *out << c.year << "-" << c.month << "-" << c.day; }
+void PrintTo(const DateCase& c, std::ostream* out) {
+  *out << c.year << "-" << c.month << "-" << c.day;
+}
 
 class DateTimePayloadTest : public ::testing::TestWithParam<DateCase> {};
 
@@ -28,21 +30,24 @@ TEST_P(DateTimePayloadTest, HourMinuteYearByteMonthDay) {
   EXPECT_EQ(dateTimePayload(c.year, c.month, c.day, c.hour, c.minute), c.payload);
 }
 
-INSTANTIATE_TEST_SUITE_P(Years, DateTimePayloadTest,
-                         ::testing::Values(DateCase{2014, 5, 6, 13, 45, {0x0D, 0x2D, 0x0E, 0x05, 0x06}},
-                                           DateCase{2000, 1, 1, 0, 0, {0x00, 0x00, 0x00, 0x01, 0x01}},
-                                           DateCase{2255, 12, 31, 23, 59, {0x17, 0x3B, 0xFF, 0x0C, 0x1F}},
-                                           DateCase{2026, 12, 9, 23, 5, {0x17, 0x05, 0x1A, 0x0C, 0x09}}));
+INSTANTIATE_TEST_SUITE_P(
+    Years, DateTimePayloadTest,
+    ::testing::Values(DateCase{2014, 5, 6, 13, 45, {0x0D, 0x2D, 0x0E, 0x05, 0x06}},
+                      DateCase{2000, 1, 1, 0, 0, {0x00, 0x00, 0x00, 0x01, 0x01}},
+                      DateCase{2255, 12, 31, 23, 59, {0x17, 0x3B, 0xFF, 0x0C, 0x1F}},
+                      DateCase{2026, 12, 9, 23, 5, {0x17, 0x05, 0x1A, 0x0C, 0x09}}));
 
 TEST(SelectRecordsPayload, TransferOfThreeStandards) {
   EXPECT_EQ(selectRecordsPayload(0, 0, 0, 3), (Bytes{0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03}));
-  EXPECT_EQ(selectRecordsPayload(1, 0x0102, 0, 0xFFFF), (Bytes{0x01, 0x01, 0x02, 0x00, 0x00, 0xFF, 0xFF}));
+  EXPECT_EQ(selectRecordsPayload(1, 0x0102, 0, 0xFFFF),
+            (Bytes{0x01, 0x01, 0x02, 0x00, 0x00, 0xFF, 0xFF}));
 }
 
 Bytes deviceInfoPayload(const std::string& model) {
   PayloadWriter w;
   Bytes texts;
-  for (const std::string& t : {model, std::string("second"), std::string("V1.2"), std::string(), std::string("WB7")}) {
+  for (const std::string& t :
+       {model, std::string("second"), std::string("V1.2"), std::string(), std::string("WB7")}) {
     texts.push_back(static_cast<std::uint8_t>(t.size()));
     texts.insert(texts.end(), t.begin(), t.end());
   }
@@ -171,7 +176,8 @@ TEST(DecodeStoredRecord, WireLayoutIntoFields) {
 }
 
 Bytes dataFrame(std::uint16_t packet, bool last, int records, std::size_t extraBytes) {
-  Bytes p{static_cast<std::uint8_t>(packet >> 8), static_cast<std::uint8_t>(packet), last ? std::uint8_t{1} : std::uint8_t{0}};
+  Bytes p{static_cast<std::uint8_t>(packet >> 8), static_cast<std::uint8_t>(packet),
+          last ? std::uint8_t{1} : std::uint8_t{0}};
   for (int i = 0; i < records; ++i) {
     const Bytes r = storedRecordWire(static_cast<std::uint16_t>(i), "R", 0);
     p.insert(p.end(), r.begin(), r.end());
@@ -208,10 +214,11 @@ TEST_P(DecodeDataFrameTest, StoresWholeRecordsWithinRoom) {
 
 INSTANTIATE_TEST_SUITE_P(
     Frames, DecodeDataFrameTest,
-    ::testing::Values(DataFrameCase{"TwoRecords", dataFrame(1, false, 2, 0), 5, 2, false},
-                      DataFrameCase{"OneRecordAndShortRemainderIgnored", dataFrame(2, true, 1, 33), 5, 1, true},
-                      DataFrameCase{"RecordsBeyondRoomDropped", dataFrame(0x0102, true, 3, 0), 1, 1, true},
-                      DataFrameCase{"HeaderOnly", dataFrame(7, true, 0, 0), 2, 0, true}),
+    ::testing::Values(
+        DataFrameCase{"TwoRecords", dataFrame(1, false, 2, 0), 5, 2, false},
+        DataFrameCase{"OneRecordAndShortRemainderIgnored", dataFrame(2, true, 1, 33), 5, 1, true},
+        DataFrameCase{"RecordsBeyondRoomDropped", dataFrame(0x0102, true, 3, 0), 1, 1, true},
+        DataFrameCase{"HeaderOnly", dataFrame(7, true, 0, 0), 2, 0, true}),
     [](const auto& info) { return info.param.name; });
 
 TEST(DecodeDataFrame, TwoRecordsAreThreeHundredThirtySevenBytes) {

@@ -37,7 +37,7 @@ Device makeDevice() {
 }
 
 class DeviceTest : public ::testing::Test {
-protected:
+ protected:
   void start(const std::vector<std::string>& options = {}) {
     sim_ = std::make_unique<SimProcess>(options);
     ASSERT_FALSE(sim_->path().empty()) << "colorport-sim did not start";
@@ -213,14 +213,16 @@ TEST_F(DeviceTest, WrittenStandardsComeBackWithClockAndNineNameBytes) {
   EXPECT_EQ(r[0].reflectance[30], 0.3f + 0.01f * 30.0f);
   EXPECT_EQ(r[1].reference, -2);
   EXPECT_EQ(r[1].illuminant, 2);
-  EXPECT_THAT(std::vector<float>(r[1].values, r[1].values + 3), ::testing::ElementsAre(55.5f, -4.25f, 10.0f));
+  EXPECT_THAT(std::vector<float>(r[1].values, r[1].values + 3),
+              ::testing::ElementsAre(55.5f, -4.25f, 10.0f));
   EXPECT_EQ(device_->SetDateTime(2014, 13, 6, 13, 45), API_EXECUTE_REQUEST_FAILED);  // no month 13
 }
 
 TEST_F(DeviceTest, WhiteBoardRoundTrip) {
   start();
   WhiteBoardData w{};
-  std::strcpy(w.innerName, "INNER-0123456789-0123456789-012");  // 31 characters, the most a field holds
+  std::strcpy(w.innerName,
+              "INNER-0123456789-0123456789-012");  // 31 characters, the most a field holds
   std::strcpy(w.outerName, "O2");
   for (int i = 0; i < 31; ++i) w.values[i] = 90.0f + 0.125f * static_cast<float>(i);
   ASSERT_EQ(device_->WriteWhiteBoardData(&w), API_SUCCESS);
@@ -241,7 +243,8 @@ TEST_F(DeviceTest, ServiceSettingsRoundTrip) {
   EXPECT_EQ(integration, 0xBEEF);
 
   std::uint8_t v = 0;
-  ASSERT_EQ(device_->SetSimplingTimes(0x13), API_SUCCESS);  // a flow-control byte goes through untouched
+  ASSERT_EQ(device_->SetSimplingTimes(0x13),
+            API_SUCCESS);  // a flow-control byte goes through untouched
   ASSERT_EQ(device_->GetSimplingTimes(&v), API_SUCCESS);
   EXPECT_EQ(v, 0x13);
   ASSERT_EQ(device_->SetHighVoltageLevelPullingTimes(0x11), API_SUCCESS);
@@ -338,8 +341,7 @@ TEST_P(LineFaultTest, ResponseStillArrivesWhole) {
   EXPECT_STREQ(info.model, "CM-750 Spectrophotometer");
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, LineFaultTest,
-                         ::testing::Values("garbage 25", "split", "merge"),
+INSTANTIATE_TEST_SUITE_P(Faults, LineFaultTest, ::testing::Values("garbage 25", "split", "merge"),
                          [](const auto& info) {
                            std::string n = info.param;
                            for (char& c : n)
@@ -355,7 +357,8 @@ struct TruncatedCase {
 
 void PrintTo(const TruncatedCase& c, std::ostream* out) { *out << c.name; }
 
-class TruncatedResponseTest : public DeviceTest, public ::testing::WithParamInterface<TruncatedCase> {};
+class TruncatedResponseTest : public DeviceTest,
+                              public ::testing::WithParamInterface<TruncatedCase> {};
 
 // An answer shorter than its fields is a failed request, and the line works on.
 TEST_P(TruncatedResponseTest, ShortAnswerIsEightAndLineRecovers) {
@@ -448,7 +451,7 @@ TEST_F(DeviceTest, SilenceInsideATransferTimesOutThenLineRecovers) {
 TEST_F(DeviceTest, DeviceVanishingMidTransferEndsAtOnce) {
   start({"--records-per-frame", "1"});
   ASSERT_TRUE(sim_->control("vanish-after 2"));  // the range and the first frame, then gone
-  device_->setResponseTimeout(60000ms);           // the loss must be seen, not waited out
+  device_->setResponseTimeout(60000ms);          // the loss must be seen, not waited out
   std::vector<StoredRecord> records(3);
   StoredRecordBuffer buffer{-1, records.data()};
   EXPECT_EQ(device_->GetSampleData(0, 0, 0, 3, &buffer), API_TIMEOUT);
@@ -487,7 +490,8 @@ TEST_F(DeviceTest, PortHeldByAnotherObjectIsAlreadyOpen) {
   start();
   Device other = makeDevice();
   EXPECT_EQ(other->Open(portNumberFor(sim_->path())), API_DEVICE_ALREADY_OPEN);
-  EXPECT_EQ(device_->Open(portNumberFor(sim_->path())), API_DEVICE_ALREADY_OPEN);  // this one is open
+  EXPECT_EQ(device_->Open(portNumberFor(sim_->path())),
+            API_DEVICE_ALREADY_OPEN);  // this one is open
   DeviceInfo info{};
   EXPECT_EQ(device_->GetDeviceInfo(&info), API_SUCCESS);
 }

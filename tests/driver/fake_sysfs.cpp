@@ -25,7 +25,8 @@ FakeSysfs::~FakeSysfs() {
   fs::remove_all(root_, ec);
 }
 
-void FakeSysfs::addUsbTty(const std::string& node, const std::string& product, const std::string& interface) {
+void FakeSysfs::addUsbTty(const std::string& node, const std::string& product,
+                          const std::string& interface) {
   const std::string usb = "1-" + std::to_string(++usbDevices_);
   const fs::path device = root_ / "devices" / "pci0000:00" / "usb1" / usb;
   const fs::path iface = device / (usb + ":1.0");

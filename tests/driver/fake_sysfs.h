@@ -7,7 +7,7 @@
 namespace colorport::test {
 
 class FakeSysfs {
-public:
+ public:
   FakeSysfs();
   ~FakeSysfs();
   const std::filesystem::path& root() const { return root_; }
@@ -20,7 +20,7 @@ public:
   // A virtual terminal without device link.
   void addVirtualTty(const std::string& node);
 
-private:
+ private:
   std::filesystem::path root_;
   int usbDevices_ = 0;
 };

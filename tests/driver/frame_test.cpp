@@ -39,7 +39,7 @@ struct Cut {
 
 struct CutCase {
   std::string name;
-  std::vector<Bytes> chunks;           // appended one after another
+  std::vector<Bytes> chunks;            // appended one after another
   std::vector<std::optional<Cut>> cut;  // what one cut returns after each chunk
   std::size_t left;                     // bytes still buffered at the end
 };
@@ -79,22 +79,32 @@ INSTANTIATE_TEST_SUITE_P(
     Frames, CutFrameTest,
     ::testing::Values(
         CutCase{"LeadingGarbageSkippedChecksumNotCompared",
-                {concat({{0x00, 0x13}, kA1Empty})}, {Cut{0xA1, 0, {}}}, 0},
+                {concat({{0x00, 0x13}, kA1Empty})},
+                {Cut{0xA1, 0, {}}},
+                0},
         CutCase{"StatusByteAndPayload", {kA5Status3}, {Cut{0xA5, 3, {0x07}}}, 0},
         CutCase{"DataFrameHasNoStatusByte", {kDataAA}, {Cut{0xAA, 0, {0x00, 0x02, 0x01}}}, 0},
         CutCase{"SplitFrameWaitsForItsRest",
-                {Bytes(kA5Status3.begin(), kA5Status3.begin() + 6), Bytes(kA5Status3.begin() + 6, kA5Status3.end())},
-                {std::nullopt, Cut{0xA5, 3, {0x07}}}, 0},
-        CutCase{"FewerThanTenBytesCutNothing", {Bytes{0x55, 0xAA, 0xA1, 0x00, 0x00}}, {std::nullopt}, 5},
+                {Bytes(kA5Status3.begin(), kA5Status3.begin() + 6),
+                 Bytes(kA5Status3.begin() + 6, kA5Status3.end())},
+                {std::nullopt, Cut{0xA5, 3, {0x07}}},
+                0},
+        CutCase{"FewerThanTenBytesCutNothing",
+                {Bytes{0x55, 0xAA, 0xA1, 0x00, 0x00}},
+                {std::nullopt},
+                5},
         CutCase{"TwoFramesOneCutAtATime", {concat({kA1Empty, kA5Status3})}, {Cut{0xA1, 0, {}}}, 11},
         // 55 55 AA: the first two bytes go together, so the frame at the second byte is lost.
         CutCase{"StartBytePairRemovedTogether", {concat({{0x55}, kA1Empty})}, {std::nullopt}, 9},
         CutCase{"LengthBelowTwoDroppedSilently",
                 {concat({{0x55, 0xAA, 0xA1, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00}, kA5Status3})},
-                {Cut{0xA5, 3, {0x07}}}, 0},
+                {Cut{0xA5, 3, {0x07}}},
+                0},
         // A corrupt length above 64 KiB must not hold the line: the next frame is found.
         CutCase{"OversizeLengthResynchronises",
-                {concat({{0x55, 0xAA, 0xA1, 0x00, 0x7F, 0xFF, 0xFF, 0xFF}, kA1Empty})}, {Cut{0xA1, 0, {}}}, 0},
+                {concat({{0x55, 0xAA, 0xA1, 0x00, 0x7F, 0xFF, 0xFF, 0xFF}, kA1Empty})},
+                {Cut{0xA1, 0, {}}},
+                0},
         CutCase{"OnlyGarbageIsConsumed", {Bytes(40, 0x13)}, {std::nullopt}, 9}),
     [](const auto& info) { return info.param.name; });
 

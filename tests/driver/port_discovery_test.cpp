@@ -56,17 +56,19 @@ void PrintTo(const MatchCase& c, std::ostream* out) { *out << c.name; }
 class FriendlyNameMatchTest : public ::testing::TestWithParam<MatchCase> {};
 
 TEST_P(FriendlyNameMatchTest, BeginsWithPatternIgnoringCase) {
-  EXPECT_EQ(friendlyNameMatches(GetParam().name, GetParam().pattern), GetParam().matches) << GetParam().name;
+  EXPECT_EQ(friendlyNameMatches(GetParam().name, GetParam().pattern), GetParam().matches)
+      << GetParam().name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, FriendlyNameMatchTest,
-                         ::testing::Values(MatchCase{"SCI USB2Serial (ttyUSB0)", "SCI USB2Serial", true},
-                                           MatchCase{"sci usb2serial (ttyUSB12)", "SCI USB2Serial", true},
-                                           MatchCase{"SCI USB2Serial", "SCI USB2Serial", true},
-                                           MatchCase{"SCI USB2Seria", "SCI USB2Serial", false},
-                                           MatchCase{"My SCI USB2Serial (ttyUSB0)", "SCI USB2Serial", false},
-                                           MatchCase{"SPRD U2S DIAG (ttyACM0)", "SPRD U2S Diag", true},
-                                           MatchCase{"", "SPRD U2S Diag", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Names, FriendlyNameMatchTest,
+    ::testing::Values(MatchCase{"SCI USB2Serial (ttyUSB0)", "SCI USB2Serial", true},
+                      MatchCase{"sci usb2serial (ttyUSB12)", "SCI USB2Serial", true},
+                      MatchCase{"SCI USB2Serial", "SCI USB2Serial", true},
+                      MatchCase{"SCI USB2Seria", "SCI USB2Serial", false},
+                      MatchCase{"My SCI USB2Serial (ttyUSB0)", "SCI USB2Serial", false},
+                      MatchCase{"SPRD U2S DIAG (ttyACM0)", "SPRD U2S Diag", true},
+                      MatchCase{"", "SPRD U2S Diag", false}));
 
 struct FindCase {
   std::string name;
@@ -92,9 +94,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"/dev/ttyUSB3", "/dev/ttyUSB7"}},
         FindCase{"SmallLettersMatch", {{"ttyUSB1", "sci usb2serial", ""}}, {"/dev/ttyUSB1"}},
         FindCase{"FallbackNameOnlyWhenFirstFindsNothing",
-                 {{"ttyACM0", "SPRD U2S Diag", ""}, {"ttyUSB0", "FT232R USB UART", ""}}, {"/dev/ttyACM0"}},
+                 {{"ttyACM0", "SPRD U2S Diag", ""}, {"ttyUSB0", "FT232R USB UART", ""}},
+                 {"/dev/ttyACM0"}},
         FindCase{"FirstNameWinsOverFallback",
-                 {{"ttyACM0", "SPRD U2S Diag", ""}, {"ttyUSB0", "SCI USB2Serial", ""}}, {"/dev/ttyUSB0"}},
+                 {{"ttyACM0", "SPRD U2S Diag", ""}, {"ttyUSB0", "SCI USB2Serial", ""}},
+                 {"/dev/ttyUSB0"}},
         FindCase{"InterfaceStringDecides", {{"ttyUSB0", "SCI USB2Serial", "CDC Data"}}, {}},
         FindCase{"NoBridge", {{"ttyUSB0", "FT232R USB UART", ""}}, {}}),
     [](const auto& info) { return info.param.name; });

@@ -15,7 +15,8 @@ using namespace std::chrono_literals;
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes instrumentFrame(std::uint8_t command, std::uint8_t status, Bytes payload = {}) {
-  return buildFrame(command, payload, command == 0xAA ? std::nullopt : std::optional<std::uint8_t>(status));
+  return buildFrame(command, payload,
+                    command == 0xAA ? std::nullopt : std::optional<std::uint8_t>(status));
 }
 
 struct AcceptCase {
@@ -48,14 +49,15 @@ TEST_P(AcceptanceTest, FollowsThePendingCommand) {
   EXPECT_EQ(channel.pending(), 0xC0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rule, AcceptanceTest,
-                         ::testing::Values(AcceptCase{"SameCommand", 0xA1, 0xA1, true},
-                                           AcceptCase{"DataFrameDuringTransferStart", 0xA8, 0xAA, true},
-                                           AcceptCase{"TransferStartFrame", 0xA8, 0xA8, true},
-                                           AcceptCase{"DataFrameForOtherCommand", 0xA1, 0xAA, false},
-                                           AcceptCase{"OtherCommand", 0xA1, 0xA2, false},
-                                           AcceptCase{"NothingPending", 0xC0, 0xA1, false}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Rule, AcceptanceTest,
+    ::testing::Values(AcceptCase{"SameCommand", 0xA1, 0xA1, true},
+                      AcceptCase{"DataFrameDuringTransferStart", 0xA8, 0xAA, true},
+                      AcceptCase{"TransferStartFrame", 0xA8, 0xA8, true},
+                      AcceptCase{"DataFrameForOtherCommand", 0xA1, 0xAA, false},
+                      AcceptCase{"OtherCommand", 0xA1, 0xA2, false},
+                      AcceptCase{"NothingPending", 0xC0, 0xA1, false}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(ResponseChannel, SecondRequestWhileOneWaitsIsBusy) {
   ResponseChannel channel;
@@ -156,7 +158,8 @@ TEST(ResponseChannel, ReceiveBufferStaysBoundedUnderNoise) {
   // Start bytes with absurd lengths, between runs of noise.
   Bytes noise;
   for (int i = 0; i < 400; ++i) {
-    for (std::uint8_t b : {0x55, 0xAA, 0xA1, 0x00, 0xFF, 0xFF, 0xFF, 0xF0, 0x13, 0x11}) noise.push_back(b);
+    for (std::uint8_t b : {0x55, 0xAA, 0xA1, 0x00, 0xFF, 0xFF, 0xFF, 0xF0, 0x13, 0x11})
+      noise.push_back(b);
   }
   for (int round = 0; round < 300; ++round) channel.receive(noise);
   EXPECT_LT(channel.bufferedBytes(), kMinimumCut);

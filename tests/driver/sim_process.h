@@ -1,14 +1,14 @@
 #pragma once
 // Runs the real colorport-sim for a test: starts it, reads the pseudo-terminal
 // path it prints, sends control lines, and stops it at the end.
-#include <string>
 #include <sys/types.h>
+#include <string>
 #include <vector>
 
 namespace colorport::test {
 
 class SimProcess {
-public:
+ public:
   explicit SimProcess(const std::vector<std::string>& options = {});
   ~SimProcess();
   SimProcess(const SimProcess&) = delete;
@@ -21,7 +21,7 @@ public:
   // Waits for the simulator to end by itself (after a vanish); false when it still runs.
   bool exited(int timeoutMs);
 
-private:
+ private:
   std::string readLine(int timeoutMs);
 
   pid_t pid_ = -1;

@@ -21,8 +21,8 @@
 #include "qt/child_frame.h"
 #include "qt/file_dialogs.h"
 #include "qt/main_frame.h"
-#include "ui_test_support.h"
 #include "qt/views/record_list_view.h"
+#include "ui_test_support.h"
 
 namespace corvana {
 namespace {
@@ -32,7 +32,8 @@ MeasurementRecord curve(const std::string& name, float shift, const std::string&
   r.setName(name);
   r.setMaterial(material);
   for (int i = 0; i < kCurvePoints; ++i)
-    r.reflectance[std::size_t(i)] = 0.05f + 0.7f / (1.0f + std::exp(-(float(wavelengthOf(i)) - 600.0f - shift) / 15.0f));
+    r.reflectance[std::size_t(i)] =
+        0.05f + 0.7f / (1.0f + std::exp(-(float(wavelengthOf(i)) - 600.0f - shift) / 15.0f));
   r.UseReflect = true;
   return r;
 }
@@ -65,7 +66,8 @@ class MainFrameTest : public ::testing::Test {
   }
   QStringList column(RecordListView* view, int c) const {
     QStringList out;
-    for (int r = 0; r < view->model().rowCount(); ++r) out << view->model().index(r, c).data().toString();
+    for (int r = 0; r < view->model().rowCount(); ++r)
+      out << view->model().index(r, c).data().toString();
     return out;
   }
   std::unique_ptr<CMainFrame> frame;
@@ -73,7 +75,8 @@ class MainFrameTest : public ::testing::Test {
 };
 
 TEST_F(MainFrameTest, MenusFollowTheLanguageWithCheckMarks) {
-  EXPECT_EQ(menuTitles(), (QStringList{"Job", "Standard", "Sample", "Settings", "Instrument", "Window", "Report", "Help"}));
+  EXPECT_EQ(menuTitles(), (QStringList{"Job", "Standard", "Sample", "Settings", "Instrument",
+                                       "Window", "Report", "Help"}));
   EXPECT_EQ(frame->action(CmdMeasureStandard)->text(), "Measure\tF2");
   EXPECT_TRUE(frame->action(CmdEnglish)->isChecked());
   frame->action(CmdChineseSimplified)->trigger();
@@ -81,7 +84,8 @@ TEST_F(MainFrameTest, MenusFollowTheLanguageWithCheckMarks) {
   EXPECT_EQ(menuTitles().at(1), QString::fromUtf8("标样"));
   EXPECT_TRUE(frame->action(CmdChineseSimplified)->isChecked());
   EXPECT_FALSE(frame->action(CmdEnglish)->isChecked());
-  EXPECT_EQ(child->sampleView()->model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString::fromUtf8("试样"));
+  EXPECT_EQ(child->sampleView()->model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+            QString::fromUtf8("试样"));
   frame->action(CmdChineseTraditional)->trigger();
   EXPECT_EQ(menuTitles().at(2), QString::fromUtf8("試樣"));
 }
@@ -119,13 +123,16 @@ TEST_F(MainFrameTest, HeadingClicksSortAndDoubleClickSelects) {
   fillSamples();
   SampleView* view = child->sampleView();
   QHeaderView* header = view->horizontalHeader();
-  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(1) + 5, 5));
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(1) + 5, 5));
   EXPECT_EQ(column(view, 1), (QStringList{"alpha", "bravo", "charlie", "delta"}));
-  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(1) + 5, 5));
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(1) + 5, 5));
   EXPECT_EQ(column(view, 1), (QStringList{"delta", "charlie", "bravo", "alpha"}));
   // Double-clicking "bravo" (record 3) makes it the current sample.
   const QRect cell = view->visualRect(view->model().index(2, 1));
-  ASSERT_TRUE(view->viewport()->rect().contains(cell.center())) << view->viewport()->width() << "x" << view->viewport()->height();
+  ASSERT_TRUE(view->viewport()->rect().contains(cell.center()))
+      << view->viewport()->width() << "x" << view->viewport()->height();
   // A double-click is a press-release followed by a double-click press.
   QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
   QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());

@@ -21,11 +21,15 @@ const char* const kUsage =
     "usage: colorport-cli [--port PATH] COMMAND [ARGS]\n"
     "  info | port | calibrate KIND | measure KIND | count KIND STD | upload KIND STD FIRST COUNT\n"
     "  delete KIND N | datetime Y M D H MIN | motor FIRST SECOND\n"
-    "  write-standard lab NAME ILLUMINANT OBSERVER L A B | write-standard reflectance NAME R400..R700\n"
+    "  write-standard lab NAME ILLUMINANT OBSERVER L A B | write-standard reflectance NAME "
+    "R400..R700\n"
     "  whiteboard-read | whiteboard-write INNER OUTER V400..V700\n"
-    "  get-integration-time | set-integration-time V     get-sampling-times | set-sampling-times V\n"
-    "  get-hv-pulling-times | set-hv-pulling-times V     get-correction-threshold | set-correction-threshold V\n"
-    "  get-dac-data | set-dac-gain G1..G32 | get-light-range | get-raster | set-raster A1..A6 B1..B6\n"
+    "  get-integration-time | set-integration-time V     get-sampling-times | set-sampling-times "
+    "V\n"
+    "  get-hv-pulling-times | set-hv-pulling-times V     get-correction-threshold | "
+    "set-correction-threshold V\n"
+    "  get-dac-data | set-dac-gain G1..G32 | get-light-range | get-raster | set-raster A1..A6 "
+    "B1..B6\n"
     "  get-measure-parameter | set-measure-parameter B1..B6\n"
     "  get-compute-parameter | set-compute-parameter B1 B2 V1..V7\n"
     "KIND: 0 standard (black for calibrate), 1 sample (white for calibrate); FIRST is 0-based.\n";
@@ -78,68 +82,81 @@ ApiResult getValue(ApiResult (*get)(DeviceHandle, std::int32_t*), DeviceHandle h
   return r;
 }
 
-ApiResult setValue(ApiResult (*set)(DeviceHandle, std::int32_t), long low, long high, DeviceHandle h,
-                   const Args& a) {
+ApiResult setValue(ApiResult (*set)(DeviceHandle, std::int32_t), long low, long high,
+                   DeviceHandle h, const Args& a) {
   need(a, 1);
   return set(h, static_cast<std::int32_t>(integer(a[0], low, high)));
 }
 
 const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
-      {"info", [](DeviceHandle h, const Args& a) {
+      {"info",
+       [](DeviceHandle h, const Args& a) {
          need(a, 0);
          DeviceInfo info{};
          const ApiResult r = ZW_GetDeviceInfo(h, &info);
          if (r == API_SUCCESS) print(formatInfo(info));
          return r;
        }},
-      {"port", [](DeviceHandle h, const Args& a) {
+      {"port",
+       [](DeviceHandle h, const Args& a) {
          need(a, 0);
          std::int32_t number = 0;
          char path[4096];
          ApiResult r = ZW_GetDeviceComPort(h, &number);
          if (r == API_SUCCESS) r = ZW_GetDevicePortPath(h, path, sizeof path);
-         if (r == API_SUCCESS) print("number: " + std::to_string(number) + "\npath: " + path + "\n");
+         if (r == API_SUCCESS)
+           print("number: " + std::to_string(number) + "\npath: " + path + "\n");
          return r;
        }},
-      {"calibrate", [](DeviceHandle h, const Args& a) {
+      {"calibrate",
+       [](DeviceHandle h, const Args& a) {
          need(a, 1);
          return ZW_Calibrate(h, static_cast<std::int32_t>(integer(a[0], INT32_MIN, INT32_MAX)));
        }},
-      {"measure", [](DeviceHandle h, const Args& a) {
+      {"measure",
+       [](DeviceHandle h, const Args& a) {
          need(a, 1);
          MeasureResult m{};
-         const ApiResult r = ZW_Measure(h, static_cast<std::int32_t>(integer(a[0], INT32_MIN, INT32_MAX)), &m);
+         const ApiResult r =
+             ZW_Measure(h, static_cast<std::int32_t>(integer(a[0], INT32_MIN, INT32_MAX)), &m);
          if (r == API_SUCCESS) print(formatMeasureResult(m));
          return r;
        }},
-      {"count", [](DeviceHandle h, const Args& a) {
+      {"count",
+       [](DeviceHandle h, const Args& a) {
          need(a, 2);
          std::int32_t n = 0;
-         const ApiResult r = ZW_GetSampleCount(h, static_cast<std::int32_t>(integer(a[0], INT32_MIN, INT32_MAX)),
-                                               static_cast<std::int32_t>(integer(a[1], 0, 65535)), &n);
+         const ApiResult r =
+             ZW_GetSampleCount(h, static_cast<std::int32_t>(integer(a[0], INT32_MIN, INT32_MAX)),
+                               static_cast<std::int32_t>(integer(a[1], 0, 65535)), &n);
          if (r == API_SUCCESS) print(std::to_string(n) + "\n");
          return r;
        }},
-      {"upload", [](DeviceHandle h, const Args& a) {
+      {"upload",
+       [](DeviceHandle h, const Args& a) {
          need(a, 4);
          const long count = integer(a[3], 0, 65535);
          std::vector<StoredRecord> records(static_cast<std::size_t>(std::max(count, 1L)));
          StoredRecordBuffer buffer{0, records.data()};
-         const ApiResult r = ZW_GetSampleData(h, static_cast<std::int32_t>(integer(a[0], INT32_MIN, INT32_MAX)),
-                                              static_cast<std::int32_t>(integer(a[1], 0, 65535)),
-                                              static_cast<std::int32_t>(integer(a[2], 0, 65535)),
-                                              static_cast<std::int32_t>(count), &buffer);
+         const ApiResult r =
+             ZW_GetSampleData(h, static_cast<std::int32_t>(integer(a[0], INT32_MIN, INT32_MAX)),
+                              static_cast<std::int32_t>(integer(a[1], 0, 65535)),
+                              static_cast<std::int32_t>(integer(a[2], 0, 65535)),
+                              static_cast<std::int32_t>(count), &buffer);
          if (r == API_SUCCESS)
            for (std::int32_t i = 0; i < buffer.count; ++i) print(formatStoredRecord(records[i]));
          return r;
        }},
-      {"delete", [](DeviceHandle h, const Args& a) {
+      {"delete",
+       [](DeviceHandle h, const Args& a) {
          need(a, 2);
-         return ZW_DeleteSampleData(h, static_cast<std::int32_t>(integer(a[0], INT32_MIN, INT32_MAX)),
+         return ZW_DeleteSampleData(h,
+                                    static_cast<std::int32_t>(integer(a[0], INT32_MIN, INT32_MAX)),
                                     static_cast<std::int32_t>(integer(a[1], 0, 65535)));
        }},
-      {"write-standard", [](DeviceHandle h, const Args& a) {
+      {"write-standard",
+       [](DeviceHandle h, const Args& a) {
          StandardSampleData d{};
          if (a.size() == 7 && a[0] == "lab") {
            d.content = 0;
@@ -156,14 +173,16 @@ const std::map<std::string, Command>& commands() {
          copyText(d.name, sizeof d.name, a[1]);
          return ZW_WriteStandardSampleData(h, &d);
        }},
-      {"whiteboard-read", [](DeviceHandle h, const Args& a) {
+      {"whiteboard-read",
+       [](DeviceHandle h, const Args& a) {
          need(a, 0);
          WhiteBoardData d{};
          const ApiResult r = ZW_ReadWhiteBoardData(h, &d);
          if (r == API_SUCCESS) print(formatWhiteBoard(d));
          return r;
        }},
-      {"whiteboard-write", [](DeviceHandle h, const Args& a) {
+      {"whiteboard-write",
+       [](DeviceHandle h, const Args& a) {
          need(a, 33);
          WhiteBoardData d{};
          copyText(d.innerName, sizeof d.innerName, a[0]);
@@ -171,58 +190,79 @@ const std::map<std::string, Command>& commands() {
          for (int i = 0; i < 31; ++i) d.values[i] = real(a[2 + i]);
          return ZW_WriteWhiteBoardData(h, &d);
        }},
-      {"datetime", [](DeviceHandle h, const Args& a) {
+      {"datetime",
+       [](DeviceHandle h, const Args& a) {
          need(a, 5);
-         auto v = [&](int i) { return static_cast<std::int32_t>(integer(a[i], INT32_MIN, INT32_MAX)); };
+         auto v = [&](int i) {
+           return static_cast<std::int32_t>(integer(a[i], INT32_MIN, INT32_MAX));
+         };
          return ZW_SetDateTime(h, v(0), v(1), v(2), v(3), v(4));
        }},
-      {"motor", [](DeviceHandle h, const Args& a) {
+      {"motor",
+       [](DeviceHandle h, const Args& a) {
          need(a, 2);
          return ZW_SetMotorRatating(h, static_cast<std::int32_t>(integer(a[0], 0, 255)),
                                     static_cast<std::int32_t>(integer(a[1], 0, 65535)));
        }},
-      {"get-integration-time", [](DeviceHandle h, const Args& a) { return getValue(ZW_GetIntegrationTimes, h, a); }},
+      {"get-integration-time",
+       [](DeviceHandle h, const Args& a) { return getValue(ZW_GetIntegrationTimes, h, a); }},
       {"set-integration-time",
-       [](DeviceHandle h, const Args& a) { return setValue(ZW_SetIntegrationTimes, 0, 65535, h, a); }},
-      {"get-sampling-times", [](DeviceHandle h, const Args& a) { return getValue(ZW_GetSimplingTimes, h, a); }},
-      {"set-sampling-times", [](DeviceHandle h, const Args& a) { return setValue(ZW_SetSimplingTimes, 0, 255, h, a); }},
+       [](DeviceHandle h, const Args& a) {
+         return setValue(ZW_SetIntegrationTimes, 0, 65535, h, a);
+       }},
+      {"get-sampling-times",
+       [](DeviceHandle h, const Args& a) { return getValue(ZW_GetSimplingTimes, h, a); }},
+      {"set-sampling-times",
+       [](DeviceHandle h, const Args& a) { return setValue(ZW_SetSimplingTimes, 0, 255, h, a); }},
       {"get-hv-pulling-times",
-       [](DeviceHandle h, const Args& a) { return getValue(ZW_GetHighVoltageLevelPullingTimes, h, a); }},
+       [](DeviceHandle h, const Args& a) {
+         return getValue(ZW_GetHighVoltageLevelPullingTimes, h, a);
+       }},
       {"set-hv-pulling-times",
-       [](DeviceHandle h, const Args& a) { return setValue(ZW_SetHighVoltageLevelPullingTimes, 0, 255, h, a); }},
+       [](DeviceHandle h, const Args& a) {
+         return setValue(ZW_SetHighVoltageLevelPullingTimes, 0, 255, h, a);
+       }},
       {"get-correction-threshold",
-       [](DeviceHandle h, const Args& a) { return getValue(ZW_GetCorrectionAlgorithmThreshold, h, a); }},
-      {"set-correction-threshold", [](DeviceHandle h, const Args& a) {
+       [](DeviceHandle h, const Args& a) {
+         return getValue(ZW_GetCorrectionAlgorithmThreshold, h, a);
+       }},
+      {"set-correction-threshold",
+       [](DeviceHandle h, const Args& a) {
          return setValue(ZW_SetCorrectionAlgorithmThreshold, INT32_MIN, INT32_MAX, h, a);
        }},
-      {"get-dac-data", [](DeviceHandle h, const Args& a) {
+      {"get-dac-data",
+       [](DeviceHandle h, const Args& a) {
          need(a, 0);
          DacData d{};
          const ApiResult r = ZW_GetDacData(h, &d);
          if (r == API_SUCCESS) print(joined(d.values) + "\n" + joined(d.bytes) + "\n");
          return r;
        }},
-      {"set-dac-gain", [](DeviceHandle h, const Args& a) {
+      {"set-dac-gain",
+       [](DeviceHandle h, const Args& a) {
          need(a, 32);
          std::uint8_t gains[32];
          for (int i = 0; i < 32; ++i) gains[i] = static_cast<std::uint8_t>(integer(a[i], 0, 255));
          return ZW_SetDacGain(h, gains);
        }},
-      {"get-light-range", [](DeviceHandle h, const Args& a) {
+      {"get-light-range",
+       [](DeviceHandle h, const Args& a) {
          need(a, 0);
          DacLightRange d{};
          const ApiResult r = ZW_GetDacLightRange(h, &d);
          if (r == API_SUCCESS) print(joined(d.first) + "\n" + joined(d.second) + "\n");
          return r;
        }},
-      {"get-raster", [](DeviceHandle h, const Args& a) {
+      {"get-raster",
+       [](DeviceHandle h, const Args& a) {
          need(a, 0);
          RasterCoefficients d{};
          const ApiResult r = ZW_ReadRasterCoefficients(h, &d);
          if (r == API_SUCCESS) print(joined(d.first) + "\n" + joined(d.second) + "\n");
          return r;
        }},
-      {"set-raster", [](DeviceHandle h, const Args& a) {
+      {"set-raster",
+       [](DeviceHandle h, const Args& a) {
          need(a, 12);
          RasterCoefficients d{};
          for (int i = 0; i < 6; ++i) {
@@ -231,33 +271,39 @@ const std::map<std::string, Command>& commands() {
          }
          return ZW_WriteRasterCoefficients(h, &d);
        }},
-      {"get-measure-parameter", [](DeviceHandle h, const Args& a) {
+      {"get-measure-parameter",
+       [](DeviceHandle h, const Args& a) {
          need(a, 0);
          MeasureParameter p{};
          const ApiResult r = ZW_GetMeasureParameter(h, &p);
          if (r == API_SUCCESS) print(joined(p.bytes) + "\n");
          return r;
        }},
-      {"set-measure-parameter", [](DeviceHandle h, const Args& a) {
+      {"set-measure-parameter",
+       [](DeviceHandle h, const Args& a) {
          need(a, 6);
          MeasureParameter p{};
          for (int i = 0; i < 6; ++i) p.bytes[i] = static_cast<std::uint8_t>(integer(a[i], 0, 255));
          return ZW_SetMeasureParameter(h, &p);
        }},
-      {"get-compute-parameter", [](DeviceHandle h, const Args& a) {
+      {"get-compute-parameter",
+       [](DeviceHandle h, const Args& a) {
          need(a, 0);
          ComputeParameter p{};
          const ApiResult r = ZW_GetComputeParameter(h, &p);
          if (r == API_SUCCESS)
-           print(std::to_string(p.first) + "," + std::to_string(p.second) + "," + joined(p.values) + "\n");
+           print(std::to_string(p.first) + "," + std::to_string(p.second) + "," + joined(p.values) +
+                 "\n");
          return r;
        }},
-      {"set-compute-parameter", [](DeviceHandle h, const Args& a) {
+      {"set-compute-parameter",
+       [](DeviceHandle h, const Args& a) {
          need(a, 9);
          ComputeParameter p{};
          p.first = static_cast<std::uint8_t>(integer(a[0], 0, 255));
          p.second = static_cast<std::uint8_t>(integer(a[1], 0, 255));
-         for (int i = 0; i < 7; ++i) p.values[i] = static_cast<std::int32_t>(integer(a[2 + i], INT32_MIN, INT32_MAX));
+         for (int i = 0; i < 7; ++i)
+           p.values[i] = static_cast<std::int32_t>(integer(a[2 + i], INT32_MIN, INT32_MAX));
          return ZW_SetComputeParameter(h, &p);
        }},
   };

@@ -7,7 +7,9 @@ namespace colorport::cli {
 namespace {
 
 // A text field that may lack its terminator.
-std::string fieldText(const char* field, std::size_t size) { return std::string(field, strnlen(field, size)); }
+std::string fieldText(const char* field, std::size_t size) {
+  return std::string(field, strnlen(field, size));
+}
 
 void appendFloats(std::string& out, const float* values, std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) {
@@ -45,19 +47,22 @@ std::string formatMeasureResult(const MeasureResult& result) {
 
 std::string formatStoredRecord(const StoredRecord& r) {
   char head[128];
-  std::snprintf(head, sizeof head, ",%d,%04u-%02u-%02u %02u:%02u:%02u,%u,%u,%u", r.reference, r.year, r.month,
-                r.day, r.hour, r.minute, r.second, r.illuminant, r.observer, r.mode);
+  std::snprintf(head, sizeof head, ",%d,%04u-%02u-%02u %02u:%02u:%02u,%u,%u,%u", r.reference,
+                r.year, r.month, r.day, r.hour, r.minute, r.second, r.illuminant, r.observer,
+                r.mode);
   std::string values;
   appendFloats(values, r.values, 5);
   appendFloats(values, r.reflectance, 31);
-  return std::to_string(r.number) + "," + fieldText(r.name, sizeof r.name) + head + "," + values + "\n";
+  return std::to_string(r.number) + "," + fieldText(r.name, sizeof r.name) + head + "," + values +
+         "\n";
 }
 
 std::string formatWhiteBoard(const WhiteBoardData& data) {
   std::string values;
   appendFloats(values, data.values, 31);
   return "inner: " + fieldText(data.innerName, sizeof data.innerName) + "\n" +
-         "outer: " + fieldText(data.outerName, sizeof data.outerName) + "\n" + "values: " + values + "\n";
+         "outer: " + fieldText(data.outerName, sizeof data.outerName) + "\n" + "values: " + values +
+         "\n";
 }
 
 }  // namespace colorport::cli

@@ -4,11 +4,21 @@ namespace colorport::cli {
 
 const char* resultName(ApiResult code) {
   static const char* const names[] = {
-      "success",         "device not found",       "device already open", "open device failed",
-      "invalid device handle", "timeout",          "device is busy",      "invalid request",
-      "execute request failed", "get result failed", "invalid parameter", "wait failed",
+      "success",
+      "device not found",
+      "device already open",
+      "open device failed",
+      "invalid device handle",
+      "timeout",
+      "device is busy",
+      "invalid request",
+      "execute request failed",
+      "get result failed",
+      "invalid parameter",
+      "wait failed",
   };
-  if (code < 0 || code >= static_cast<ApiResult>(sizeof names / sizeof names[0])) return "unknown error";
+  if (code < 0 || code >= static_cast<ApiResult>(sizeof names / sizeof names[0]))
+    return "unknown error";
   return names[code];
 }
 

@@ -30,8 +30,9 @@ const Weights& d65Ten() {
     while (std::getline(in, line)) {
       std::istringstream row(line);
       std::string ill, obs, nm, x, y, z;
-      if (!std::getline(row, ill, ',') || !std::getline(row, obs, ',') || !std::getline(row, nm, ',') ||
-          !std::getline(row, x, ',') || !std::getline(row, y, ',') || !std::getline(row, z, ','))
+      if (!std::getline(row, ill, ',') || !std::getline(row, obs, ',') ||
+          !std::getline(row, nm, ',') || !std::getline(row, x, ',') || !std::getline(row, y, ',') ||
+          !std::getline(row, z, ','))
         continue;
       if (ill != "D65" || obs != "10") continue;
       const int i = (std::stoi(nm) - 400) / 10;
@@ -63,11 +64,26 @@ Specimen specimen(int index) {
     const double nm = 400 + 10 * i;
     double r = 0;
     switch (index % kSpecimenCount) {
-      case 0: s.name = "RED"; r = 0.05 + 0.72 * sigmoid((nm - 600) / 14); break;
-      case 1: s.name = "YELLOW"; r = 0.06 + 0.80 * sigmoid((nm - 515) / 16); break;
-      case 2: s.name = "GREEN"; r = 0.05 + 0.42 * bell(nm, 530, 38); break;
-      case 3: s.name = "BLUE"; r = 0.05 + 0.50 * bell(nm, 455, 32) + 0.04 * sigmoid((nm - 680) / 10); break;
-      default: s.name = "GREY"; r = 0.42 + 0.015 * (nm - 550) / 150; break;
+      case 0:
+        s.name = "RED";
+        r = 0.05 + 0.72 * sigmoid((nm - 600) / 14);
+        break;
+      case 1:
+        s.name = "YELLOW";
+        r = 0.06 + 0.80 * sigmoid((nm - 515) / 16);
+        break;
+      case 2:
+        s.name = "GREEN";
+        r = 0.05 + 0.42 * bell(nm, 530, 38);
+        break;
+      case 3:
+        s.name = "BLUE";
+        r = 0.05 + 0.50 * bell(nm, 455, 32) + 0.04 * sigmoid((nm - 680) / 10);
+        break;
+      default:
+        s.name = "GREY";
+        r = 0.42 + 0.015 * (nm - 550) / 150;
+        break;
     }
     s.curve[i] = static_cast<float>(r);
   }

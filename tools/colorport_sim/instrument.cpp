@@ -61,7 +61,8 @@ Instrument::Instrument(const InstrumentSetup& setup) : setup_(setup), random_(se
   for (int i = 0; i < setup.standards; ++i) {
     const Specimen s = specimen(i);
     const std::string name = setup.standards <= 5 ? names[i] : "STD" + std::to_string(i);
-    StoredEntry e = measuredEntry(withNoise(s.curve, random_), static_cast<std::uint16_t>(i), name, i);
+    StoredEntry e =
+        measuredEntry(withNoise(s.curve, random_), static_cast<std::uint16_t>(i), name, i);
     if (i == 2) {
       // Held as colour values only: no curve, marked for the program.
       e.reference = -2;
@@ -72,8 +73,9 @@ Instrument::Instrument(const InstrumentSetup& setup) : setup_(setup), random_(se
   for (std::uint16_t std = 1; std <= std::min(2, setup.standards); ++std) {
     const Specimen s = specimen(std - 1);
     for (int k = 1; k <= 5 - std; ++k)
-      samples_[std].push_back(measuredEntry(withNoise(s.curve, random_), static_cast<std::uint16_t>(k),
-                                            "S" + std::to_string(std) + "-" + std::to_string(k), 60 + k));
+      samples_[std].push_back(
+          measuredEntry(withNoise(s.curve, random_), static_cast<std::uint16_t>(k),
+                        "S" + std::to_string(std) + "-" + std::to_string(k), 60 + k));
   }
 }
 
@@ -206,7 +208,8 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
         status = kNoSuchRecord;
         return out;
       }
-      selection_ = std::vector<StoredEntry>(records->begin() + first, records->begin() + first + count);
+      selection_ =
+          std::vector<StoredEntry>(records->begin() + first, records->begin() + first + count);
       out.push_back(kind);
       putU16(out, standardNumber);
       putU16(out, first);
@@ -234,7 +237,8 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       std::uint8_t content, illuminant, observer, flag;
       Bytes name;
       float values[31];
-      if (!in.u8(content) || !in.u8(illuminant) || !in.u8(observer) || !in.u8(flag) || !in.raw(9, name))
+      if (!in.u8(content) || !in.u8(illuminant) || !in.u8(observer) || !in.u8(flag) ||
+          !in.raw(9, name))
         return bad();
       for (float& v : values)
         if (!in.f32(v)) return bad();
@@ -324,7 +328,8 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       return out;
     case kSetDateTime: {
       std::uint8_t hour, minute, year, month, day;
-      if (!in.u8(hour) || !in.u8(minute) || !in.u8(year) || !in.u8(month) || !in.u8(day)) return bad();
+      if (!in.u8(hour) || !in.u8(minute) || !in.u8(year) || !in.u8(month) || !in.u8(day))
+        return bad();
       if (hour > 23 || minute > 59 || month < 1 || month > 12 || day < 1 || day > 31) return bad();
       hour_ = hour;
       minute_ = minute;
@@ -339,10 +344,10 @@ Bytes Instrument::handle(std::uint8_t command, FieldReader in, std::uint8_t& sta
       threshold_ = static_cast<std::int32_t>(u);
       return out;
     }
-    case kGetCorrectionAlgorithmThreshold: putU32(out, static_cast<std::uint32_t>(threshold_)); return out;
-    default:
-      status = kUnknownCommand;
+    case kGetCorrectionAlgorithmThreshold:
+      putU32(out, static_cast<std::uint32_t>(threshold_));
       return out;
+    default: status = kUnknownCommand; return out;
   }
 }
 

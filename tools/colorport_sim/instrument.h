@@ -15,8 +15,8 @@ namespace colorport::sim {
 
 struct InstrumentSetup {
   std::string model;
-  int standards = 5;         // stored standards made at start
-  int recordsPerFrame = 2;   // records per data frame of a transfer
+  int standards = 5;        // stored standards made at start
+  int recordsPerFrame = 2;  // records per data frame of a transfer
   bool calibrated = true;
   unsigned seed = 1;
 };
@@ -35,7 +35,7 @@ struct StoredEntry {
 // Instrument status bytes.
 enum Status : std::uint8_t {
   kOk = 0,
-  kCountFollows = 1,   // the answer to the whole-range count query
+  kCountFollows = 1,  // the answer to the whole-range count query
   kBadRequest = 2,
   kNoSuchRecord = 3,
   kNotCalibrated = 4,
@@ -44,7 +44,7 @@ enum Status : std::uint8_t {
 };
 
 class Instrument {
-public:
+ public:
   explicit Instrument(const InstrumentSetup& setup);
 
   // The frames that answer one host frame (none for a stray acknowledgement).
@@ -52,7 +52,7 @@ public:
 
   const std::vector<StoredEntry>& standards() const { return standards_; }
 
-private:
+ private:
   Bytes handle(std::uint8_t command, FieldReader in, std::uint8_t& status);
   std::vector<Bytes> startTransfer();
   std::vector<Bytes> acknowledge(FieldReader in);

@@ -1,15 +1,15 @@
 // colorport-sim: the instrument on a pseudo-terminal. Prints the slave path it
 // serves as its first line, then answers frames until it is stopped.
+#include <poll.h>
+#include <unistd.h>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <poll.h>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 #include "tools/colorport_sim/faults.h"
@@ -23,14 +23,15 @@ namespace {
 using namespace colorport::sim;
 
 void usage() {
-  std::fprintf(stderr,
-               "usage: colorport-sim [--pace] [--model TEXT] [--standards N] [--records-per-frame N]\n"
-               "                     [--uncalibrated] [--seed N]\n"
-               "                     [--no-answer N] [--status CODE] [--garbage N] [--split] [--merge]\n"
-               "                     [--truncate N [SKIP]] [--stall MS] [--vanish-after N]\n"
-               "Control lines on standard input set further faults: no-answer N, status CODE [N],\n"
-               "garbage N, split, merge, truncate N [SKIP], stall MS, vanish-after N, vanish.\n"
-               "Each is answered \"ok\".\n");
+  std::fprintf(
+      stderr,
+      "usage: colorport-sim [--pace] [--model TEXT] [--standards N] [--records-per-frame N]\n"
+      "                     [--uncalibrated] [--seed N]\n"
+      "                     [--no-answer N] [--status CODE] [--garbage N] [--split] [--merge]\n"
+      "                     [--truncate N [SKIP]] [--stall MS] [--vanish-after N]\n"
+      "Control lines on standard input set further faults: no-answer N, status CODE [N],\n"
+      "garbage N, split, merge, truncate N [SKIP], stall MS, vanish-after N, vanish.\n"
+      "Each is answered \"ok\".\n");
 }
 
 // Sends one answer frame with whatever faults are due.
@@ -80,7 +81,8 @@ void serve(PtyLine& line, Instrument& instrument, Faults& faults, const HostFram
   const bool ack = request.command == kDataFrame;
   if (faults.statusCount > 0 && !ack) {
     --faults.statusCount;
-    sendFrame(line, faults, instrumentFrame(request.command, static_cast<std::uint8_t>(faults.statusCode), {}),
+    sendFrame(line, faults,
+              instrumentFrame(request.command, static_cast<std::uint8_t>(faults.statusCode), {}),
               false);
     return;
   }
@@ -107,15 +109,22 @@ int main(int argc, char** argv) {
       }
       return argv[++i];
     };
-    if (a == "--pace") paced = true;
-    else if (a == "--model") setup.model = value();
-    else if (a == "--standards") setup.standards = std::atoi(value().c_str());
-    else if (a == "--records-per-frame") setup.recordsPerFrame = std::atoi(value().c_str());
-    else if (a == "--uncalibrated") setup.calibrated = false;
-    else if (a == "--seed") setup.seed = static_cast<unsigned>(std::strtoul(value().c_str(), nullptr, 10));
-    else if (a == "--split" || a == "--merge" || a == "--vanish") applyFault(faults, a.substr(2));
-    else if (a == "--no-answer" || a == "--garbage" || a == "--stall" || a == "--vanish-after" || a == "--truncate" ||
-             a == "--status") {
+    if (a == "--pace")
+      paced = true;
+    else if (a == "--model")
+      setup.model = value();
+    else if (a == "--standards")
+      setup.standards = std::atoi(value().c_str());
+    else if (a == "--records-per-frame")
+      setup.recordsPerFrame = std::atoi(value().c_str());
+    else if (a == "--uncalibrated")
+      setup.calibrated = false;
+    else if (a == "--seed")
+      setup.seed = static_cast<unsigned>(std::strtoul(value().c_str(), nullptr, 10));
+    else if (a == "--split" || a == "--merge" || a == "--vanish")
+      applyFault(faults, a.substr(2));
+    else if (a == "--no-answer" || a == "--garbage" || a == "--stall" || a == "--vanish-after" ||
+             a == "--truncate" || a == "--status") {
       if (!applyFault(faults, a.substr(2) + " " + value())) {
         usage();
         return 2;

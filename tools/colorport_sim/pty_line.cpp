@@ -1,13 +1,13 @@
 #include "tools/colorport_sim/pty_line.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <thread>
 
 namespace colorport::sim {
 namespace {

@@ -9,7 +9,7 @@
 namespace colorport::sim {
 
 class PtyLine {
-public:
+ public:
   // Opens a new pseudo-terminal; false (with errno) when the system has none.
   bool open();
   ~PtyLine();
@@ -21,7 +21,7 @@ public:
   // Closes both ends: the host sees the device hang up.
   void vanish();
 
-private:
+ private:
   int master_ = -1;
   int slave_ = -1;  // held open so the master never reads end-of-file between hosts
   std::string slavePath_;

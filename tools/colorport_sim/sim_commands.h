@@ -13,9 +13,9 @@ enum Command : std::uint8_t {
   kGetComputeParameter = 0xA4,
   kCalibrate = 0xA5,
   kMeasure = 0xA6,
-  kSelectRecords = 0xA7,   // count query and transfer range
+  kSelectRecords = 0xA7,  // count query and transfer range
   kStartTransfer = 0xA8,
-  kDataFrame = 0xAA,       // record data, and the host's acknowledgement of it
+  kDataFrame = 0xAA,  // record data, and the host's acknowledgement of it
   kDeleteSampleData = 0xAB,
   kWriteStandardSampleData = 0xAD,
   kGetMeasureParameter = 0xAE,

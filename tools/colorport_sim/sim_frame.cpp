@@ -27,7 +27,8 @@ void putText(Bytes& out, std::string_view text) {
   out.insert(out.end(), text.begin(), text.begin() + static_cast<std::ptrdiff_t>(n));
 }
 
-Bytes instrumentFrame(std::uint8_t command, std::uint8_t status, std::span<const std::uint8_t> payload) {
+Bytes instrumentFrame(std::uint8_t command, std::uint8_t status,
+                      std::span<const std::uint8_t> payload) {
   Bytes f{0x55, 0xAA, command};
   if (command != kDataFrame) f.push_back(status);
   Bytes lengthAndPayload;
@@ -45,8 +46,9 @@ Bytes truncatedFrame(const Bytes& frame, std::size_t keep) {
   const std::size_t h = data ? 3 : 4;
   const std::size_t payload = frame.size() - h - 4 - 2;
   const auto first = frame.begin() + static_cast<std::ptrdiff_t>(h + 4);
-  return instrumentFrame(frame[2], data ? 0 : frame[3],
-                         Bytes(first, first + static_cast<std::ptrdiff_t>(std::min(keep, payload))));
+  return instrumentFrame(
+      frame[2], data ? 0 : frame[3],
+      Bytes(first, first + static_cast<std::ptrdiff_t>(std::min(keep, payload))));
 }
 
 void HostFrameReader::append(std::span<const std::uint8_t> bytes) {
@@ -117,7 +119,8 @@ bool FieldReader::text(std::string& v) {
 
 bool FieldReader::raw(std::size_t n, Bytes& v) {
   if (remaining() < n) return false;
-  v.assign(bytes_.begin() + static_cast<std::ptrdiff_t>(at_), bytes_.begin() + static_cast<std::ptrdiff_t>(at_ + n));
+  v.assign(bytes_.begin() + static_cast<std::ptrdiff_t>(at_),
+           bytes_.begin() + static_cast<std::ptrdiff_t>(at_ + n));
   at_ += n;
   return true;
 }

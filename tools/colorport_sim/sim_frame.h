@@ -18,18 +18,19 @@ struct HostFrame {
   Bytes payload;
 };
 
-Bytes instrumentFrame(std::uint8_t command, std::uint8_t status, std::span<const std::uint8_t> payload);
+Bytes instrumentFrame(std::uint8_t command, std::uint8_t status,
+                      std::span<const std::uint8_t> payload);
 
 // The same frame with its payload cut to keep bytes (length and checksum made to match).
 Bytes truncatedFrame(const Bytes& frame, std::size_t keep);
 
 // Collects the host's bytes and cuts complete frames; garbage is skipped.
 class HostFrameReader {
-public:
+ public:
   void append(std::span<const std::uint8_t> bytes);
   std::optional<HostFrame> next();
 
-private:
+ private:
   Bytes buffer_;
 };
 
@@ -40,7 +41,7 @@ void putF32(Bytes& out, float v);
 void putText(Bytes& out, const std::string_view text);
 
 class FieldReader {
-public:
+ public:
   explicit FieldReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
   bool u8(std::uint8_t& v);
   bool u16(std::uint16_t& v);
@@ -50,7 +51,7 @@ public:
   bool raw(std::size_t n, Bytes& v);
   std::size_t remaining() const { return bytes_.size() - at_; }
 
-private:
+ private:
   std::span<const std::uint8_t> bytes_;
   std::size_t at_ = 0;
 };

@@ -41,7 +41,8 @@ std::optional<OptionError> parseOptions(std::span<const std::string_view> args,
                                         std::string_view accepted, Options& o) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view opt = args[i];
-    const bool known = opt.starts_with("--") && accepted.find(std::string(opt) + " ") != std::string_view::npos;
+    const bool known =
+        opt.starts_with("--") && accepted.find(std::string(opt) + " ") != std::string_view::npos;
     if (!known) return OptionError{"unknown option '" + std::string(opt) + "'"};
     if (opt == "--lab") {
       o.lab = true;
@@ -49,7 +50,9 @@ std::optional<OptionError> parseOptions(std::span<const std::string_view> args,
     }
     if (i + 1 >= args.size()) return OptionError{"option '" + std::string(opt) + "' needs a value"};
     const std::string_view value = args[++i];
-    const auto bad = [&] { return OptionError{"bad value '" + std::string(value) + "' for " + std::string(opt)}; };
+    const auto bad = [&] {
+      return OptionError{"bad value '" + std::string(value) + "' for " + std::string(opt)};
+    };
     if (opt == "--illuminant") {
       if (!(o.illuminant = illuminantFromText(value))) return bad();
     } else if (opt == "--observer") {
@@ -116,8 +119,9 @@ bool readRecord(std::span<const std::string_view> fields, const Options& o, Meas
 Condition conditionOf(const Options& o) { return {*o.illuminant, *o.observer}; }
 
 ColorValues valuesOf(const MeasurementRecord& r, const Options& o, std::uint32_t& colour) {
-  const std::optional<RecordColor> c = r.UseReflect ? computeColorValues(r, *o.space, conditionOf(o))
-                                                    : computeColorValuesFromLab(r, *o.space, conditionOf(o));
+  const std::optional<RecordColor> c = r.UseReflect
+                                           ? computeColorValues(r, *o.space, conditionOf(o))
+                                           : computeColorValuesFromLab(r, *o.space, conditionOf(o));
   if (!c) return ColorValues{};
   colour = c->displayColor;
   return c->values;
@@ -136,10 +140,12 @@ int forEachLine(std::istream& in, std::ostream& err, const Options& o, int recor
     MeasurementRecord parsed[2];
     bool ok = fields.size() == expected;
     for (int k = 0; ok && k < records; ++k)
-      ok = readRecord(std::span(fields).subspan(std::size_t(1 + k * perRecord), std::size_t(perRecord)), o, parsed[k]);
+      ok = readRecord(
+          std::span(fields).subspan(std::size_t(1 + k * perRecord), std::size_t(perRecord)), o,
+          parsed[k]);
     if (!ok) {
-      err << "corvana-cli: line " << line.number << ": expected a name and "
-          << records * perRecord << " numbers\n";
+      err << "corvana-cli: line " << line.number << ": expected a name and " << records * perRecord
+          << " numbers\n";
       status = 1;
       continue;
     }
@@ -154,7 +160,8 @@ void printUsage(std::ostream& err) {
   err << "usage:\n"
          "  corvana-cli tristimulus --illuminant NAME --observer 2|10\n"
          "  corvana-cli values --space CODE --illuminant NAME --observer 2|10 [--lab]\n"
-         "  corvana-cli diff --space CODE --formula CODE --illuminant NAME --observer 2|10 [--lab]\n"
+         "  corvana-cli diff --space CODE --formula CODE --illuminant NAME --observer 2|10 "
+         "[--lab]\n"
          "                   [--kl X] [--kc X] [--kh X] [--metameric ILL,OBS,ILL,OBS]\n"
          "input lines: name,r400,...,r700 (31 fractions) or with --lab name,L,a,b;\n"
          "diff reads name, then the standard, then the sample on one line\n"
@@ -169,14 +176,16 @@ int runTristimulus(std::span<const std::string_view> args, std::istream& in, std
   if (auto e = require(o, false, false)) return optionFailure(*e, err);
   return forEachLine(in, err, o, 1, [&](std::string_view name, const MeasurementRecord* r) {
     const Xyz t = computeTristimulus(r[0].reflectance, conditionOf(o)).value_or(Xyz{});
-    out << name << ',' << formatNumber(t.X) << ',' << formatNumber(t.Y) << ',' << formatNumber(t.Z) << '\n';
+    out << name << ',' << formatNumber(t.X) << ',' << formatNumber(t.Y) << ',' << formatNumber(t.Z)
+        << '\n';
   });
 }
 
 int runValues(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
               std::ostream& err) {
   Options o;
-  if (auto e = parseOptions(args, "--space --illuminant --observer --lab ", o)) return optionFailure(*e, err);
+  if (auto e = parseOptions(args, "--space --illuminant --observer --lab ", o))
+    return optionFailure(*e, err);
   if (auto e = require(o, true, false)) return optionFailure(*e, err);
   return forEachLine(in, err, o, 1, [&](std::string_view name, const MeasurementRecord* r) {
     std::uint32_t colour = 0;
@@ -192,7 +201,8 @@ int runValues(std::span<const std::string_view> args, std::istream& in, std::ost
 int runDiff(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
             std::ostream& err) {
   Options o;
-  if (auto e = parseOptions(args, "--space --formula --illuminant --observer --lab --kl --kc --kh --metameric ", o))
+  if (auto e = parseOptions(
+          args, "--space --formula --illuminant --observer --lab --kl --kc --kh --metameric ", o))
     return optionFailure(*e, err);
   if (auto e = require(o, true, true)) return optionFailure(*e, err);
   return forEachLine(in, err, o, 2, [&](std::string_view name, const MeasurementRecord* r) {
@@ -200,7 +210,8 @@ int runDiff(std::span<const std::string_view> args, std::istream& in, std::ostre
     const ColorValues tv = valuesOf(r[0], o, colour), sv = valuesOf(r[1], o, colour);
     ColorDifferences d;
     d.fill(-2000.0f);
-    computeDifferences(r[0], r[1], tv, sv, *o.space, *o.formula, conditionOf(o), o.metameric, d, o.k);
+    computeDifferences(r[0], r[1], tv, sv, *o.space, *o.formula, conditionOf(o), o.metameric, d,
+                       o.k);
     out << name;
     for (int i = 0; i < differenceCount(*o.space, *o.formula); ++i)
       out << ',' << formatNumber(d[std::size_t(i)]);

@@ -3,12 +3,12 @@
 #include <ostream>
 #include <string>
 
+#include "colour/spectral.h"
 #include "core/job.h"
 #include "core/job_file.h"
 #include "core/job_manager.h"
 #include "core/language_table.h"
 #include "core/record_list_rows.h"
-#include "colour/spectral.h"
 
 namespace corvana::cli {
 
@@ -39,10 +39,14 @@ int runJob(std::span<const std::string_view> args, std::ostream& out, std::ostre
       saveTo = std::string(args[++i]);
     } else if (args[i] == "--lang" && i + 1 < args.size()) {
       const std::string_view lang = args[++i];
-      if (equalsIgnoreCase(lang, "eng")) LanguageIndex = English;
-      else if (equalsIgnoreCase(lang, "chs")) LanguageIndex = ChineseSimplified;
-      else if (equalsIgnoreCase(lang, "cht")) LanguageIndex = ChineseTraditional;
-      else return usage(err);
+      if (equalsIgnoreCase(lang, "eng"))
+        LanguageIndex = English;
+      else if (equalsIgnoreCase(lang, "chs"))
+        LanguageIndex = ChineseSimplified;
+      else if (equalsIgnoreCase(lang, "cht"))
+        LanguageIndex = ChineseTraditional;
+      else
+        return usage(err);
     } else if (!args[i].starts_with("--") && file.empty()) {
       file = std::string(args[i]);
     } else {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/naming.h"
-#include "tools/corvana_cli/colour_commands.h"
 #include "tools/corvana_cli/cli_input.h"
+#include "tools/corvana_cli/colour_commands.h"
 #include "tools/corvana_cli/job_commands.h"
 
 int main(int argc, char** argv) {

@@ -10,18 +10,18 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "colour/color_space.h"
+#include "colour/spectral.h"
+#include "core/job_manager.h"
 #include "core/number_text.h"
+#include "core/value_labels.h"
+#include "dialog_test_support.h"
 #include "qt/dialogs/color_space_formula_dialog.h"
 #include "qt/dialogs/observer_illuminant_dialog.h"
 #include "qt/dialogs/other_settings_dialog.h"
 #include "qt/dialogs/report_settings_dialog.h"
 #include "qt/ui_text.h"
-#include "colour/color_space.h"
-#include "colour/spectral.h"
-#include "dialog_test_support.h"
 #include "tests/core/job_fixtures.h"
-#include "core/job_manager.h"
-#include "core/value_labels.h"
 
 namespace corvana::testing {
 namespace {
@@ -62,8 +62,9 @@ TEST_P(ColorSpaceFormulaDialogTest, FactorsAndMetamericGroupsFollowTheFormula) {
     ColorFormula formula;
     bool factors, metameric, khEnabled;
   } cases[] = {
-      {Cie1976, false, false, true}, {Cie94, true, false, true},    {Cmc, true, false, false},
-      {Cie2000, true, false, true},  {MetamericIndex, false, true, true}, {ColorFastness, false, false, true},
+      {Cie1976, false, false, true},       {Cie94, true, false, true},
+      {Cmc, true, false, false},           {Cie2000, true, false, true},
+      {MetamericIndex, false, true, true}, {ColorFastness, false, false, true},
   };
   for (const Case& c : cases) {
     selectData(formula(), c.formula);
@@ -89,8 +90,8 @@ TEST_P(ColorSpaceFormulaDialogTest, OutOfRangeFactorIsRefusedWithItsLimits) {
   factor("kl")->setText("0.5");
   QTest::mouseClick(dialog->applyButton(), Qt::LeftButton);
   ASSERT_EQ(messages.messages.size(), 1u);
-  const QString expected =
-      ui::qstr(fillPlaceholders(LookupText(Text::ValueMustBeBetween), {std::string("KL"), 1.0, 10.0}));
+  const QString expected = ui::qstr(
+      fillPlaceholders(LookupText(Text::ValueMustBeBetween), {std::string("KL"), 1.0, 10.0}));
   EXPECT_EQ(messages.messages[0].text, expected);
   if (GetParam() == English) {
     EXPECT_EQ(messages.messages[0].text, "KL must between   1.00 and  10.00!");
@@ -191,7 +192,8 @@ TEST_P(ColorSpaceFormulaDialogTest, MetamericGroupsAreNumbered) {
   for (auto* l : dialog->findChildren<QLabel*>()) labels << l->text();
   EXPECT_TRUE(labels.contains(illuminant1)) << labels.join('|').toStdString();
   EXPECT_TRUE(labels.contains(observer2));
-  EXPECT_EQ(child<QRadioButton>(*dialog, "metamericObserver1_2")->text(), ui::text(Text::Observer2Degrees));
+  EXPECT_EQ(child<QRadioButton>(*dialog, "metamericObserver1_2")->text(),
+            ui::text(Text::Observer2Degrees));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ColorSpaceFormulaDialogTest,
@@ -296,8 +298,8 @@ TEST_P(OtherSettingsDialogTest, CancelChangesNothing) {
   EXPECT_FALSE(job->modified());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, OtherSettingsDialogTest, ::testing::Values(English, ChineseSimplified),
-                         languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, OtherSettingsDialogTest,
+                         ::testing::Values(English, ChineseSimplified), languageName);
 
 class ReportSettingsDialogTest : public LanguageDialogTest {
  protected:
@@ -336,8 +338,8 @@ TEST_P(ReportSettingsDialogTest, StoresTheProfileInJobAndManagerEvenEmpty) {
   EXPECT_EQ(child<QGroupBox>(dialog, "userProfile")->title(), ui::text(Text::UserProfile));
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, ReportSettingsDialogTest, ::testing::Values(English, ChineseTraditional),
-                         languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, ReportSettingsDialogTest,
+                         ::testing::Values(English, ChineseTraditional), languageName);
 
 }  // namespace
 }  // namespace corvana::testing

@@ -4,17 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QPushButton>
 #include <QDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <memory>
 
+#include "colour/parametric_factors.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "core/language_table.h"
 #include "qt/dialogs/tabbed_dialog.h"
 #include "qt/ui_text.h"
-#include "colour/parametric_factors.h"
 #include "tests/qt/ui_test_support.h"
 
 namespace corvana::testing {

@@ -5,11 +5,11 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "dialog_test_support.h"
 #include "qt/dialogs/input_dialog.h"
 #include "qt/dialogs/multi_lang_dialog.h"
 #include "qt/dialogs/naming_dialog.h"
 #include "qt/dialogs/tolerance_dialog.h"
-#include "dialog_test_support.h"
 
 namespace corvana::testing {
 namespace {
@@ -175,7 +175,8 @@ TEST_P(InputDialogTest, RenameRecordAcceptsEmptyInput) {
   EXPECT_TRUE(dialog.text().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, InputDialogTest, ::testing::Values(English, ChineseSimplified), languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, InputDialogTest, ::testing::Values(English, ChineseSimplified),
+                         languageName);
 
 TEST_F(DialogTest, EmptyInputMessageReadsInChinese) {
   LanguageIndex = ChineseSimplified;

@@ -5,9 +5,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "dialog_test_support.h"
 #include "qt/dialogs/naming_dialog.h"
 #include "qt/ui_text.h"
-#include "dialog_test_support.h"
 #include "tests/core/job_fixtures.h"
 
 namespace corvana::testing {
@@ -19,7 +19,8 @@ TEST_P(NamingDialogTest, NameOptionModeHasOnlyTheDefaultPage) {
   struct Case {
     RecordList list;
     Text tab;
-  } cases[] = {{RecordList::Standards, Text::StandardDefault}, {RecordList::Samples, Text::SampleDefault}};
+  } cases[] = {{RecordList::Standards, Text::StandardDefault},
+               {RecordList::Samples, Text::SampleDefault}};
   for (const Case& c : cases) {
     NamingDialog dialog(job.get(), c.list, NamingMode::NameOption);
     openDialog(dialog);
@@ -92,7 +93,8 @@ TEST_P(NamingDialogTest, CancelKeepsTheJob) {
   EXPECT_EQ(dialog.resultName(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, NamingDialogTest, ::testing::Values(English, ChineseSimplified), languageName);
+INSTANTIATE_TEST_SUITE_P(Languages, NamingDialogTest, ::testing::Values(English, ChineseSimplified),
+                         languageName);
 
 }  // namespace
 }  // namespace corvana::testing

@@ -6,13 +6,13 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "colour/color_space.h"
 #include "core/number_text.h"
 #include "core/tolerance_limits.h"
+#include "dialog_test_support.h"
 #include "qt/dialogs/limit_spin_edit.h"
 #include "qt/dialogs/tolerance_dialog.h"
 #include "qt/ui_text.h"
-#include "colour/color_space.h"
-#include "dialog_test_support.h"
 #include "tests/core/job_fixtures.h"
 
 namespace corvana::testing {
@@ -47,15 +47,18 @@ TEST_P(ToleranceDialogTest, OpensWithSlotsMethodQuotietyAndLimits) {
   EXPECT_FALSE(illuminant->itemText(0).contains(':'));
   EXPECT_FALSE(illuminant->itemText(0).contains(QChar(0xFF1A)));
   EXPECT_EQ(illuminant->currentIndex(), 0);
-  EXPECT_EQ(child<QComboBox>(*dialog, "judgeMethod")->currentText(), ui::text(Text::UseColorimetric));
+  EXPECT_EQ(child<QComboBox>(*dialog, "judgeMethod")->currentText(),
+            ui::text(Text::UseColorimetric));
   EXPECT_EQ(field("quotiety")->text(), "  0.75");
   EXPECT_EQ(field("quotiety")->position(), 75);
   EXPECT_EQ(field("upper1")->text(), "  2.50");
   EXPECT_EQ(field("upper1")->position(), 250);
   EXPECT_EQ(field("lower2")->text(), " -1.00");
   EXPECT_EQ(dialog->findChild<LimitSpinEdit*>("lower4"), nullptr);
-  EXPECT_EQ(child<QGroupBox>(*dialog, "group1")->title(), ui::text(Text(job->toleranceB[0].componentLabel)));
-  EXPECT_EQ(child<QGroupBox>(*dialog, "group4")->title(), ui::text(Text(job->toleranceB[3].componentLabel)));
+  EXPECT_EQ(child<QGroupBox>(*dialog, "group1")->title(),
+            ui::text(Text(job->toleranceB[0].componentLabel)));
+  EXPECT_EQ(child<QGroupBox>(*dialog, "group4")->title(),
+            ui::text(Text(job->toleranceB[3].componentLabel)));
   EXPECT_TRUE(dialog->applyButton()->isEnabled());
 }
 
@@ -65,9 +68,11 @@ TEST_P(ToleranceDialogTest, SpinRangesAndStepsFollowTheSpace) {
     const char* name;
     int low, high, step;
   } cases[] = {
-      {CieLab, "lower1", -12800, -10, 10}, {CieLab, "upper1", 10, 12800, 10}, {CieLab, "lower2", -12800, -10, 10},
-      {CieLab, "upper4", 10, 12800, 10},   {CieXyz, "lower2", -100, -1, 1},   {CieXyz, "upper3", 1, 100, 1},
-      {CieXyz, "lower1", -12800, -10, 10}, {CieXyz, "upper4", 10, 12800, 10}, {CieLab, "quotiety", 10, 90, 1},
+      {CieLab, "lower1", -12800, -10, 10}, {CieLab, "upper1", 10, 12800, 10},
+      {CieLab, "lower2", -12800, -10, 10}, {CieLab, "upper4", 10, 12800, 10},
+      {CieXyz, "lower2", -100, -1, 1},     {CieXyz, "upper3", 1, 100, 1},
+      {CieXyz, "lower1", -12800, -10, 10}, {CieXyz, "upper4", 10, 12800, 10},
+      {CieLab, "quotiety", 10, 90, 1},
   };
   for (const Case& c : cases) {
     job->colorSpace = c.space;
@@ -124,7 +129,8 @@ TEST_P(ToleranceDialogTest, LowerIsCheckedBeforeUpperAndGroupsInOrder) {
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_TRUE(messages.messages[0].text.contains(ui::text(Text::Lower)));
   EXPECT_TRUE(messages.messages[0].text.contains("(-128.00 ~  -0.10)"));
-  EXPECT_TRUE(messages.messages[0].text.startsWith(ui::text(Text(job->toleranceB[0].componentLabel))));
+  EXPECT_TRUE(
+      messages.messages[0].text.startsWith(ui::text(Text(job->toleranceB[0].componentLabel))));
 }
 
 TEST_P(ToleranceDialogTest, QuotietyLimitsAreOneTenthAndNineTenths) {
@@ -209,7 +215,8 @@ TEST_P(ToleranceDialogTest, OkWithARefusedLimitClosesWithNothingApplied) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ToleranceDialogTest,
-                         ::testing::Values(English, ChineseSimplified, ChineseTraditional), languageName);
+                         ::testing::Values(English, ChineseSimplified, ChineseTraditional),
+                         languageName);
 
 }  // namespace
 }  // namespace corvana::testing

@@ -26,7 +26,7 @@ std::vector<std::string> split(const std::string& text, char by) {
 }
 
 class CliTest : public ::testing::Test {
-protected:
+ protected:
   void start(const std::vector<std::string>& options = {}) {
     sim_ = std::make_unique<SimProcess>(options);
     ASSERT_FALSE(sim_->path().empty()) << "colorport-sim did not start";
@@ -82,7 +82,8 @@ TEST_F(CliTest, UploadPrintsOneLinePerRecord) {
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> lines = split(run.out, '\n');
   ASSERT_EQ(lines.size(), 3u);
-  // number,name,reference,date time,illuminant,observer,mode, then 5 colour values and 31 reflectances
+  // number,name,reference,date time,illuminant,observer,mode, then 5 colour values and 31
+  // reflectances
   std::vector<std::string> f = split(lines[0], ',');
   ASSERT_EQ(f.size(), 7u + 5u + 31u);
   EXPECT_EQ(std::vector<std::string>(f.begin(), f.begin() + 7),
@@ -95,11 +96,13 @@ TEST_F(CliTest, UploadPrintsOneLinePerRecord) {
 
 TEST_F(CliTest, WrittenStandardComesBackWithTheClock) {
   ASSERT_EQ(cli({"datetime", "2014", "5", "6", "13", "45"}).status, 0);
-  ASSERT_EQ(cli({"write-standard", "lab", "HANDENTRY1", "0", "1", "55.5", "-4.25", "10"}).status, 0);
+  ASSERT_EQ(cli({"write-standard", "lab", "HANDENTRY1", "0", "1", "55.5", "-4.25", "10"}).status,
+            0);
   EXPECT_EQ(cli({"count", "0", "0"}).out, "6\n");
   const ProgramRun run = cli({"upload", "0", "0", "5", "1"});
   ASSERT_EQ(run.status, 0);
-  EXPECT_THAT(run.out, ::testing::StartsWith("5,HANDENTRY,-2,2014-05-06 13:45:00,0,1,0,55.5,-4.25,10,"));
+  EXPECT_THAT(run.out,
+              ::testing::StartsWith("5,HANDENTRY,-2,2014-05-06 13:45:00,0,1,0,55.5,-4.25,10,"));
 }
 
 TEST_F(CliTest, DeleteRemovesAStandard) {
@@ -139,7 +142,9 @@ TEST_F(CliTest, ServiceTablesPrintAsCommaLines) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(split(lines[0], ',').size(), 32u);
   EXPECT_EQ(split(lines[1], ',').size(), 32u);
-  EXPECT_EQ(cli({"set-raster", "1", "2", "3", "4", "5", "6", "-1", "-2", "-3", "-4", "-5", "-6"}).status, 0);
+  EXPECT_EQ(
+      cli({"set-raster", "1", "2", "3", "4", "5", "6", "-1", "-2", "-3", "-4", "-5", "-6"}).status,
+      0);
   EXPECT_EQ(cli({"get-raster"}).out, "1,2,3,4,5,6\n-1,-2,-3,-4,-5,-6\n");
   EXPECT_EQ(cli({"motor", "1", "300"}).status, 0);
 }
@@ -164,12 +169,15 @@ TEST_P(CliFailureTest, ExitStatusIsTheResultAndItsNameGoesToStandardError) {
 
 INSTANTIATE_TEST_SUITE_P(
     Results, CliFailureTest,
-    ::testing::Values(FailureCase{"CalibrateKindTwo", {"calibrate", "2"}, 10, "invalid parameter"},
-                      FailureCase{"SamplesNeedAStandard", {"upload", "1", "0", "0", "5"}, 10, "invalid parameter"},
-                      FailureCase{"RangeBeyondStored", {"upload", "0", "0", "4", "2"}, 8, "execute request failed"},
-                      FailureCase{"NotANumber", {"count", "zero", "0"}, 10, "invalid parameter"},
-                      FailureCase{"UnknownCommand", {"frobnicate"}, 10, "invalid parameter"},
-                      FailureCase{"MissingArgument", {"measure"}, 10, "invalid parameter"}),
+    ::testing::Values(
+        FailureCase{"CalibrateKindTwo", {"calibrate", "2"}, 10, "invalid parameter"},
+        FailureCase{
+            "SamplesNeedAStandard", {"upload", "1", "0", "0", "5"}, 10, "invalid parameter"},
+        FailureCase{
+            "RangeBeyondStored", {"upload", "0", "0", "4", "2"}, 8, "execute request failed"},
+        FailureCase{"NotANumber", {"count", "zero", "0"}, 10, "invalid parameter"},
+        FailureCase{"UnknownCommand", {"frobnicate"}, 10, "invalid parameter"},
+        FailureCase{"MissingArgument", {"measure"}, 10, "invalid parameter"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(CliTest, InstrumentRefusalExitsWithEight) {

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "colour/tristimulus.h"
 #include "core/job.h"
 #include "core/job_file.h"
 #include "core/job_manager.h"
-#include "colour/tristimulus.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ CliRun cli(const std::string& args, const std::string& input) {
   EXPECT_NE(mkdtemp(dir), nullptr);
   const std::string base = dir;
   std::ofstream(base + "/in") << input;
-  const std::string command = std::string("'") + CORVANA_CLI + "' " + args + " < " + base + "/in > " +
-                              base + "/out 2> " + base + "/err";
+  const std::string command = std::string("'") + CORVANA_CLI + "' " + args + " < " + base +
+                              "/in > " + base + "/out 2> " + base + "/err";
   const int raw = std::system(command.c_str());
   CliRun r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -60,8 +60,9 @@ std::string curveLine(const std::string& name, float value) {
 }
 
 TEST(CorvanaCli, TristimulusReadsBackExactly) {
-  const CliRun r = cli("tristimulus --illuminant F12 --observer 10",
-                    "# comment\n\n" + curveLine("half", 0.5f) + "\r\n" + curveLine("white", 1.0f) + "\n");
+  const CliRun r =
+      cli("tristimulus --illuminant F12 --observer 10",
+          "# comment\n\n" + curveLine("half", 0.5f) + "\r\n" + curveLine("white", 1.0f) + "\n");
   ASSERT_EQ(r.status, 0) << r.err;
   std::stringstream lines(r.out);
   std::string line;
@@ -71,7 +72,8 @@ TEST(CorvanaCli, TristimulusReadsBackExactly) {
     ASSERT_EQ(f.size(), 4u) << line;
     corvana::ReflectanceCurve c;
     c.fill(v);
-    const std::optional<corvana::Xyz> t = corvana::computeTristimulus(c, {corvana::F12, corvana::Observer10});
+    const std::optional<corvana::Xyz> t =
+        corvana::computeTristimulus(c, {corvana::F12, corvana::Observer10});
     ASSERT_TRUE(t.has_value());
     EXPECT_EQ(std::strtof(f[1].c_str(), nullptr), t->X);
     EXPECT_EQ(std::strtof(f[2].c_str(), nullptr), t->Y);
@@ -100,7 +102,8 @@ TEST(CorvanaCli, ValuesWithDisplayColourAndNotANumber) {
 
 TEST(CorvanaCli, DiffSlotsAndPlaceholders) {
   // Lab records carry no curve: the metameric index is not computed (-2000).
-  CliRun r = cli("diff --space 0 --formula 6 --illuminant D65 --observer 10 --lab", "p,50,0,0,51,0,0\n");
+  CliRun r =
+      cli("diff --space 0 --formula 6 --illuminant D65 --observer 10 --lab", "p,50,0,0,51,0,0\n");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "p,1,0,0,0,0,1,-2000\n");
   // With curves it is: zero for identical records; strength ratios are 1.
@@ -120,7 +123,8 @@ TEST(CorvanaCli, DiffSlotsAndPlaceholders) {
 TEST(CorvanaCli, ParametricFactorsReachTheFormula) {
   const std::string pair = "p,50,10,10,52,10,10\n";
   const CliRun one = cli("diff --space 1 --formula 1 --illuminant D65 --observer 10 --lab", pair);
-  const CliRun two = cli("diff --space 1 --formula 1 --illuminant D65 --observer 10 --lab --kl 2", pair);
+  const CliRun two =
+      cli("diff --space 1 --formula 1 --illuminant D65 --observer 10 --lab --kl 2", pair);
   ASSERT_EQ(one.status, 0) << one.err;
   ASSERT_EQ(two.status, 0) << two.err;
   const auto a = fields(one.out), b = fields(two.out);
@@ -130,8 +134,8 @@ TEST(CorvanaCli, ParametricFactorsReachTheFormula) {
 
 TEST(CorvanaCli, MalformedLinesAreReportedAndTheRestWritten) {
   const CliRun r = cli("tristimulus --illuminant D65 --observer 2",
-                    curveLine("ok1", 0.5f) + "\nshort,1,2\n" + curveLine("bad", 0.5f) + "x\n" +
-                        curveLine("ok2", 0.5f) + "\n");
+                       curveLine("ok1", 0.5f) + "\nshort,1,2\n" + curveLine("bad", 0.5f) + "x\n" +
+                           curveLine("ok2", 0.5f) + "\n");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("line 3"), std::string::npos) << r.err;
@@ -204,8 +208,10 @@ TEST(CorvanaCli, NameTemplates) {
   struct Case {
     const char* args;
     const char* out;
-  } cases[] = {{"name 'Sample%nnn' 7", "Sample007\n"}, {"name 'A%%B' 1", "A%B\n"},
-               {"name 'Lot%x' 3", "Lotx\n"},           {"name '%nn' 1235", "1235\n"}};
+  } cases[] = {{"name 'Sample%nnn' 7", "Sample007\n"},
+               {"name 'A%%B' 1", "A%B\n"},
+               {"name 'Lot%x' 3", "Lotx\n"},
+               {"name '%nn' 1235", "1235\n"}};
   for (const auto& c : cases) EXPECT_EQ(cli(c.args, "").out, c.out) << c.args;
   EXPECT_EQ(cli("name 'x'", "").status, 2);
 }
