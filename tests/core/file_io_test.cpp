@@ -2,8 +2,6 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +18,7 @@
 namespace corvana {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::readBytes;
 using testing::TempFolder;
 using testing::writeBytes;
@@ -210,15 +209,12 @@ TEST(ReplaceFile, AWriteCutShortKeepsTheOldFile) {
   TempFolder folder;
   const std::string path = folder.file("job.job");
   writeBytes(path, "old");
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const FileResult result = replaceFile(path, pattern(100000));
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  ::signal(SIGXFSZ, oldHandler);
+  FileResult result;
+  {
+    FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.isSet());
+    result = replaceFile(path, pattern(100000));
+  }
   EXPECT_EQ(result.error, EFBIG);
   EXPECT_EQ(result.message, because(path, EFBIG));
   EXPECT_EQ(readBytes(path), "old");

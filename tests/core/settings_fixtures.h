@@ -1,6 +1,8 @@
 #pragma once
 // A private temporary folder per test and whole-file helpers.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -29,6 +31,33 @@ class TempFolder {
 
  private:
   std::string path_;
+};
+
+// While it lives, the file system takes the first `bytes` of a file and
+// refuses the rest, as a disk that fills up: a write past it comes back short,
+// the next one fails with EFBIG.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    set_ = ::getrlimit(RLIMIT_FSIZE, &old_) == 0;
+    oldHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old_;
+    small.rlim_cur = bytes;
+    set_ = set_ && ::setrlimit(RLIMIT_FSIZE, &small) == 0;
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    ::signal(SIGXFSZ, oldHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  bool isSet() const { return set_; }
+
+ private:
+  rlimit old_{};
+  sighandler_t oldHandler_ = SIG_DFL;
+  bool set_ = false;
 };
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {

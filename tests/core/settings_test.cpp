@@ -1,8 +1,6 @@
 #include "core/settings.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -16,6 +14,7 @@
 namespace corvana {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::readBytes;
 using testing::TempFolder;
 using testing::writeBytes;
@@ -357,15 +356,12 @@ TEST(Settings, AWriteThatFailsHalfWayKeepsTheOldFile) {
   writeBytes(path, before);
   // Let the file system refuse anything past 4 KiB, so the new file cannot be
   // written completely.
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = writeSetting(path, "Company|EnglishAddress", std::string(100000, 'x'));
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  ::signal(SIGXFSZ, oldHandler);
+  bool written = true;
+  {
+    FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.isSet());
+    written = writeSetting(path, "Company|EnglishAddress", std::string(100000, 'x'));
+  }
   EXPECT_FALSE(written);
   EXPECT_EQ(readBytes(path), before);
   EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"Settings.xml"});
