@@ -2,6 +2,7 @@
 
 #include <tinyxml.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 
@@ -576,6 +577,26 @@ bool readJobFile(Job& job, const std::string& path, std::string* error) {
   applyJobDocument(job, file);
   job.filePath = path;
   return true;
+}
+
+std::string withJobExtension(const std::string& path) {
+  // Both separators: paths may come written either way.
+  const std::size_t separator = path.find_last_of("/\\");
+  const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+  std::string name = path.substr(nameStart);
+  if (name.empty()) return path;  // a folder, not a file name: the save reports it
+  // Trailing dots are an empty extension (and Windows drops them anyway).
+  while (!name.empty() && name.back() == '.') name.pop_back();
+  if (name.empty()) return path;
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) return path.substr(0, nameStart) + name;
+  // ".job" alone already ends as Open looks for it.
+  if (name.size() == 4) {
+    std::string lower = name;
+    for (char& ch : lower) ch = char(std::tolower(static_cast<unsigned char>(ch)));
+    if (lower == ".job") return path.substr(0, nameStart) + name;
+  }
+  return path.substr(0, nameStart) + name + ".job";
 }
 
 bool writeJobFile(Job& job, const std::string& path, std::string* error) {

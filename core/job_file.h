@@ -19,6 +19,12 @@ bool writeJobFile(Job& job, const std::string& path, std::string* error = nullpt
 // records and its file path exactly as they were.
 bool readJobFile(Job& job, const std::string& path, std::string* error = nullptr);
 
+// The path a save writes for a name the user typed: ".job" is added when the
+// file name has no extension of its own, since Open lists only job files.
+// "a" and "a." become "a.job"; "a.JOB" and "a.txt" stay; a dot in a folder
+// name or at the start of the file name (".x") is no extension.
+std::string withJobExtension(const std::string& path);
+
 // The document as written to a file (CR LF line ends, 8-bit code page texts).
 std::string jobFileText(const Job& job);
 // The same in a given code page (an iconv name such as "GBK").

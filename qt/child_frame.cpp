@@ -11,6 +11,7 @@
 #include "core/job_file.h"
 #include "core/job_manager.h"
 #include "core/job_manager_settings.h"
+#include "core/job_window_title.h"
 #include "qt/dialogs/color_space_formula_dialog.h"
 #include "qt/dialogs/input_dialog.h"
 #include "qt/dialogs/naming_dialog.h"
@@ -71,7 +72,9 @@ CChildFrame::~CChildFrame() {
   jobManager().remove(job_.get());
 }
 
-bool CChildFrame::askToClose() {
+bool CChildFrame::askToClose() { return askToReplace(); }
+
+bool CChildFrame::askToReplace() {
   const auto ask = [this](const std::string& question) {
     const auto answer =
         ui::showMessage(this, {QString(), ui::qstr(question), ui::MessageIcon::Question,
@@ -90,6 +93,7 @@ void CChildFrame::relabel() {
   sampleView_->model().refreshCells();
   sampleView_->applyColumnWidths();
   refreshPlots();
+  updateTitle();
 }
 
 bool CChildFrame::writeTo(const QString& path) {
@@ -100,18 +104,19 @@ bool CChildFrame::writeTo(const QString& path) {
 }
 
 bool CChildFrame::save() {
-  if (job_->filePath.empty()) {
-    const QString path = ui::askSaveJobPath(this, ui::qstr(job_->title));
-    if (path.isEmpty()) return false;
-    job_->filePath = ui::str(path);
-  }
+  if (job_->filePath.empty()) return saveAs();
   return writeTo(ui::qstr(job_->filePath));
 }
 
 bool CChildFrame::saveAs() {
-  // The job keeps its remembered path; only this copy goes elsewhere.
   const QString path = ui::askSaveJobPath(this, ui::qstr(job_->title));
-  return !path.isEmpty() && writeTo(path);
+  // Bound to the new file only once it is written: a failed save leaves the
+  // job on its old file, and the next Save never writes the old file with
+  // the content meant for the new one.
+  if (path.isEmpty() || !writeTo(path)) return false;
+  job_->filePath = ui::str(path);
+  updateTitle();
+  return true;
 }
 
 void CChildFrame::open() {
@@ -119,12 +124,22 @@ void CChildFrame::open() {
   if (!path.isEmpty()) openFile(path);
 }
 
-void CChildFrame::openFile(const QString& path) {
+bool CChildFrame::openFile(const QString& path) {
+  // The file replaces this job: unsaved changes are asked about as on close.
+  if (!askToReplace()) return false;
   standardView_->model().setFilter(kAllMaterials);
   sampleView_->model().setFilter(kAllMaterials);
   std::string error;
-  if (!readJobFile(*job_, ui::str(path), &error))
-    ui::showMessage(this, {QString(), ui::qstr(error)});
+  const bool read = readJobFile(*job_, ui::str(path), &error);
+  if (!read) ui::showMessage(this, {QString(), ui::qstr(error)});
+  updateTitle();
+  return read;
+}
+
+void CChildFrame::updateTitle() {
+  const QString title = ui::qstr(jobWindowTitle(*job_));
+  setWindowTitle(title);
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowTitle(title);
 }
 
 void CChildFrame::deleteSelected(RecordList list) {
@@ -343,13 +358,12 @@ void CChildFrame::everythingChanged() {
 
 void CChildFrame::illuminantCountChanged() { refreshPlots(); }
 
-void CChildFrame::titleChanged() {
-  setWindowTitle(ui::qstr(job_->title));
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-    sub->setWindowTitle(ui::qstr(job_->title));
-}
+void CChildFrame::titleChanged() { updateTitle(); }
 
-void CChildFrame::modifiedChanged(bool) { main_.updateCommandStates(); }
+void CChildFrame::modifiedChanged(bool) {
+  updateTitle();
+  main_.updateCommandStates();
+}
 
 JobSubWindow::JobSubWindow(CChildFrame* frame, QWidget* parent)
     : QMdiSubWindow(parent), frame_(frame) {

@@ -32,6 +32,8 @@ class CChildFrame : public QWidget, public JobObserver {
 
   // Asks to save when modified; true when the window may close.
   bool askToClose();
+  // The same question before another file replaces this job; true to go on.
+  bool askToReplace();
   // Re-reads every text after a language change.
   void relabel();
 
@@ -40,7 +42,11 @@ class CChildFrame : public QWidget, public JobObserver {
   bool save();
   bool saveAs();
   void open();
-  void openFile(const QString& path);
+  // Reads the file into this window after asking about unsaved changes;
+  // false when the user cancelled or the file could not be read.
+  bool openFile(const QString& path);
+  // The title: unsaved changes, the job's name, its file.
+  void updateTitle();
 
   // JobObserver
   void recordAdded(RecordList list, int index) override;

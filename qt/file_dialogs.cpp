@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "core/job_file.h"
+
 namespace corvana::ui {
 
 namespace {
@@ -31,9 +33,21 @@ QString askOpenJobPath(QWidget* parent) {
 }
 
 QString askSaveJobPath(QWidget* parent, const QString& suggested) {
-  if (handler()) return handler()(true);
-  KeepCurrentDirectory keep;
-  return QFileDialog::getSaveFileName(parent, QString(), suggested, kFilter);
+  QString path;
+  if (handler()) {
+    path = handler()(true);
+  } else {
+    KeepCurrentDirectory keep;
+    QFileDialog dialog(parent, QString(), suggested, kFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog then asks before replacing "a.job" when "a" is typed.
+    dialog.setDefaultSuffix(QStringLiteral("job"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+      path = dialog.selectedFiles().front();
+  }
+  // A name without an extension would be hidden by the Open filter.
+  if (path.isEmpty()) return path;
+  return QString::fromStdString(withJobExtension(path.toStdString()));
 }
 
 void setFileDialogHandler(FileDialogHandler h) { handler() = std::move(h); }

@@ -9,6 +9,7 @@ namespace corvana::ui {
 
 // Empty when the user cancelled.
 QString askOpenJobPath(QWidget* parent);
+// The chosen path with ".job" added when the name has no extension.
 QString askSaveJobPath(QWidget* parent, const QString& suggested);
 
 // Tests answer the dialogs: the handler gets true for "save" and returns the path.

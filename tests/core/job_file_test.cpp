@@ -929,3 +929,35 @@ TEST(JobFileLayout, MatchesTinyXmlsPrinter) {
 
 }  // namespace
 }  // namespace corvana
+
+namespace corvana {
+namespace {
+
+TEST(JobFileName, JobExtensionIsAddedOnlyWhenTheNameHasNone) {
+  struct Case {
+    const char* typed;
+    const char* saved;
+  };
+  const Case cases[] = {
+      {"a", "a.job"},
+      {"a.job", "a.job"},
+      {"a.JOB", "a.JOB"},
+      {"a.txt", "a.txt"},  // an extension the user chose is theirs
+      {"a.b.c", "a.b.c"},
+      {"dir.v2/a", "dir.v2/a.job"},  // a dot in a folder is no extension
+      {"/tmp/dir.v2/a.job", "/tmp/dir.v2/a.job"},
+      {"dir.v2\\a", "dir.v2\\a.job"},
+      {"a.", "a.job"},  // an empty extension is none
+      {"a..", "a.job"},
+      {"a.txt.", "a.txt"},
+      {".x", ".x.job"},  // a leading dot starts a hidden name, not an extension
+      {".job", ".job"},
+      {"dir/.JOB", "dir/.JOB"},
+      {"", ""},
+      {"dir/", "dir/"},  // no file name to extend
+  };
+  for (const Case& c : cases) EXPECT_EQ(withJobExtension(c.typed), c.saved) << c.typed;
+}
+
+}  // namespace
+}  // namespace corvana

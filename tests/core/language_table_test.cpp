@@ -41,6 +41,7 @@ TEST_F(LanguageTable, LookupFollowsTheLanguageWithEnglishFallback) {
        "%s的%s超出範圍！(%6.2f ~ %6.2f)"},
       {388, "", "偏", "偏"},
       {433, "Read White Board Parameters Failed", nullptr, nullptr},
+      {434, "(no file yet)", "（尚无文件）", "（尚無檔案）"},
   };
   for (const auto& c : cases) {
     LanguageIndex = English;

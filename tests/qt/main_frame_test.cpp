@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "core/command_table.h"
+#include "core/job_file.h"
 #include "core/job_manager.h"
 #include "core/language_table.h"
 #include "qt/child_frame.h"
@@ -69,6 +70,23 @@ class MainFrameTest : public ::testing::Test {
     for (int r = 0; r < view->model().rowCount(); ++r)
       out << view->model().index(r, c).data().toString();
     return out;
+  }
+  QString subTitle(CChildFrame* c) const { return c->parentWidget()->windowTitle(); }
+  void activate(CChildFrame* c) {
+    frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(c->parentWidget()));
+  }
+  // A job file with `samples` samples, written without any window.
+  static void writeJob(const QString& path, const std::string& name, int samples) {
+    Job job(jobManager());
+    job.setTitle(name);
+    for (int i = 0; i < samples; ++i)
+      job.addSample(curve("S" + std::to_string(i), float(i)), false);
+    ASSERT_TRUE(writeJobFile(job, path.toStdString()));
+  }
+  // How many samples the file holds; -1 when there is no readable job file.
+  static int samplesIn(const QString& path) {
+    Job job(jobManager());
+    return readJobFile(job, path.toStdString()) ? job.sampleCount() : -1;
   }
   std::unique_ptr<CMainFrame> frame;
   CChildFrame* child = nullptr;
@@ -187,7 +205,7 @@ TEST_F(MainFrameTest, SaveOpenAndSaveAsRoundTrip) {
   EXPECT_EQ(child->job().filePath, first.toStdString());
   answer = copy;
   frame->runCommand(CmdSaveAs);
-  EXPECT_EQ(child->job().filePath, first.toStdString());  // Save As keeps the job's path
+  EXPECT_EQ(child->job().filePath, copy.toStdString());  // Save As moves the job to the copy
   EXPECT_TRUE(QFile::exists(copy));
   CChildFrame* other = frame->newJob();
   frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(other->parentWidget()));
@@ -200,6 +218,7 @@ TEST_F(MainFrameTest, SaveOpenAndSaveAsRoundTrip) {
 TEST_F(MainFrameTest, AnUnreadableFileLeavesTheJobAsItWas) {
   fillSamples();
   testing::MessageRecorder messages;
+  messages.answer = QMessageBox::No;  // discard the changes: the read still fails
   QTemporaryDir dir;
   const QString bad = dir.filePath("bad.job");
   QFile f(bad);
@@ -275,6 +294,169 @@ TEST_F(MainFrameTest, OtherSettingsChangeTheListsAndTheStoredFlag) {
   EXPECT_EQ(stored, (std::vector<bool>{true}));
   const QString value = child->sampleView()->model().index(0, 2).data().toString();
   EXPECT_EQ(value.size() - value.indexOf('.') - 1, 2) << value.toStdString();
+}
+
+// Open replaces the active job: a modified one is asked about first, with
+// the answers closing has.
+TEST_F(MainFrameTest, OpenOverAModifiedJobAsksFirst) {
+  QTemporaryDir dir;
+  const QString other = dir.filePath("other.job");
+  writeJob(other, "Other", 2);
+  struct Case {
+    const char* what;
+    QMessageBox::StandardButton answer;
+    const char* savePath;  // what the save dialog answers, in dir unless absolute
+    bool opened;           // the job now holds other.job
+    bool saved;            // the old content reached the save path
+  };
+  const Case cases[] = {
+      {"cancel keeps everything", QMessageBox::Cancel, "kept.job", false, false},
+      {"a failed save keeps the job", QMessageBox::Yes, "/nonexistent-dir/x.job", false, false},
+      {"a cancelled save dialog keeps the job", QMessageBox::Yes, "", false, false},
+      {"yes saves, then opens", QMessageBox::Yes, "saved", true, true},
+      {"no discards", QMessageBox::No, "discarded.job", true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    CChildFrame* job = frame->newJob();
+    activate(job);
+    job->job().addStandard(curve("STD", 0), false);
+    for (int i = 0; i < 4; ++i) job->job().addSample(curve("s", float(i)), false);
+    const QString savePath = QString(c.savePath).isEmpty() || c.savePath[0] == '/'
+                                 ? QString(c.savePath)
+                                 : dir.filePath(c.savePath);
+    ui::setFileDialogHandler([&](bool save) { return save ? savePath : other; });
+    testing::MessageRecorder messages;
+    messages.answer = c.answer;
+    const QString title = QString::fromStdString(job->job().title);
+    frame->runCommand(CmdOpen);
+    ASSERT_FALSE(messages.messages.empty());
+    EXPECT_EQ(messages.messages[0].text, title + " has modified!Do you want to save change?");
+    EXPECT_EQ(messages.messages[0].buttons,
+              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (c.opened) {
+      EXPECT_EQ(job->job().sampleCount(), 2);
+      EXPECT_EQ(job->sampleView()->model().rowCount(), 2);
+      EXPECT_EQ(job->job().filePath, other.toStdString());
+      EXPECT_FALSE(job->job().modified());
+    } else {
+      EXPECT_EQ(job->job().sampleCount(), 4);
+      EXPECT_EQ(job->sampleView()->model().rowCount(), 4);
+      EXPECT_TRUE(job->job().filePath.empty());
+      EXPECT_TRUE(job->job().modified());
+    }
+    const QString written = withJobExtension(savePath.toStdString()).c_str();
+    EXPECT_EQ(samplesIn(written), c.saved ? 4 : -1) << written.toStdString();
+    EXPECT_EQ(samplesIn(other), 2);  // the file opened is only read
+    job->job().setModified(false);
+    job->parentWidget()->close();
+  }
+}
+
+TEST_F(MainFrameTest, OpenIntoAnUntouchedJobAsksNothing) {
+  QTemporaryDir dir;
+  const QString other = dir.filePath("other.job");
+  writeJob(other, "Other", 3);
+  ui::setFileDialogHandler([&](bool) { return other; });
+  testing::MessageRecorder messages;
+  frame->runCommand(CmdOpen);
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_EQ(child->job().sampleCount(), 3);
+  // Saved and unchanged since: nothing to lose either.
+  writeJob(dir.filePath("third.job"), "Third", 1);
+  ui::setFileDialogHandler([&](bool) { return dir.filePath("third.job"); });
+  frame->runCommand(CmdOpen);
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_EQ(child->job().sampleCount(), 1);
+}
+
+TEST_F(MainFrameTest, SaveAsMovesTheJobToTheNewFile) {
+  fillSamples();
+  QTemporaryDir dir;
+  testing::MessageRecorder messages;
+  QString answer = dir.filePath("first");  // typed without an extension
+  ui::setFileDialogHandler([&](bool) { return answer; });
+  frame->runCommand(CmdSave);
+  const QString first = dir.filePath("first.job"), copy = dir.filePath("copy.job");
+  EXPECT_EQ(child->job().filePath, first.toStdString());
+  EXPECT_EQ(samplesIn(first), 4);
+  EXPECT_FALSE(QFile::exists(dir.filePath("first")));
+  answer = dir.filePath("copy");
+  frame->runCommand(CmdSaveAs);
+  EXPECT_EQ(child->job().filePath, copy.toStdString());
+  EXPECT_EQ(subTitle(child), "Job1 - " + copy);
+  EXPECT_FALSE(child->job().modified());
+  // The next Save writes the new file; the original keeps its content.
+  child->job().addSample(curve("echo", 30), false);
+  answer = dir.filePath("never-asked.job");
+  frame->runCommand(CmdSave);
+  EXPECT_EQ(samplesIn(copy), 5);
+  EXPECT_EQ(samplesIn(first), 4);
+  EXPECT_FALSE(QFile::exists(answer));
+  EXPECT_TRUE(messages.messages.empty());
+  // A failed Save As leaves the job on its file, still modified.
+  child->job().addSample(curve("foxtrot", 36), false);
+  answer = "/nonexistent-dir/elsewhere";
+  frame->runCommand(CmdSaveAs);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_TRUE(messages.messages[0].text.startsWith("The job could not be saved."));
+  EXPECT_EQ(child->job().filePath, copy.toStdString());
+  EXPECT_TRUE(child->job().modified());
+  EXPECT_EQ(subTitle(child), "*Job1 - " + copy);
+  EXPECT_EQ(samplesIn(copy), 5);
+  // A cancelled Save As changes nothing either.
+  answer = QString();
+  frame->runCommand(CmdSaveAs);
+  EXPECT_EQ(child->job().filePath, copy.toStdString());
+  EXPECT_TRUE(child->job().modified());
+}
+
+TEST_F(MainFrameTest, AFailedFirstSaveLeavesTheJobWithoutAFile) {
+  fillSamples();
+  testing::MessageRecorder messages;
+  ui::setFileDialogHandler([](bool) { return QString("/nonexistent-dir/x"); });
+  frame->runCommand(CmdSave);
+  EXPECT_EQ(messages.messages.size(), 1u);
+  EXPECT_TRUE(child->job().filePath.empty());
+  EXPECT_TRUE(child->job().modified());
+  EXPECT_EQ(subTitle(child), "*Job1 - (no file yet)");
+}
+
+TEST_F(MainFrameTest, TheTitleFollowsEveryChange) {
+  QTemporaryDir dir;
+  const QString first = dir.filePath("first.job"), copy = dir.filePath("copy.job"),
+                other = dir.filePath("other.job");
+  writeJob(other, "Other", 1);
+  ui::setFileDialogHandler([&](bool save) { return save ? first : other; });
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    QString title;
+  };
+  const Step steps[] = {
+      {"a new job", [] {}, "Job1 - (no file yet)"},
+      {"an edit", [&] { fillSamples(); }, "*Job1 - (no file yet)"},
+      {"Simplified Chinese", [&] { frame->runCommand(CmdChineseSimplified); },
+       QString::fromUtf8("*Job1 - （尚无文件）")},
+      {"Traditional Chinese", [&] { frame->runCommand(CmdChineseTraditional); },
+       QString::fromUtf8("*Job1 - （尚無檔案）")},
+      {"English", [&] { frame->runCommand(CmdEnglish); }, "*Job1 - (no file yet)"},
+      {"a save", [&] { frame->runCommand(CmdSave); }, "Job1 - " + first},
+      {"another edit", [&] { child->job().deleteSamples({0}); }, "*Job1 - " + first},
+      {"Save As",
+       [&] {
+         ui::setFileDialogHandler([&](bool save) { return save ? copy : other; });
+         frame->runCommand(CmdSaveAs);
+       },
+       "Job1 - " + copy},
+      {"a rename", [&] { child->job().setTitle("Renamed"); }, "Renamed - " + copy},
+      {"an open", [&] { frame->runCommand(CmdOpen); }, "Other - " + other},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_EQ(subTitle(child), step.title) << step.what;
+    EXPECT_EQ(child->windowTitle(), step.title) << step.what;
+  }
 }
 
 }  // namespace

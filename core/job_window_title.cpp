@@ -1,0 +1,16 @@
+#include "core/job_window_title.h"
+
+#include "core/job.h"
+#include "core/language_table.h"
+
+namespace corvana {
+
+std::string jobWindowTitle(const Job& job) {
+  std::string text = job.modified() ? "*" : "";
+  text += job.title;
+  text += " - ";
+  text += job.filePath.empty() ? LookupText(Text::NoFileYet) : job.filePath;
+  return text;
+}
+
+}  // namespace corvana
