@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <algorithm>
 
@@ -27,11 +28,31 @@ RecordListView::RecordListView(Job& job, RecordList list, QWidget* parent)
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &RecordListView::headingClicked);
   connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-    if (!index.isValid()) return;
-    const int record = model_.rows().recordAt(index.row());
-    if (record >= 0 && record < job_.count(list_)) emit recordActivated(record);
+    if (index.isValid()) activateRow(index.row());
   });
   applyColumnWidths();
+}
+
+void RecordListView::activateRow(int row) {
+  const int record = model_.rows().recordAt(row);
+  if (record >= 0 && record < job_.count(list_)) emit recordActivated(record);
+}
+
+void RecordListView::keyPressEvent(QKeyEvent* event) {
+  // Enter does what a double-click does; the base class only emits
+  // activated(), which single-click styles also emit on a plain click.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    int row = -1;
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && selectionModel()->isRowSelected(current.row(), QModelIndex()))
+      row = current.row();
+    else if (const auto rows = selectionModel()->selectedRows(); !rows.isEmpty())
+      row = rows.front().row();
+    if (row >= 0) activateRow(row);
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
 }
 
 void RecordListView::applyColumnWidths() {

@@ -1,7 +1,7 @@
 #pragma once
 // The standard and sample lists: a table over RecordListModel with heading
-// clicks for sorting, the material menu, and double-click to make a record
-// current.
+// clicks for sorting, the material menu, and double-click or Enter to make a
+// record current.
 #include <QTableView>
 #include <vector>
 
@@ -31,7 +31,11 @@ class RecordListView : public QTableView {
  signals:
   void recordActivated(int record);
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
+  void activateRow(int row);
   void headingClicked(int column);
   void chooseMaterial(const QString& material);
 

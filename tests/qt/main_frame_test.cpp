@@ -159,6 +159,42 @@ TEST_F(MainFrameTest, HeadingClicksSortAndDoubleClickSelects) {
   EXPECT_EQ(view->model().index(2, 0).data().toString(), "*  4");
 }
 
+TEST_F(MainFrameTest, EnterOnASelectedRowMakesItCurrent) {
+  fillSamples();
+  Job& job = child->job();
+  job.addStandard(curve("STD2", 3), false);
+  job.setModified(false);
+  ASSERT_NE(job.currentSample, 2);
+  SampleView* samples = child->sampleView();
+  samples->setFocus();
+  samples->selectRecords({2});
+  QTest::keyClick(samples, Qt::Key_Return);
+  EXPECT_EQ(job.currentSample, 2);
+  EXPECT_TRUE(job.modified());
+  EXPECT_EQ(samples->model().index(samples->model().rows().rowOf(2), 0).data().toString(), "*  3");
+  StandardView* standards = child->standardView();
+  const int before = job.currentStandard;
+  const int target = before == 0 ? 1 : 0;
+  standards->setFocus();
+  standards->selectRecords({target});
+  QTest::keyClick(standards, Qt::Key_Enter);
+  EXPECT_EQ(job.currentStandard, target);
+  EXPECT_EQ(standards->model().index(standards->model().rows().rowOf(target), 0).data().toString(),
+            QStringLiteral("*  %1").arg(target + 1));
+}
+
+TEST_F(MainFrameTest, DoubleClickMakesARowCurrentOnce) {
+  fillSamples();
+  SampleView* view = child->sampleView();
+  int activations = 0;
+  QObject::connect(view, &RecordListView::recordActivated, [&](int) { ++activations; });
+  const QRect cell = view->visualRect(view->model().index(1, 1));
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+  QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(activations, 1);
+  EXPECT_EQ(child->job().currentSample, view->model().rows().recordAt(1));
+}
+
 TEST_F(MainFrameTest, MaterialMenuFilters) {
   fillSamples();
   SampleView* view = child->sampleView();
