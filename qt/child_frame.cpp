@@ -133,6 +133,8 @@ bool CChildFrame::openFile(const QString& path) {
   const bool read = readJobFile(*job_, ui::str(path), &error);
   if (!read) ui::showMessage(this, {QString(), ui::qstr(error)});
   updateTitle();
+  // The file brings its own Auto Naming flags.
+  main_.updateCommandStates();
   return read;
 }
 

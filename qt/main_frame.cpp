@@ -175,7 +175,11 @@ void CMainFrame::rebuildMenu() {
 }
 
 void CMainFrame::buildToolbar() {
+  // clear() keeps the old buttons' actions alive; they go, so none is found stale.
+  for (QAction* a : toolbar_->actions())
+    if (a->parent() == toolbar_) delete a;
   toolbar_->clear();
+  toolActions_.clear();
   for (int command : toolbarCommands()) {
     if (command == 0) {
       toolbar_->addSeparator();
@@ -186,8 +190,11 @@ void CMainFrame::buildToolbar() {
         ui::commandIcon(command), menuAction ? menuAction->text().section('\t', 0, 0) : QString());
     a->setObjectName(QStringLiteral("tool%1").arg(command));
     a->setEnabled(isBuilt(command));
+    if (menuAction && menuAction->isCheckable()) a->setCheckable(true);
     connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
+    toolActions_[command] = a;
   }
+  updateCommandStates();
 }
 
 QAction* CMainFrame::action(int command) const {
@@ -198,13 +205,18 @@ QAction* CMainFrame::action(int command) const {
 void CMainFrame::updateCommandStates() {
   CChildFrame* child = activeChild();
   for (auto& [command, a] : actions_) a->setEnabled(isBuilt(command));
-  if (child) {
-    actions_[CmdAutoNamingStandard]->setChecked(child->job().autoNamingStandards);
-    actions_[CmdAutoNamingSample]->setChecked(child->job().autoNamingSamples);
+  // With no job window there is no state to show, so the marks clear.
+  const std::map<int, bool> checked = {
+      {CmdAutoNamingStandard, child && child->job().autoNamingStandards},
+      {CmdAutoNamingSample, child && child->job().autoNamingSamples},
+      {CmdEnglish, LanguageIndex == English},
+      {CmdChineseSimplified, LanguageIndex == ChineseSimplified},
+      {CmdChineseTraditional, LanguageIndex == ChineseTraditional}};
+  for (const auto& [command, on] : checked) {
+    if (QAction* a = action(command)) a->setChecked(on);
+    if (const auto it = toolActions_.find(command); it != toolActions_.end())
+      it->second->setChecked(on);
   }
-  actions_[CmdEnglish]->setChecked(LanguageIndex == English);
-  actions_[CmdChineseSimplified]->setChecked(LanguageIndex == ChineseSimplified);
-  actions_[CmdChineseTraditional]->setChecked(LanguageIndex == ChineseTraditional);
 }
 
 void CMainFrame::relabelAll() {

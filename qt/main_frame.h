@@ -55,6 +55,8 @@ class CMainFrame : public QMainWindow {
   bool closing_ = false;
   QToolBar* toolbar_ = nullptr;
   std::map<int, QAction*> actions_;
+  // Tool bar buttons by command, so check marks reach them as well as the menus.
+  std::map<int, QAction*> toolActions_;
 };
 
 }  // namespace corvana

@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "core/command_table.h"
 #include "core/job_file.h"
@@ -193,6 +195,62 @@ TEST_F(MainFrameTest, DoubleClickMakesARowCurrentOnce) {
   QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(activations, 1);
   EXPECT_EQ(child->job().currentSample, view->model().rows().recordAt(1));
+}
+
+TEST_F(MainFrameTest, AutoNamingIsCheckedInMenuAndToolBarPerJob) {
+  auto tool = [&](int command) {
+    return frame->findChild<QAction*>(QStringLiteral("tool%1").arg(command));
+  };
+  auto button = [&](int command) {
+    auto* b = qobject_cast<QToolButton*>(
+        frame->findChild<QToolBar*>("toolbar")->widgetForAction(tool(command)));
+    return b && b->isChecked();
+  };
+  ASSERT_NE(tool(CmdAutoNamingStandard), nullptr);
+  ASSERT_NE(tool(CmdAutoNamingSample), nullptr);
+  EXPECT_FALSE(frame->action(CmdAutoNamingStandard)->isChecked());
+  EXPECT_FALSE(button(CmdAutoNamingStandard));
+  frame->action(CmdAutoNamingStandard)->trigger();
+  EXPECT_TRUE(child->job().autoNamingStandards);
+  EXPECT_TRUE(frame->action(CmdAutoNamingStandard)->isChecked());
+  EXPECT_TRUE(tool(CmdAutoNamingStandard)->isChecked());
+  EXPECT_TRUE(button(CmdAutoNamingStandard));
+  // The tool button toggles the same job flag.
+  tool(CmdAutoNamingSample)->trigger();
+  EXPECT_TRUE(child->job().autoNamingSamples);
+  EXPECT_TRUE(frame->action(CmdAutoNamingSample)->isChecked());
+  EXPECT_TRUE(button(CmdAutoNamingSample));
+  tool(CmdAutoNamingSample)->trigger();
+  EXPECT_FALSE(child->job().autoNamingSamples);
+  EXPECT_FALSE(frame->action(CmdAutoNamingSample)->isChecked());
+  EXPECT_FALSE(button(CmdAutoNamingSample));
+
+  // Another job window shows its own state, and switching back restores the first.
+  CChildFrame* other = frame->newJob();
+  activate(other);
+  ASSERT_EQ(frame->activeChild(), other);
+  EXPECT_FALSE(frame->action(CmdAutoNamingStandard)->isChecked());
+  EXPECT_FALSE(button(CmdAutoNamingStandard));
+  frame->action(CmdAutoNamingSample)->trigger();
+  EXPECT_TRUE(other->job().autoNamingSamples);
+  EXPECT_FALSE(child->job().autoNamingSamples);
+  activate(child);
+  ASSERT_EQ(frame->activeChild(), child);
+  EXPECT_TRUE(frame->action(CmdAutoNamingStandard)->isChecked());
+  EXPECT_TRUE(button(CmdAutoNamingStandard));
+  EXPECT_FALSE(frame->action(CmdAutoNamingSample)->isChecked());
+  EXPECT_FALSE(button(CmdAutoNamingSample));
+
+  // After a job file is opened the marks show that job's flags.
+  QTemporaryDir dir;
+  const QString path = dir.filePath("named.job");
+  writeJob(path, "Named", 1);
+  child->job().autoNamingSamples = true;  // changed behind the window's back
+  ASSERT_TRUE(child->openFile(path));
+  EXPECT_EQ(frame->action(CmdAutoNamingSample)->isChecked(), child->job().autoNamingSamples);
+  EXPECT_EQ(button(CmdAutoNamingSample), child->job().autoNamingSamples);
+  EXPECT_EQ(frame->action(CmdAutoNamingStandard)->isChecked(), child->job().autoNamingStandards);
+  EXPECT_EQ(button(CmdAutoNamingStandard), child->job().autoNamingStandards);
 }
 
 TEST_F(MainFrameTest, MaterialMenuFilters) {
