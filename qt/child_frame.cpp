@@ -144,13 +144,17 @@ void CChildFrame::updateTitle() {
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowTitle(title);
 }
 
+void CChildFrame::warnNothingSelected(RecordList list) {
+  ui::showError(
+      this, list == RecordList::Standards ? Text::PleaseSelectStandard : Text::PleaseSelectSample);
+}
+
 void CChildFrame::deleteSelected(RecordList list) {
   RecordListView* view = list == RecordList::Standards ? static_cast<RecordListView*>(standardView_)
                                                        : static_cast<RecordListView*>(sampleView_);
   const std::vector<int> records = view->selectedRecords(true);
   if (records.empty()) {
-    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard
-                                                      : Text::PleaseSelectSample);
+    warnNothingSelected(list);
     return;
   }
   const auto answer =
@@ -211,8 +215,7 @@ void CChildFrame::renameJob() {
 void CChildFrame::renameRecord(RecordList list) {
   const std::vector<int> records = listView(*this, list)->selectedRecords();
   if (records.empty()) {
-    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard
-                                                      : Text::PleaseSelectSample);
+    warnNothingSelected(list);
     return;
   }
   const int record = records.front();
@@ -229,8 +232,7 @@ void CChildFrame::renameRecord(RecordList list) {
 void CChildFrame::modifyMaterial(RecordList list) {
   const std::vector<int> records = listView(*this, list)->selectedRecords();
   if (records.empty()) {
-    ui::showError(this, list == RecordList::Standards ? Text::PleaseSelectStandard
-                                                      : Text::PleaseSelectSample);
+    warnNothingSelected(list);
     return;
   }
   const int record = records.front();

@@ -63,6 +63,8 @@ class CChildFrame : public QWidget, public JobObserver {
   void deleteSelected(RecordList list);
   void importSelected(RecordList from);
   void renameJob();
+  // "Please select a standard / sample" for a command that needs a selection.
+  void warnNothingSelected(RecordList list);
   void renameRecord(RecordList list);
   void modifyMaterial(RecordList list);
   void refreshPlots();
