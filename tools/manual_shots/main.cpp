@@ -1,0 +1,176 @@
+// corvana-shots: pictures of the real program for the user manual and for
+// looking at layouts. It starts the program as a user would (settings file,
+// job file, language argument), then grabs the main window at each size and,
+// with --manual, every dialog and menu the manual shows.
+//
+//   corvana-shots OUTDIR --size WxH[,WxH...] [--manual] [JOB] [/lang:...]
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/command_table.h"
+#include "qt/child_frame.h"
+#include "qt/ckt_client_app.h"
+#include "qt/main_frame.h"
+#include "qt/views/record_list_view.h"
+
+namespace corvana {
+namespace {
+
+struct Options {
+  QString outDir;
+  std::vector<QSize> sizes;
+  bool manual = false;
+  std::vector<char*> appArgs;  // what the program itself sees
+};
+
+bool parseSizes(const QString& text, std::vector<QSize>& sizes) {
+  for (const QString& part : text.split(',')) {
+    const QStringList wh = part.split('x');
+    bool okW = false, okH = false;
+    if (wh.size() != 2) return false;
+    const int w = wh[0].toInt(&okW), h = wh[1].toInt(&okH);
+    if (!okW || !okH || w < 320 || h < 240) return false;
+    sizes.emplace_back(w, h);
+  }
+  return !sizes.empty();
+}
+
+// Lets layouts, timers and repaints settle before a picture is taken.
+void settle() {
+  for (int i = 0; i < 5; ++i) {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents();
+  }
+}
+
+bool save(QWidget* widget, const QString& path) {
+  const bool ok = widget->grab().save(path);
+  std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+  return ok;
+}
+
+// Runs a command that opens a modal dialog or message box, grabs it once it
+// is up, then closes it without changing anything.
+bool shootModal(CMainFrame& frame, int command, const QString& path) {
+  bool ok = false, seen = false;
+  QTimer::singleShot(400, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    seen = true;
+    settle();
+    ok = save(modal, path);
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      QAbstractButton* no = box->button(QMessageBox::No);
+      if (!no) no = box->button(QMessageBox::Cancel);
+      if (!no) no = box->button(QMessageBox::Ok);
+      if (no)
+        no->click();
+      else
+        box->reject();
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->reject();
+    }
+  });
+  frame.runCommand(command);
+  settle();
+  if (!seen) std::fprintf(stderr, "no dialog came up for %s\n", qPrintable(path));
+  return ok;
+}
+
+bool shootMenu(CMainFrame& frame, int index, const QString& path) {
+  const QList<QAction*> menus = frame.menuBar()->actions();
+  if (index >= menus.size() || !menus[index]->menu()) return false;
+  QMenu* menu = menus[index]->menu();
+  menu->popup(frame.mapToGlobal(frame.menuBar()->actionGeometry(menus[index]).bottomLeft()));
+  settle();
+  const bool ok = save(menu, path);
+  menu->hide();
+  return ok;
+}
+
+void selectSample(CMainFrame& frame, int record) {
+  if (CChildFrame* child = frame.activeChild()) {
+    child->sampleView()->selectRecords({record});
+    child->sampleView()->setFocus();
+  }
+}
+
+int run(Options& options) {
+  int argc = int(options.appArgs.size()) - 1;
+  CKTClientApp app(argc, options.appArgs.data());
+  if (!app.initInstance()) return 1;
+  CMainFrame& frame = *app.mainFrame();
+  QDir().mkpath(options.outDir);
+  const QDir out(options.outDir);
+  bool ok = true;
+  for (const QSize& size : options.sizes) {
+    frame.showNormal();
+    frame.setGeometry(QRect(QPoint(0, 0), size));
+    if (CChildFrame* child = frame.activeChild()) child->parentWidget()->showMaximized();
+    settle();
+    ok &=
+        save(&frame, out.filePath(QString("main-%1x%2.png").arg(size.width()).arg(size.height())));
+  }
+  if (options.manual) {
+    const QList<QAction*> menus = frame.menuBar()->actions();
+    for (int i = 0; i < menus.size(); ++i)
+      ok &= shootMenu(frame, i, out.filePath(QString("menu-%1.png").arg(i + 1)));
+    const std::vector<std::pair<int, const char*>> dialogs = {
+        {CmdTolerance, "tolerance"},           {CmdColorSpace, "color-space-formula"},
+        {CmdObserver, "observer-illuminants"}, {CmdReportSettings, "report-settings"},
+        {CmdOtherSettings, "other-settings"},  {CmdNameOptionSample, "name-option"},
+        {CmdRenameJob, "rename-job"},          {CmdAbout, "about"}};
+    for (const auto& [command, name] : dialogs)
+      ok &= shootModal(frame, command, out.filePath(QString("%1.png").arg(name)));
+    selectSample(frame, 6);
+    ok &= shootModal(frame, CmdRenameSample, out.filePath("rename-sample.png"));
+    ok &= shootModal(frame, CmdMaterialSample, out.filePath("material-sample.png"));
+    ok &= shootModal(frame, CmdDeleteSample, out.filePath("delete-sample.png"));
+  }
+  for (CChildFrame* child : frame.children()) child->job().setModified(false);
+  return ok ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace corvana
+
+int main(int argc, char** argv) {
+  corvana::Options options;
+  options.appArgs.push_back(argv[0]);
+  for (int i = 1; i < argc; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv[i]);
+    if (arg == "--size" && i + 1 < argc) {
+      if (!corvana::parseSizes(QString::fromLocal8Bit(argv[++i]), options.sizes)) {
+        std::fprintf(stderr, "corvana-shots: --size takes WxH[,WxH...], e.g. 1280x800\n");
+        return 2;
+      }
+    } else if (arg == "--manual") {
+      options.manual = true;
+    } else if (options.outDir.isEmpty() && !arg.startsWith("/lang", Qt::CaseInsensitive) &&
+               !arg.endsWith(".job")) {
+      options.outDir = arg;
+    } else {
+      options.appArgs.push_back(argv[i]);
+    }
+  }
+  if (options.outDir.isEmpty() || options.sizes.empty()) {
+    std::fprintf(stderr,
+                 "usage: corvana-shots OUTDIR --size WxH[,WxH...] [--manual] [JOB] [/lang:...]\n");
+    return 2;
+  }
+  // The program changes its working folder at start.
+  options.outDir = QDir().absoluteFilePath(options.outDir);
+  options.appArgs.push_back(nullptr);  // argv ends with a null pointer
+  return corvana::run(options);
+}
