@@ -4,8 +4,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 
 #include "dialog_test_support.h"
+#include "qt/dialogs/color_space_formula_dialog.h"
 #include "qt/dialogs/input_dialog.h"
 #include "qt/dialogs/multi_lang_dialog.h"
 #include "qt/dialogs/naming_dialog.h"
@@ -140,6 +142,76 @@ TEST_F(TabbedDialogTest, EscapeCancelsAndEnterIsOk) {
   QTest::keyClick(material, Qt::Key_Return);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(job->SampleMaterial, "typed");
+}
+
+// Shows the dialog as the active window, so keys go to its focus widget.
+void openActive(QDialog& dialog) {
+  openDialog(dialog);
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+}
+
+// The fields from the one that has the focus, by Tab, up to the first
+// widget outside the current page: object names, blank-separated.
+std::string tabStops(TabbedDialog& dialog, QWidget*& afterFields) {
+  QStringList stops;
+  QWidget* page = dialog.tabs()->currentWidget();
+  afterFields = QApplication::focusWidget();
+  while (afterFields && page->isAncestorOf(afterFields) && stops.size() < 30) {
+    stops << afterFields->objectName();
+    QTest::keyClick(afterFields, Qt::Key_Tab);
+    afterFields = QApplication::focusWidget();
+  }
+  return stops.join(' ').toStdString();
+}
+
+TEST_F(TabbedDialogTest, TabRunsThroughTheFieldsThenOkCancelApply) {
+  struct Case {
+    const char* dialog;
+    std::function<std::unique_ptr<TabbedDialog>(Job*)> make;
+    const char* fields;
+  } cases[] = {
+      {"tolerance", [](Job* j) { return std::make_unique<ToleranceDialog>(j); },
+       "illuminant upper1 lower1 upper2 lower2 upper3 lower3 upper4 judgeMethod quotiety"},
+      {"colour space and formula",
+       [](Job* j) {
+         j->setColorFormula(Cie94);
+         return std::make_unique<ColorSpaceFormulaDialog>(j);
+       },
+       "colorSpace colorFormula kl kc kh"},
+      {"naming",
+       [](Job* j) {
+         return std::make_unique<NamingDialog>(j, RecordList::Samples, NamingMode::Measurement);
+       },
+       "manualFirstSegment manualSecondSegment manualMaterial"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dialog);
+    std::unique_ptr<TabbedDialog> dialog = c.make(job.get());
+    openActive(*dialog);
+    QWidget* afterFields = nullptr;
+    EXPECT_EQ(tabStops(*dialog, afterFields), c.fields);
+    ASSERT_EQ(afterFields, dialog->okButton());
+    QTest::keyClick(afterFields, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->cancelButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->applyButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_TRUE(QString(c.fields).endsWith(QApplication::focusWidget()->objectName()));
+    dialog->reject();
+  }
+}
+
+TEST_F(TabbedDialogTest, EveryPageReachesTheButtonsAfterItsFields) {
+  NamingDialog dialog(job.get(), RecordList::Samples, NamingMode::Measurement);
+  openActive(dialog);
+  dialog.tabs()->setCurrentIndex(1);
+  child<QWidget>(dialog, "firstSegment")->setFocus();
+  QWidget* afterFields = nullptr;
+  EXPECT_EQ(tabStops(dialog, afterFields), "firstSegment secondSegment material autoNaming");
+  EXPECT_EQ(afterFields, dialog.okButton());
 }
 
 class InputDialogTest : public LanguageDialogTest {};
