@@ -44,14 +44,14 @@ TEST(ParametricFactorRules, MessageNamesTheFactorAndItsLimits) {
 }
 
 TEST(ParametricFactorRules, FactorsAreStoredAndCheckedWithEitherFormulaTakingThem) {
-  // Selected formula, formula of the job before the apply, stored.
+  // Selected formula, formula of the job before the apply, stored. Factors
+  // typed with a change to a formula that takes them are stored, and so
+  // are those typed before a change to one that does not.
   struct Case {
     ColorFormula selected, before;
     bool stored;
   } cases[] = {
-      {Cie94, Cie1976, true},  // typed together with the change of formula
-      {Cmc, ColorFastness, true},       {Cie1976, Cie94, true},  // hidden but typed before the
-                                                                 // change
+      {Cie94, Cie1976, true},           {Cmc, ColorFastness, true},      {Cie1976, Cie94, true},
       {Cie1976, MetamericIndex, false}, {ColorStrength, Cie1976, false}, {Cmc, Cmc, true},
   };
   for (const Case& c : cases) {
