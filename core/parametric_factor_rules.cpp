@@ -33,12 +33,12 @@ std::string factorRangeMessage(int factor) {
                           {LookupText(l.name), double(l.low), double(l.high)});
 }
 
-bool storesParametricFactors(ColorFormula formulaBeforeApply) {
-  return usesParametricFactors(formulaBeforeApply);
+bool storesParametricFactors(ColorFormula selectedFormula, ColorFormula formulaBeforeApply) {
+  return usesParametricFactors(selectedFormula) || usesParametricFactors(formulaBeforeApply);
 }
 
 bool validatesParametricFactors(ColorFormula selectedFormula, ColorFormula formulaBeforeApply) {
-  return usesParametricFactors(selectedFormula) || storesParametricFactors(formulaBeforeApply);
+  return storesParametricFactors(selectedFormula, formulaBeforeApply);
 }
 
 }  // namespace corvana

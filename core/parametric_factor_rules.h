@@ -28,10 +28,11 @@ bool factorInRange(int factor, float value);
 // "KL must between   1.00 and  10.00!" in the current language.
 std::string factorRangeMessage(int factor);
 
-// The factors typed in the dialog are stored when the job's formula before
-// the apply takes them, so factors typed together with a change of formula
-// take effect with the next apply.
-bool storesParametricFactors(ColorFormula formulaBeforeApply);
+// The factors typed in the dialog are stored when the chosen formula takes
+// them, so factors typed together with a change of formula are kept, and
+// also when the job's formula before the apply took them, so edits made
+// before switching to a formula without factors are not lost.
+bool storesParametricFactors(ColorFormula selectedFormula, ColorFormula formulaBeforeApply);
 // The factors must be valid whenever they would be used or stored.
 bool validatesParametricFactors(ColorFormula selectedFormula, ColorFormula formulaBeforeApply);
 

@@ -144,17 +144,17 @@ bool ColorSpaceFormulaPage::validate() {
   if (!validatesParametricFactors(selectedFormula(), job().colorFormula)) return true;
   for (int f = 0; f < kParametricFactorCount; ++f) {
     if (factorInRange(f, fieldNumber(factorEdits_[f]))) continue;
-    ui::showMessage(this, {ui::productTitle(), ui::qstr(factorRangeMessage(f))});
-    factorEdits_[f]->setFocus();
-    factorEdits_[f]->selectAll();
-    return false;
+    // A factor typed before the change to a formula without factors would
+    // still be stored: show it so the operator can correct it.
+    factors_->setVisible(true);
+    return refuse(factorEdits_[f], {ui::productTitle(), ui::qstr(factorRangeMessage(f))});
   }
   return true;
 }
 
 void ColorSpaceFormulaPage::apply() {
   Job& j = job();
-  if (storesParametricFactors(j.colorFormula)) {
+  if (storesParametricFactors(selectedFormula(), j.colorFormula)) {
     ParametricFactors& k = parametricFactors();
     k.kL = fieldNumber(factorEdits_[FactorKL]);
     k.kC = fieldNumber(factorEdits_[FactorKC]);

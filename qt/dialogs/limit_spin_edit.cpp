@@ -24,6 +24,11 @@ void LimitSpinEdit::setValue(double value) {
   lineEdit()->setText(ui::qstr(formatFixed62(value)));
 }
 
+void LimitSpinEdit::setText(const QString& text) {
+  lineEdit()->setText(text);
+  position_ = startPosition();
+}
+
 QString LimitSpinEdit::text() const { return lineEdit()->text(); }
 
 int LimitSpinEdit::startPosition() const {

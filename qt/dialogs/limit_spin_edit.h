@@ -17,6 +17,8 @@ class LimitSpinEdit : public QAbstractSpinBox {
   LimitRange range() const { return range_; }
   // Shows the value with "%6.2f" and puts the spin at value × 100.
   void setValue(double value);
+  // Shows a text as it was typed; the buttons step from its number.
+  void setText(const QString& text);
   // The spin position in hundredths.
   int position() const { return position_; }
   QString text() const;

@@ -9,7 +9,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <algorithm>
+
 #include "core/language_table.h"
+#include "qt/dialogs/title_width.h"
 #include "qt/ui_text.h"
 
 namespace corvana {
@@ -68,8 +71,14 @@ void MultiLangDialog::setVisible(bool visible) {
     QMetaObject::invokeMethod(this, &MultiLangDialog::applyTexts, Qt::QueuedConnection);
     setWindowIcon(QApplication::windowIcon());
     setWindowTitle(ui::caption(caption_).replace(QLatin1String("&&"), QLatin1String("&")));
+    fitTitle();
   }
   QDialog::setVisible(visible);
+}
+
+void MultiLangDialog::fitTitle() {
+  // An explicit minimum replaces the layout's, so keep the larger of both.
+  setMinimumWidth(std::max(minimumSizeHint().width(), titleFitWidth(this, windowTitle())));
 }
 
 void MultiLangDialog::addLabel(QWidget* widget, Text text) {
@@ -116,6 +125,7 @@ void MultiLangDialog::applyTexts() {
   if (isVisible()) {
     const QPoint centre = geometry().center();
     settleLayouts(this);
+    fitTitle();
     adjustSize();
     move(centre - QPoint(width() / 2, height() / 2));
   }

@@ -62,6 +62,8 @@ class MultiLangDialog : public QDialog {
 
  private:
   void applyTexts();
+  // No narrower than the title needs, so it is never elided.
+  void fitTitle();
 
   Job* job_;
   Text caption_;

@@ -1,10 +1,12 @@
 #include "qt/dialogs/tabbed_dialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <map>
@@ -16,9 +18,26 @@ std::map<QString, int>& rememberedTabs() {
   static std::map<QString, int> tabs;
   return tabs;
 }
+
+// Focus with the text selected, so typing replaces the refused value.
+void focusAndSelect(QWidget* field) {
+  field->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+    edit->selectAll();
+  } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(field)) {
+    spin->selectAll();
+  } else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit()) {
+    combo->lineEdit()->selectAll();
+  }
+}
 }  // namespace
 
 DialogPage::DialogPage(Job& job, QWidget* parent) : QWidget(parent), job_(job) {}
+
+bool DialogPage::refuse(QWidget* field, ui::Message message) {
+  refusal_ = {field, std::move(message)};
+  return false;
+}
 
 void DialogPage::markChanged() {
   changed_ = true;
@@ -60,6 +79,35 @@ void TabbedDialog::addPage(DialogPage* page, Text label) {
   page->watchFields();
   connect(page, &DialogPage::changed, apply_, [this] { apply_->setEnabled(true); });
   page->markChanged();
+  orderButtonsAfterFields();
+}
+
+void TabbedDialog::orderButtonsAfterFields() {
+  QWidget* lastField = nullptr;
+  for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+    if (w->focusPolicy() == Qt::NoFocus) continue;
+    for (const DialogPage* page : pages_)
+      if (page->isAncestorOf(w)) lastField = w;
+  }
+  if (!lastField) return;
+  setTabOrder(lastField, ok_);
+  setTabOrder(ok_, cancel_);
+  setTabOrder(cancel_, apply_);
+}
+
+void TabbedDialog::focusFirstField() {
+  // Qt would start in the tab bar, the first stop of the chain since Tab
+  // wraps from Apply to it; the operator starts in the fields.
+  QWidget* page = tabs_->currentWidget();
+  if (!page || (focusWidget() && focusWidget() != tabs_->tabBar())) return;
+  for (QWidget* w = page->nextInFocusChain(); w && page->isAncestorOf(w);
+       w = w->nextInFocusChain()) {
+    if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisibleTo(page) &&
+        w->isEnabled()) {
+      w->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
 }
 
 void TabbedDialog::showEvent(QShowEvent* event) {
@@ -67,13 +115,20 @@ void TabbedDialog::showEvent(QShowEvent* event) {
     tabChosen_ = true;
     const int remembered = rememberedTab(kind_);
     tabs_->setCurrentIndex(remembered >= 0 && remembered < tabs_->count() ? remembered : 0);
+    focusFirstField();
   }
   MultiLangDialog::showEvent(event);
 }
 
 bool TabbedDialog::applyPages() {
-  for (DialogPage* page : pages_)
-    if (page->isChanged() && !page->validate()) return false;
+  for (DialogPage* page : pages_) {
+    if (!page->isChanged() || page->validate()) continue;
+    tabs_->setCurrentWidget(page);
+    const DialogPage::Refusal& refusal = page->refusal();
+    ui::showMessage(this, refusal.message);
+    if (refusal.field) focusAndSelect(refusal.field);
+    return false;
+  }
   for (DialogPage* page : pages_) page->apply();
   for (DialogPage* page : pages_) page->clearChanged();
   apply_->setEnabled(false);
@@ -82,9 +137,8 @@ bool TabbedDialog::applyPages() {
 }
 
 void TabbedDialog::accept() {
-  // A refused page has shown its message; the dialog still closes, with
-  // nothing applied.
-  if (apply_->isEnabled()) applyPages();
+  // A refusal keeps everything typed for the operator to correct.
+  if (apply_->isEnabled() && !applyPages()) return;
   MultiLangDialog::accept();
 }
 

@@ -2,11 +2,13 @@
 // A dialog of pages on tabs with OK, Cancel and Apply. Each page validates
 // and applies its own fields; the dialog remembers, per kind, the tab that
 // was current when such a dialog last closed.
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <vector>
 
 #include "qt/dialogs/multi_lang_dialog.h"
+#include "qt/message_box.h"
 
 class QPushButton;
 class QTabWidget;
@@ -18,9 +20,17 @@ class DialogPage : public QWidget {
  public:
   explicit DialogPage(Job& job, QWidget* parent = nullptr);
 
-  // True unless the page says otherwise; a failing page shows its message.
+  // True unless the page refuses a field through refuse(); the dialog then
+  // shows the page, the message and the field.
   virtual bool validate() { return true; }
   virtual void apply() = 0;
+
+  struct Refusal {
+    QPointer<QWidget> field;
+    ui::Message message;
+  };
+  // What the last failed validate() refused.
+  const Refusal& refusal() const { return refusal_; }
 
   bool isChanged() const { return changed_; }
   void markChanged();
@@ -37,10 +47,13 @@ class DialogPage : public QWidget {
   void addLabel(QWidget* widget, Text text) {
     labels_.push_back({widget, text, MultiLangDialog::WindowText, 0});
   }
+  // For validate(): remembers the field and its message; returns false.
+  bool refuse(QWidget* field, ui::Message message);
 
  private:
   Job& job_;
   bool changed_ = false;
+  Refusal refusal_;
   std::vector<MultiLangDialog::LabelEntry> labels_;
 };
 
@@ -56,9 +69,11 @@ class TabbedDialog : public MultiLangDialog {
   QPushButton* applyButton() const { return apply_; }
   const std::vector<DialogPage*>& pages() const { return pages_; }
 
-  // Validates the changed pages, then applies all; false when a page refused.
+  // Validates the changed pages, then applies all; false when a page
+  // refused: its tab is shown, its message given and the refused field
+  // focused with its text selected, so the operator can correct it.
   bool applyPages();
-  // OK: applies when Apply is enabled, then closes, also after a refusal.
+  // OK: applies when Apply is enabled, then closes; stays open on a refusal.
   void accept() override;
   void done(int result) override;
 
@@ -76,6 +91,12 @@ class TabbedDialog : public MultiLangDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The pages were created after the buttons: put the buttons after the
+  // last field, so Tab from the last field reaches OK.
+  void orderButtonsAfterFields();
+  // Unless the dialog chose a field: the first field of the current page.
+  void focusFirstField();
+
   QString kind_;
   QTabWidget* tabs_;
   QPushButton* ok_;

@@ -26,7 +26,7 @@ double fieldNumber(const LimitSpinEdit* edit) { return parseNumber(ui::str(edit-
 }  // namespace
 
 RectangularTolerancePage::RectangularTolerancePage(Job& job, QWidget* parent)
-    : DialogPage(job, parent) {
+    : DialogPage(job, parent), drafts_(job.toleranceB) {
   setObjectName("rectangularTolerancePage");
   auto* illuminantLabel = new QLabel(this);
   illuminant_ = new QComboBox(this);
@@ -109,70 +109,74 @@ RectangularTolerancePage::RectangularTolerancePage(Job& job, QWidget* parent)
   setTabOrder(previous, judgeMethod_);
   setTabOrder(judgeMethod_, quotiety_);
 
-  fillGroups();
+  for (int entry = 0; entry < kEntriesPerSlot; ++entry) {
+    upper_[entry]->setRange(limitRange(job.colorSpace, entry, false));
+    if (entry < 3) lower_[entry]->setRange(limitRange(job.colorSpace, entry, true));
+  }
+  showSelectedSlot();
   connect(illuminant_, &QComboBox::currentIndexChanged, this,
-          &RectangularTolerancePage::fillGroups);
+          &RectangularTolerancePage::showSelectedSlot);
 }
 
 int RectangularTolerancePage::selectedSlot() const {
   return illuminant_->currentIndex() < 0 ? -1 : illuminant_->currentData().toInt();
 }
 
-void RectangularTolerancePage::fillGroups() {
-  const int slot = selectedSlot();
+std::vector<int> RectangularTolerancePage::availableSlots() const {
+  std::vector<int> slotList;
+  for (int i = 0; i < illuminant_->count(); ++i)
+    slotList.push_back(illuminant_->itemData(i).toInt());
+  return slotList;
+}
+
+LimitSpinEdit* RectangularTolerancePage::fieldEdit(LimitField field) const {
+  return field.lower ? lower_[std::size_t(field.entry)] : upper_[std::size_t(field.entry)];
+}
+
+void RectangularTolerancePage::keepShownTexts() {
+  if (shownSlot_ < 0) return;
+  for (const LimitField field : limitFields())
+    drafts_.setText(shownSlot_, field, ui::str(fieldEdit(field)->text()));
+}
+
+void RectangularTolerancePage::showSelectedSlot() {
+  keepShownTexts();
+  shownSlot_ = selectedSlot();
+  const int slot = std::max(shownSlot_, 0);
   const Job& j = job();
   for (int entry = 0; entry < kEntriesPerSlot; ++entry) {
-    const ToleranceSet& limits =
-        j.toleranceB[std::size_t(toleranceIndex(std::max(slot, 0), entry))];
+    const ToleranceSet& limits = j.toleranceB[std::size_t(toleranceIndex(slot, entry))];
     groups_[entry]->setTitle(ui::text(Text(limits.componentLabel)));
-    upper_[entry]->setRange(limitRange(j.colorSpace, entry, false));
-    upper_[entry]->setValue(limits.upper);
-    if (entry < 3) {
-      lower_[entry]->setRange(limitRange(j.colorSpace, entry, true));
-      lower_[entry]->setValue(limits.lower);
-    }
-    groups_[entry]->setEnabled(slot >= 0);
+    groups_[entry]->setEnabled(shownSlot_ >= 0);
   }
+  for (const LimitField field : limitFields())
+    fieldEdit(field)->setText(ui::qstr(drafts_.text(slot, field)));
 }
 
 bool RectangularTolerancePage::validate() {
-  if (!quotietyInRange(float(fieldNumber(quotiety_)))) {
-    ui::showMessage(this, {ui::productTitle(), ui::text(Text::ToleranceQuotietyOverrange),
-                           ui::MessageIcon::Stop});
-    quotiety_->setFocus();
-    quotiety_->selectAll();
-    return false;
-  }
-  if (selectedSlot() < 0) return true;
+  if (!quotietyInRange(float(fieldNumber(quotiety_))))
+    return refuse(quotiety_, {ui::productTitle(), ui::text(Text::ToleranceQuotietyOverrange),
+                              ui::MessageIcon::Stop});
+  keepShownTexts();
   const Job& j = job();
-  for (int entry = 0; entry < kEntriesPerSlot; ++entry) {
-    const int label =
-        j.toleranceB[std::size_t(toleranceIndex(selectedSlot(), entry))].componentLabel;
-    for (const bool lower : {true, false}) {
-      LimitSpinEdit* edit = lower ? (entry < 3 ? lower_[entry] : nullptr) : upper_[entry];
-      if (!edit) continue;
-      const LimitRange range = limitRange(j.colorSpace, entry, lower);
-      if (limitInRange(fieldNumber(edit), range)) continue;
-      ui::showMessage(this,
-                      {ui::caption(Text::ToleranceSettings),
-                       ui::qstr(limitRangeMessage(label, lower, range)), ui::MessageIcon::Stop});
-      edit->setFocus();
-      edit->selectAll();
-      return false;
-    }
-  }
-  return true;
+  const auto refused =
+      drafts_.firstRefused(j.colorSpace, drafts_.slotsToStore(shownSlot_, availableSlots()));
+  if (!refused) return true;
+  // A refusal on another illuminant shows that illuminant's limits.
+  illuminant_->setCurrentIndex(illuminant_->findData(refused->slot));
+  const LimitField field = refused->field;
+  const int label =
+      j.toleranceB[std::size_t(toleranceIndex(refused->slot, field.entry))].componentLabel;
+  const LimitRange range = limitRange(j.colorSpace, field.entry, field.lower);
+  return refuse(fieldEdit(field),
+                {ui::caption(Text::ToleranceSettings),
+                 ui::qstr(limitRangeMessage(label, field.lower, range)), ui::MessageIcon::Stop});
 }
 
 void RectangularTolerancePage::apply() {
   Job& j = job();
-  if (const int slot = selectedSlot(); slot >= 0) {
-    for (int entry = 0; entry < kEntriesPerSlot; ++entry) {
-      ToleranceSet& limits = j.toleranceB[std::size_t(toleranceIndex(slot, entry))];
-      limits.upper = float(fieldNumber(upper_[entry]));
-      if (entry < 3) limits.lower = float(fieldNumber(lower_[entry]));
-    }
-  }
+  keepShownTexts();
+  drafts_.store(j.toleranceB, drafts_.slotsToStore(shownSlot_, availableSlots()));
   if (const auto method = judgeMethodFromText(ui::str(judgeMethod_->currentText())))
     j.judgeMethod = *method;
   const float quotiety = float(fieldNumber(quotiety_));

@@ -1,8 +1,11 @@
 #pragma once
 // Tolerance Settings: the job's rectangular limits slot by slot, the judge
-// method and the tolerance quotiety.
+// method and the tolerance quotiety. What is typed for each illuminant is
+// kept while the dialog is open and applied, each slot checked, by OK.
 #include <array>
+#include <vector>
 
+#include "core/tolerance_drafts.h"
 #include "qt/dialogs/tabbed_dialog.h"
 
 class QComboBox;
@@ -24,9 +27,15 @@ class RectangularTolerancePage : public DialogPage {
   int selectedSlot() const;
 
  private:
-  // Shows the stored limits of the slot; typed values are dropped.
-  void fillGroups();
+  // Keeps what the shown slot's fields read, then shows the selected slot.
+  void showSelectedSlot();
+  void keepShownTexts();
+  // The slots listed in the illuminant drop-down.
+  std::vector<int> availableSlots() const;
+  LimitSpinEdit* fieldEdit(LimitField field) const;
 
+  ToleranceDrafts drafts_;
+  int shownSlot_ = -1;
   QComboBox* illuminant_;
   std::array<QGroupBox*, 4> groups_{};
   std::array<LimitSpinEdit*, 4> upper_{};

@@ -13,7 +13,6 @@ TEST(ParametricFactorRules, OnlyCie94Cie2000AndCmcTakeFactors) {
     const ColorFormula f = *colorFormulaFromCode(code);
     const bool takes = f == Cie94 || f == Cie2000 || f == Cmc;
     EXPECT_EQ(usesParametricFactors(f), takes) << f;
-    EXPECT_EQ(storesParametricFactors(f), takes) << f;
     EXPECT_EQ(hasFixedKH(f), f == Cmc) << f;
   }
   EXPECT_FALSE(usesParametricFactors(static_cast<ColorFormula>(-1)));
@@ -44,20 +43,23 @@ TEST(ParametricFactorRules, MessageNamesTheFactorAndItsLimits) {
   LanguageIndex = English;
 }
 
-TEST(ParametricFactorRules, FactorsAreCheckedWheneverTheyWouldBeStored) {
-  // Selected formula, formula of the job before the apply, checked.
+TEST(ParametricFactorRules, FactorsAreStoredAndCheckedWithEitherFormulaTakingThem) {
+  // Selected formula, formula of the job before the apply, stored. Factors
+  // typed with a change to a formula that takes them are stored, and so
+  // are those typed before a change to one that does not.
   struct Case {
     ColorFormula selected, before;
-    bool checked;
+    bool stored;
   } cases[] = {
-      {Cie94, Cie1976, true},  // shown: checked, though not stored yet
-      {Cie1976, Cie94, true},  // hidden but stored
-      {Cie1976, MetamericIndex, false},
-      {Cmc, Cmc, true},
+      {Cie94, Cie1976, true},           {Cmc, ColorFastness, true},      {Cie1976, Cie94, true},
+      {Cie1976, MetamericIndex, false}, {ColorStrength, Cie1976, false}, {Cmc, Cmc, true},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(validatesParametricFactors(c.selected, c.before), c.checked)
+  for (const Case& c : cases) {
+    EXPECT_EQ(storesParametricFactors(c.selected, c.before), c.stored)
         << c.selected << " " << c.before;
+    EXPECT_EQ(validatesParametricFactors(c.selected, c.before), c.stored)
+        << c.selected << " " << c.before;
+  }
 }
 
 }  // namespace

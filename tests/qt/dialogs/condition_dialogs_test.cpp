@@ -102,37 +102,62 @@ TEST_P(ColorSpaceFormulaDialogTest, OutOfRangeFactorIsRefusedWithItsLimits) {
   EXPECT_FLOAT_EQ(parametricFactors().kL, 1.0f);
 }
 
-TEST_P(ColorSpaceFormulaDialogTest, OkWithARefusedFactorClosesWithoutApplying) {
-  openWith(Cie94);
-  factor("kc")->setText("0.05");
-  selectData(formula(), Cie2000);
-  QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-  EXPECT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(dialog->result(), QDialog::Accepted);
-  EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(job->colorFormula, Cie94);
-  EXPECT_FLOAT_EQ(parametricFactors().kC, 1.0f);
-  EXPECT_FALSE(job->modified());
+TEST_P(ColorSpaceFormulaDialogTest, RefusedFactorKeepsTheDialogOpenOnTheField) {
+  for (const bool byOk : {true, false}) {
+    SCOPED_TRACE(byOk ? "OK" : "Apply");
+    messages.messages.clear();
+    openWith(Cie94);
+    factor("kl")->setText("3");
+    factor("kc")->setText("0.05");
+    selectData(formula(), Cie2000);
+    QTest::mouseClick(byOk ? dialog->okButton() : dialog->applyButton(), Qt::LeftButton);
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->focusWidget(), factor("kc"));
+    EXPECT_EQ(factor("kc")->selectedText(), "0.05");
+    EXPECT_EQ(factor("kl")->text(), "3");
+    EXPECT_EQ(formula()->currentData().toInt(), Cie2000);
+    EXPECT_EQ(job->colorFormula, Cie94);
+    EXPECT_FLOAT_EQ(parametricFactors().kC, 1.0f);
+    EXPECT_FALSE(job->modified());
+
+    factor("kc")->setText("0.5");
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(job->colorFormula, Cie2000);
+    EXPECT_FLOAT_EQ(parametricFactors().kL, 3.0f);
+    EXPECT_FLOAT_EQ(parametricFactors().kC, 0.5f);
+    parametricFactors() = ParametricFactors{};
+  }
 }
 
-TEST_P(ColorSpaceFormulaDialogTest, FactorsTypedWithAFormulaChangeWaitForTheNextApply) {
-  openWith(Cie1976);
-  selectData(formula(), Cie94);
-  factor("kl")->setText("2");
-  QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-  EXPECT_EQ(job->colorFormula, Cie94);
-  EXPECT_FLOAT_EQ(parametricFactors().kL, 1.0f);
-  EXPECT_TRUE(job->modified());
+TEST_P(ColorSpaceFormulaDialogTest, FactorsTypedWithAFormulaChangeAreKept) {
+  struct Case {
+    ColorFormula from, to;
+    float kH;  // CMC has none: it stores 1
+  } cases[] = {{Cie1976, Cmc, 1.0f},
+               {Cie1976, Cie94, 0.5f},
+               {ColorFastness, Cie2000, 0.5f},
+               {Cie94, Cmc, 1.0f}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.from << " -> " << c.to);
+    parametricFactors() = ParametricFactors{};
+    openWith(c.from);
+    selectData(formula(), c.to);
+    factor("kl")->setText("2");
+    factor("kc")->setText("1.5");
+    if (factor("kh")->isEnabled()) factor("kh")->setText("0.5");
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(job->colorFormula, c.to);
+    EXPECT_FLOAT_EQ(parametricFactors().kL, 2.0f);
+    EXPECT_FLOAT_EQ(parametricFactors().kC, 1.5f);
+    EXPECT_FLOAT_EQ(parametricFactors().kH, c.kH);
 
-  ColorSpaceFormulaDialog next(job.get());
-  openDialog(next);
-  child<QLineEdit>(next, "kl")->setText("2");
-  child<QLineEdit>(next, "kc")->setText("0.1");
-  child<QLineEdit>(next, "kh")->setText("10");
-  next.accept();
-  EXPECT_FLOAT_EQ(parametricFactors().kL, 2.0f);
-  EXPECT_FLOAT_EQ(parametricFactors().kC, 0.1f);
-  EXPECT_FLOAT_EQ(parametricFactors().kH, 10.0f);
+    ColorSpaceFormulaDialog next(job.get());  // the next visit shows them
+    openDialog(next);
+    EXPECT_EQ(child<QLineEdit>(next, "kl")->text(), "  2.00");
+  }
 }
 
 TEST_P(ColorSpaceFormulaDialogTest, CmcStoresItsGreyedKh) {
@@ -150,6 +175,13 @@ TEST_P(ColorSpaceFormulaDialogTest, HiddenFactorsThatWouldBeStoredAreStillChecke
   EXPECT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(job->colorFormula, Cie94);
   EXPECT_FLOAT_EQ(parametricFactors().kL, 1.0f);
+  // Shown again, for the operator to correct.
+  EXPECT_TRUE(shown("factors"));
+  EXPECT_EQ(dialog->focusWidget(), factor("kl"));
+  factor("kl")->setText("1.5");
+  ASSERT_TRUE(dialog->applyPages());
+  EXPECT_EQ(job->colorFormula, Cie1976);
+  EXPECT_FLOAT_EQ(parametricFactors().kL, 1.5f);
 }
 
 TEST_P(ColorSpaceFormulaDialogTest, AppliesSpaceFormulaAndMetamericConditions) {

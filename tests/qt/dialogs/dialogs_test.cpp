@@ -1,14 +1,22 @@
-// The dialog bases: MultiLangDialog, the tabbed dialog and the input dialog.
+// The dialog bases: MultiLangDialog, the tabbed dialog and the input dialog,
+// and what every dialog owes the operator: whole titles and a tab order.
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 
 #include "dialog_test_support.h"
+#include "qt/dialogs/color_space_formula_dialog.h"
 #include "qt/dialogs/input_dialog.h"
 #include "qt/dialogs/multi_lang_dialog.h"
 #include "qt/dialogs/naming_dialog.h"
+#include "qt/dialogs/observer_illuminant_dialog.h"
+#include "qt/dialogs/other_settings_dialog.h"
+#include "qt/dialogs/report_settings_dialog.h"
 #include "qt/dialogs/tolerance_dialog.h"
 
 namespace corvana::testing {
@@ -141,6 +149,133 @@ TEST_F(TabbedDialogTest, EscapeCancelsAndEnterIsOk) {
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(job->SampleMaterial, "typed");
 }
+
+// Shows the dialog as the active window, so keys go to its focus widget.
+void openActive(QDialog& dialog) {
+  openDialog(dialog);
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+}
+
+// The fields from the one that has the focus, by Tab, up to the first
+// widget outside the current page: object names, blank-separated.
+std::string tabStops(TabbedDialog& dialog, QWidget*& afterFields) {
+  QStringList stops;
+  QWidget* page = dialog.tabs()->currentWidget();
+  afterFields = QApplication::focusWidget();
+  while (afterFields && page->isAncestorOf(afterFields) && stops.size() < 30) {
+    stops << afterFields->objectName();
+    QTest::keyClick(afterFields, Qt::Key_Tab);
+    afterFields = QApplication::focusWidget();
+  }
+  return stops.join(' ').toStdString();
+}
+
+TEST_F(TabbedDialogTest, TabRunsThroughTheFieldsThenOkCancelApply) {
+  struct Case {
+    const char* dialog;
+    std::function<std::unique_ptr<TabbedDialog>(Job*)> make;
+    const char* fields;
+  } cases[] = {
+      {"tolerance", [](Job* j) { return std::make_unique<ToleranceDialog>(j); },
+       "illuminant upper1 lower1 upper2 lower2 upper3 lower3 upper4 judgeMethod quotiety"},
+      {"colour space and formula",
+       [](Job* j) {
+         j->setColorFormula(Cie94);
+         return std::make_unique<ColorSpaceFormulaDialog>(j);
+       },
+       "colorSpace colorFormula kl kc kh"},
+      {"naming",
+       [](Job* j) {
+         return std::make_unique<NamingDialog>(j, RecordList::Samples, NamingMode::Measurement);
+       },
+       "manualFirstSegment manualSecondSegment manualMaterial"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dialog);
+    std::unique_ptr<TabbedDialog> dialog = c.make(job.get());
+    openActive(*dialog);
+    QWidget* afterFields = nullptr;
+    EXPECT_EQ(tabStops(*dialog, afterFields), c.fields);
+    ASSERT_EQ(afterFields, dialog->okButton());
+    QTest::keyClick(afterFields, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->cancelButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->applyButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_TRUE(QString(c.fields).endsWith(QApplication::focusWidget()->objectName()));
+    dialog->reject();
+  }
+}
+
+TEST_F(TabbedDialogTest, EveryPageReachesTheButtonsAfterItsFields) {
+  NamingDialog dialog(job.get(), RecordList::Samples, NamingMode::Measurement);
+  openActive(dialog);
+  dialog.tabs()->setCurrentIndex(1);
+  child<QWidget>(dialog, "firstSegment")->setFocus();
+  QWidget* afterFields = nullptr;
+  EXPECT_EQ(tabStops(dialog, afterFields), "firstSegment secondSegment material autoNaming");
+  EXPECT_EQ(afterFields, dialog.okButton());
+}
+
+// Every dialog of the job window, in every language, is wide enough for its
+// title: the window manager elides a title that does not fit.
+class DialogTitleTest : public LanguageDialogTest {};
+
+TEST_P(DialogTitleTest, TitleFitsTheDialog) {
+  using Make = std::function<std::unique_ptr<QDialog>(Job*)>;
+  const std::pair<const char*, Make> dialogs[] = {
+      {"tolerance", [](Job* j) { return std::make_unique<ToleranceDialog>(j); }},
+      {"colour space and formula",
+       [](Job* j) { return std::make_unique<ColorSpaceFormulaDialog>(j); }},
+      {"observer and illuminants",
+       [](Job* j) { return std::make_unique<ObserverIlluminantDialog>(j, std::nullopt); }},
+      {"name option",
+       [](Job* j) {
+         return std::make_unique<NamingDialog>(j, RecordList::Standards, NamingMode::NameOption);
+       }},
+      {"naming a measurement",
+       [](Job* j) {
+         return std::make_unique<NamingDialog>(j, RecordList::Samples, NamingMode::Measurement);
+       }},
+      {"rename",
+       [](Job* j) {
+         return std::make_unique<InputDialog>(j, Text::None, Text::PleaseInputNewJobName, "Job1",
+                                              false);
+       }},
+      {"import prefix",
+       [](Job* j) {
+         return std::make_unique<InputDialog>(j, Text::ImportFromStandard, Text::PleaseInputPrefix,
+                                              "", true);
+       }},
+      {"other settings",
+       [](Job* j) { return std::make_unique<OtherSettingsDialog>(j, false, nullptr); }},
+      {"report settings",
+       [](Job* j) { return std::make_unique<ReportSettingsDialog>(j, nullptr); }},
+  };
+  QFont titleFont = QApplication::font("QTitleBar");
+  titleFont.setBold(true);
+  const QFontMetrics metrics(titleFont);
+  for (const auto& [name, make] : dialogs) {
+    SCOPED_TRACE(name);
+    std::unique_ptr<QDialog> dialog = make(job.get());
+    openDialog(*dialog);
+    const QString title = dialog->windowTitle();
+    ASSERT_FALSE(title.isEmpty());
+    // The text and at least a close, a maximise and a minimise button.
+    const int buttons = 3 * dialog->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    EXPECT_GE(dialog->width(), metrics.horizontalAdvance(title) + buttons) << title.toStdString();
+    EXPECT_GE(dialog->minimumWidth(), metrics.horizontalAdvance(title) + buttons);
+    // Fitting the title keeps the layout's own minimum.
+    EXPECT_GE(dialog->minimumWidth(), dialog->minimumSizeHint().width());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, DialogTitleTest,
+                         ::testing::Values(English, ChineseSimplified, ChineseTraditional),
+                         languageName);
 
 class InputDialogTest : public LanguageDialogTest {};
 

@@ -166,17 +166,104 @@ TEST_P(ToleranceDialogTest, QuotietyIsStoredOnlyWhenItsHundredthsChange) {
   EXPECT_FLOAT_EQ(job->toleranceQuotiety, 0.5f);
 }
 
-TEST_P(ToleranceDialogTest, SwitchingTheIlluminantDropsTypedLimits) {
+TEST_P(ToleranceDialogTest, TypedLimitsOfEveryIlluminantAreKeptAcrossSwitches) {
   job->toleranceB[toleranceIndex(1, 0)].upper = 3.0f;
   open();
-  type("upper1", "7");
   auto* illuminant = child<QComboBox>(*dialog, "illuminant");
+  type("upper1", "7");
   illuminant->setCurrentIndex(1);
   EXPECT_EQ(field("upper1")->text(), "  3.00");
+  type("upper1", "4.5");
+  type("lower3", "-2");
+  illuminant->setCurrentIndex(2);
   illuminant->setCurrentIndex(0);
+  EXPECT_EQ(field("upper1")->text(), "7");
+  EXPECT_EQ(field("upper1")->position(), 700);  // the spin steps from what was typed
+  illuminant->setCurrentIndex(1);
+  EXPECT_EQ(field("upper1")->text(), "4.5");
+  EXPECT_EQ(field("lower3")->text(), "-2");
+  EXPECT_FLOAT_EQ(job->toleranceB[toleranceIndex(0, 0)].upper, 1.0f);  // nothing applied yet
+
+  QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_FLOAT_EQ(job->toleranceB[toleranceIndex(0, 0)].upper, 7.0f);
+  EXPECT_FLOAT_EQ(job->toleranceB[toleranceIndex(1, 0)].upper, 4.5f);
+  EXPECT_FLOAT_EQ(job->toleranceB[toleranceIndex(1, 2)].lower, -2.0f);
+  EXPECT_FLOAT_EQ(job->toleranceB[toleranceIndex(2, 0)].upper, 1.0f);
+}
+
+TEST_P(ToleranceDialogTest, CancelDropsTheEditsOfEveryIlluminant) {
+  job->setModified(false);
+  const ToleranceTable before = job->toleranceB;
+  open();
+  auto* illuminant = child<QComboBox>(*dialog, "illuminant");
+  type("upper1", "7");
+  illuminant->setCurrentIndex(2);
+  type("upper4", "9");
+  QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+  EXPECT_EQ(dialog->result(), QDialog::Rejected);
+  EXPECT_EQ(job->toleranceB, before);
+  EXPECT_FALSE(job->modified());
+  open();  // a new visit starts from the stored limits
   EXPECT_EQ(field("upper1")->text(), "  1.00");
+}
+
+TEST_P(ToleranceDialogTest, LimitsOfAnUntouchedIlluminantKeepTheirPrecision) {
+  job->toleranceB[toleranceIndex(1, 0)].upper = 2.345f;
+  open();
+  type("upper1", "3");
   ASSERT_TRUE(dialog->applyPages());
-  EXPECT_FLOAT_EQ(job->toleranceB[toleranceIndex(0, 0)].upper, 1.0f);
+  EXPECT_FLOAT_EQ(job->toleranceB[toleranceIndex(0, 0)].upper, 3.0f);
+  EXPECT_FLOAT_EQ(job->toleranceB[toleranceIndex(1, 0)].upper, 2.345f);
+}
+
+// A refused field, by OK or Apply, on the shown illuminant or another one:
+// the dialog stays open on that illuminant with the field focused and its
+// text selected, and nothing is applied.
+TEST_P(ToleranceDialogTest, RefusalKeepsTheDialogOpenOnTheField) {
+  struct Case {
+    const char* what;
+    int refusedSlot;
+    const char* name;
+    bool byOk;
+  } cases[] = {
+      {"shown illuminant, OK", 0, "upper4", true}, {"shown illuminant, Apply", 0, "upper4", false},
+      {"other illuminant, OK", 2, "lower2", true}, {"other illuminant, Apply", 2, "lower2", false},
+      {"quotiety, OK", -1, "quotiety", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    messages.messages.clear();
+    dialog.reset();
+    job = std::make_unique<Job>(jobManager());
+    job->setModified(false);
+    open();
+    auto* illuminant = child<QComboBox>(*dialog, "illuminant");
+    const int slot = std::max(c.refusedSlot, 0);
+    illuminant->setCurrentIndex(slot);
+    type(c.name, c.refusedSlot < 0 ? "0.95" : "500");
+    illuminant->setCurrentIndex(1);
+    type("upper1", "2");
+    if (c.refusedSlot >= 0) illuminant->setCurrentIndex(0);
+    QTest::mouseClick(c.byOk ? dialog->okButton() : dialog->applyButton(), Qt::LeftButton);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(dialog->isVisible());
+    if (c.refusedSlot >= 0) EXPECT_EQ(illuminant->currentIndex(), c.refusedSlot);
+    LimitSpinEdit* refused = field(c.name);
+    EXPECT_EQ(dialog->focusWidget(), refused);
+    auto* edit = refused->findChild<QLineEdit*>();
+    EXPECT_EQ(edit->text(), c.refusedSlot < 0 ? "0.95" : "500");
+    EXPECT_EQ(edit->selectedText(), edit->text());
+    EXPECT_FLOAT_EQ(job->toleranceB[toleranceIndex(1, 0)].upper, 1.0f);
+    EXPECT_FALSE(job->modified());
+
+    // Corrected, the same OK goes through with every illuminant's edits.
+    type(c.name, c.refusedSlot < 0 ? "0.5" : (c.name[0] == 'l' ? "-3" : "3"));
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_FLOAT_EQ(job->toleranceB[toleranceIndex(1, 0)].upper, 2.0f);
+  }
 }
 
 TEST_P(ToleranceDialogTest, ApplyStoresTheSelectedSlotAndMethod) {
@@ -202,14 +289,16 @@ TEST_P(ToleranceDialogTest, ApplyStoresTheSelectedSlotAndMethod) {
   job->window = nullptr;
 }
 
-TEST_P(ToleranceDialogTest, OkWithARefusedLimitClosesWithNothingApplied) {
+TEST_P(ToleranceDialogTest, EnterOnARefusedLimitKeepsEverythingTyped) {
   job->setModified(false);
   open();
   type("upper1", "2");
   type("upper4", "500");
   QTest::keyClick(field("upper4"), Qt::Key_Return);
   EXPECT_EQ(messages.messages.size(), 1u);
-  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(field("upper1")->text(), "2");
+  EXPECT_EQ(field("upper4")->text(), "500");
   EXPECT_FLOAT_EQ(job->toleranceB[0].upper, 1.0f);
   EXPECT_FALSE(job->modified());
 }
