@@ -110,15 +110,15 @@ void RecordListView::openMaterialMenu(const QPoint& globalPosition) {
   menu_->addAction(QStringLiteral("↓"), this, [this] { model_.sortByMaterial(); });
   menu_->addSeparator();
   const std::string& filter = model_.rows().filter();
-  QAction* all = menu_->addAction(QString::fromLatin1(kAllMaterials), this,
+  QAction* all = menu_->addAction(ui::text(Text::AllMaterials), this,
                                   [this] { chooseMaterial(QString::fromLatin1(kAllMaterials)); });
   all->setCheckable(true);
-  all->setChecked(filter == kAllMaterials);
+  all->setChecked(!model_.rows().filtering());
   for (const std::string& m : model_.rows().materials()) {
-    const QString label = m.empty() ? QString::fromLatin1(kNoMaterialItem) : ui::qstr(m);
+    const QString label = m.empty() ? ui::text(Text::NoMaterial) : ui::qstr(m);
     QAction* a = menu_->addAction(label, this, [this, m] { chooseMaterial(ui::qstr(m)); });
     a->setCheckable(true);
-    a->setChecked(filter != kAllMaterials && filter == m);
+    a->setChecked(model_.rows().filtering() && filter == m);
   }
   if (!globalPosition.isNull()) menu_->popup(globalPosition);
 }
