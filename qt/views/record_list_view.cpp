@@ -4,7 +4,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
 
@@ -78,13 +77,15 @@ void RecordListView::activateRow(int row) {
 }
 
 void RecordListView::keyPressEvent(QKeyEvent* event) {
-  // Enter does what a double-click does; the base class only emits
-  // activated(), which single-click styles also emit on a plain click.
-  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+  // Delete, on the main keys or the keypad, as the list's Delete command.
+  if (event->key() == Qt::Key_Delete &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     emit deleteRequested();
     event->accept();
     return;
   }
+  // Enter does what a double-click does; the base class only emits
+  // activated(), which single-click styles also emit on a plain click.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     int row = -1;
     const QModelIndex current = currentIndex();
