@@ -1,19 +1,15 @@
 #include "core/cell_text.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "colour/indices.h"
 #include "core/job.h"
 #include "core/job_judgement.h"
+#include "core/number_text.h"
 
 namespace corvana {
 
-std::string fixedText(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
-}
+std::string fixedText(double value, int decimals) { return formatFixed(value, decimals); }
 
 namespace {
 const IlluminantColorValues* slotEntry(const Job& job, int slot) {

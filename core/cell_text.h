@@ -21,7 +21,7 @@ std::string differenceCellText(const Job& job, int sample, int k, int slot = 0);
 // The grade of a sample under a slot.
 std::string gradeCellText(const Job& job, int sample, int slot = 0);
 
-// "%.*f" of a value.
+// "%.*f" of a value; one that rounds to zero has no minus sign.
 std::string fixedText(double value, int decimals);
 
 }  // namespace corvana

@@ -6,11 +6,21 @@
 
 namespace corvana {
 
-std::string formatFixed62(double value) {
+std::string formatFixed(double value, int decimals, int width) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%6.2f", value);
+  std::snprintf(buffer, sizeof buffer, "%*.*f", width, decimals, value);
+  // A tiny negative value prints as "-0.00"; the sign then says nothing the
+  // digits back up. Only text with digits counts ("-nan" stays as it is).
+  const std::string_view text(buffer);
+  const std::size_t minus = text.find('-');
+  if (minus != std::string_view::npos &&
+      text.find_first_of("123456789") == std::string_view::npos &&
+      text.find('0') != std::string_view::npos)
+    std::snprintf(buffer, sizeof buffer, "%*.*f", width, decimals, 0.0);
   return buffer;
 }
+
+std::string formatFixed62(double value) { return formatFixed(value, 2, 6); }
 
 double parseNumber(std::string_view text) {
   std::size_t i = 0;

@@ -8,6 +8,9 @@
 
 namespace corvana {
 
+// "%*.*f" of a value, except that a value that rounds to zero never shows a
+// minus sign ("0.00", not "-0.00").
+std::string formatFixed(double value, int decimals, int width = 0);
 // "%6.2f": six wide, two decimals ("  1.00", "-128.00").
 std::string formatFixed62(double value);
 

@@ -8,7 +8,9 @@
 #include "colour/text_utf.h"
 #include "core/cell_text.h"
 #include "core/job.h"
+#include "core/job_judgement.h"
 #include "core/language_table.h"
+#include "core/number_text.h"
 #include "core/value_labels.h"
 
 namespace corvana {
@@ -50,6 +52,8 @@ void RecordListRows::rebuild() {
     columns_.push_back({ListColumn::Grade, 0, 65});
   }
   columns_.push_back({ListColumn::Material, 0, samples ? 50 : 60});
+  // The rows go back to record order: arrows left on a heading would lie.
+  keys_[0] = keys_[1] = {};
   rows_.clear();
   if (!job_.table.entryFor(job_.illuminants[0])) return;
   for (int j = 0; j < job_.count(list_); ++j)
@@ -105,7 +109,12 @@ std::string RecordListRows::heading(int column) const {
           differenceLabelRows(job_.colorSpace, job_.colorFormula, false)[std::size_t(c.index)]);
       break;
     case ListColumn::Grade: text = LookupText(Text::JudgeResult); break;
-    case ListColumn::Material: text = LookupText(Text::Material); break;
+    case ListColumn::Material:
+      text = filtering()
+                 ? fillPlaceholders(LookupText(Text::MaterialFilterHeading),
+                                    {filter_.empty() ? LookupText(Text::NoMaterial) : filter_})
+                 : LookupText(Text::Material);
+      break;
   }
   for (int k = 0; k < 2; ++k) {
     if (keys_[k].column != column || (k == 1 && keys_[0].column < 0)) continue;
@@ -123,8 +132,7 @@ std::string RecordListRows::cellText(int row, int column) const {
   const MeasurementRecord& r = job_.records(list_)[std::size_t(j)];
   switch (c.kind) {
     case ListColumn::Number: {
-      const bool current =
-          j == (list_ == RecordList::Standards ? job_.currentStandard : job_.currentSample);
+      const bool current = j == currentRecord();
       const int number = list_ == RecordList::Standards ? r.SerialNumber : j + 1;
       return (current ? std::string(kCurrentMarker) : std::string()) + std::to_string(number);
     }
@@ -135,6 +143,27 @@ std::string RecordListRows::cellText(int row, int column) const {
     case ListColumn::Material: return r.materialUtf8();
   }
   return {};
+}
+
+int RecordListRows::currentRecord() const {
+  return list_ == RecordList::Standards ? job_.currentStandard : job_.currentSample;
+}
+
+CellTone RecordListRows::cellTone(int row, int column) const {
+  if (columns_[std::size_t(column)].kind != ListColumn::Grade) return CellTone::Plain;
+  return gradeTone(sampleGrade(job_, rows_[std::size_t(row)], 0));
+}
+
+bool RecordListRows::isCurrentRow(int row) const {
+  return rows_[std::size_t(row)] == currentRecord();
+}
+
+std::string RecordListRows::hiddenCurrentNotice() const {
+  const int current = currentRecord();
+  if (!filtering() || current < 0 || current >= job_.count(list_) || passesFilter(current))
+    return {};
+  return LookupText(list_ == RecordList::Standards ? Text::CurrentStandardFiltered
+                                                   : Text::CurrentSampleFiltered);
 }
 
 void RecordListRows::clickHeading(int column) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cell_tone.h"
 #include "core/job_observer.h"
 
 namespace corvana {
@@ -22,8 +23,8 @@ struct SortKey {
   bool ascending = true;
 };
 
+// The filter value that shows every record (the menu shows its own text).
 constexpr const char* kAllMaterials = "All";
-constexpr const char* kNoMaterialItem = "(None)";
 
 class RecordListRows {
  public:
@@ -37,11 +38,18 @@ class RecordListRows {
   // Row showing a record, or -1.
   int rowOf(int record) const;
 
-  std::string heading(int column) const;  // with the sort arrows
+  // With the sort arrows; the material heading names an active filter.
+  std::string heading(int column) const;
   std::string cellText(int row, int column) const;
+  // The grade cell's tone; every other cell is plain.
+  CellTone cellTone(int row, int column) const;
+  // The row shows the list's current record.
+  bool isCurrentRow(int row) const;
+  // What the list says when the filter hides the current record; empty otherwise.
+  std::string hiddenCurrentNotice() const;
 
   // Columns for the job's space and formula, one row per record that passes
-  // the filter, in record order.
+  // the filter, in record order (so the sort keys go).
   void rebuild();
   // A record was appended to the job; true when it got a row.
   bool appendRow(int record);
@@ -57,6 +65,7 @@ class RecordListRows {
   // "All", a material, or "" for records without one; clears the keys.
   void setFilter(const std::string& filter);
   const std::string& filter() const { return filter_; }
+  bool filtering() const { return filter_ != kAllMaterials; }
   // Distinct materials of all records of the list, in ascending order.
   std::vector<std::string> materials() const;
 
@@ -64,6 +73,7 @@ class RecordListRows {
 
  private:
   bool passesFilter(int record) const;
+  int currentRecord() const;
   void sort();
 
   const Job& job_;

@@ -10,5 +10,11 @@ inline constexpr const char* kChineseName = "Company|ChineseName";
 inline constexpr const char* kEnglishName = "Company|EnglishName";
 inline constexpr const char* kChineseAddress = "Company|ChineseAddress";
 inline constexpr const char* kEnglishAddress = "Company|EnglishAddress";
+// The job window's splitters ("650,700") and list columns ("Name=140;Grade=80").
+inline constexpr const char* kPlotSplitter = "Layout|PlotSplitter";
+inline constexpr const char* kCurveSplitter = "Layout|CurveSplitter";
+inline constexpr const char* kListSplitter = "Layout|ListSplitter";
+inline constexpr const char* kStandardColumns = "Layout|StandardColumns";
+inline constexpr const char* kSampleColumns = "Layout|SampleColumns";
 
 }  // namespace corvana::settings_keys

@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QResizeEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "core/ask_to_save.h"
@@ -24,6 +26,7 @@
 #include "qt/message_box.h"
 #include "qt/ui_text.h"
 #include "qt/views/plot_placeholder.h"
+#include "qt/views/record_list_pane.h"
 #include "qt/views/record_list_view.h"
 
 namespace corvana {
@@ -41,19 +44,42 @@ CChildFrame::CChildFrame(CMainFrame& main, QWidget* parent)
   chromaView_ = new ChromaView(*job_, splitterA_);
   splitterB_ = new QSplitter(Qt::Vertical, splitterA_);
   splitterC_ = new QSplitter(Qt::Vertical, splitterB_);
-  standardView_ = new StandardView(*job_, splitterC_);
-  sampleView_ = new SampleView(*job_, splitterC_);
+  standardView_ = new StandardView(*job_);
+  sampleView_ = new SampleView(*job_);
+  standardPane_ = new RecordListPane(standardView_, splitterC_);
+  samplePane_ = new RecordListPane(sampleView_, splitterC_);
   reflectanceView_ = new WavelengthReflectanceView(*job_, splitterB_);
   splitterA_->addWidget(chromaView_);
   splitterA_->addWidget(splitterB_);
   splitterB_->addWidget(splitterC_);
   splitterB_->addWidget(reflectanceView_);
-  splitterC_->addWidget(standardView_);
-  splitterC_->addWidget(sampleView_);
-  splitterA_->setSizes({650, 700});
-  splitterB_->setSizes({380, 150});
-  splitterC_->setSizes({100, 280});
+  splitterC_->addWidget(standardPane_);
+  splitterC_->addWidget(samplePane_);
   for (QSplitter* s : {splitterA_, splitterB_, splitterC_}) s->setChildrenCollapsible(false);
+  chromaView_->setMinimumWidth(kPlotMinimumWidth);
+  // A wider or narrower window changes the plot; the lists keep their width.
+  splitterA_->setStretchFactor(0, 1);
+  splitterA_->setStretchFactor(1, 0);
+
+  const ListLayout& stored = main_.listLayout;
+  const auto sizesOr = [](const std::vector<int>& sizes, QList<int> fallback) {
+    return sizes.size() == 2 ? QList<int>{sizes[0], sizes[1]} : fallback;
+  };
+  if (stored.plotSplitter.size() == 2) listsWidth_ = stored.plotSplitter[1];
+  splitterB_->setSizes(sizesOr(stored.curveSplitter, {380, 150}));
+  splitterC_->setSizes(sizesOr(stored.listSplitter, {100, 280}));
+  standardView_->setUserWidths(stored.standardColumns);
+  sampleView_->setUserWidths(stored.sampleColumns);
+  connect(splitterA_, &QSplitter::splitterMoved, this, [this] {
+    listsWidth_ = splitterA_->sizes().value(1);
+    placePlotSplitter();
+    captureLayout();
+  });
+  for (QSplitter* s : {splitterB_, splitterC_})
+    connect(s, &QSplitter::splitterMoved, this, [this] { captureLayout(); });
+  for (RecordListView* view :
+       {static_cast<RecordListView*>(standardView_), static_cast<RecordListView*>(sampleView_)})
+    connect(view, &RecordListView::userWidthsChanged, this, [this] { captureLayout(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -63,6 +89,11 @@ CChildFrame::CChildFrame(CMainFrame& main, QWidget* parent)
           [this](int record) { job_->selectStandard(record, true); });
   connect(sampleView_, &RecordListView::recordActivated, this,
           [this](int record) { job_->selectSample(record, true); });
+  // The Delete key asks and deletes as the list's Delete command does.
+  connect(standardView_, &RecordListView::deleteRequested, this,
+          [this] { runCommand(CmdDeleteStandard); });
+  connect(sampleView_, &RecordListView::deleteRequested, this,
+          [this] { runCommand(CmdDeleteSample); });
 
   job_->setTitle(newJobTitle(int(jobManager().jobs.size())));
 }
@@ -88,13 +119,49 @@ bool CChildFrame::askToReplace() {
 }
 
 void CChildFrame::relabel() {
-  standardView_->model().refreshCells();
-  standardView_->applyColumnWidths();
-  sampleView_->model().refreshCells();
-  sampleView_->applyColumnWidths();
+  // Headings and cells in the new language, the rows back in record order.
+  standardView_->rebuild();
+  sampleView_->rebuild();
+  placePlotSplitter();
   refreshPlots();
   updateTitle();
 }
+
+void CChildFrame::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placePlotSplitter();
+}
+
+void CChildFrame::placePlotSplitter() {
+  const int total = width() - splitterA_->handleWidth();
+  if (total <= 0) return;
+  // Natural widths first: the need is measured before any name is narrowed.
+  for (RecordListView* view :
+       {static_cast<RecordListView*>(standardView_), static_cast<RecordListView*>(sampleView_)})
+    view->setAvailableWidth(0);
+  const int wanted = listsWidth_ > 0
+                         ? listsWidth_
+                         : std::max(standardView_->widthThrough(), sampleView_->widthThrough());
+  const int lists = std::max(1, std::min(wanted, total - kPlotMinimumWidth));
+  splitterA_->setSizes({total - lists, lists});
+  standardView_->setAvailableWidth(lists);
+  sampleView_->setAvailableWidth(lists);
+}
+
+void CChildFrame::captureLayout() {
+  const auto sizes = [](QSplitter* s) {
+    const QList<int> sizes = s->sizes();
+    return std::vector<int>(sizes.begin(), sizes.end());
+  };
+  ListLayout& layout = main_.listLayout;
+  if (listsWidth_ > 0) layout.plotSplitter = sizes(splitterA_);
+  layout.curveSplitter = sizes(splitterB_);
+  layout.listSplitter = sizes(splitterC_);
+  layout.standardColumns = standardView_->userWidths();
+  layout.sampleColumns = sampleView_->userWidths();
+}
+
+void CChildFrame::storeLayout() { main_.saveListLayout(); }
 
 bool CChildFrame::writeTo(const QString& path) {
   std::string error;
@@ -357,6 +424,7 @@ void CChildFrame::recordTextChanged(RecordList list, int) {
 void CChildFrame::everythingChanged() {
   standardView_->rebuild();
   sampleView_->rebuild();
+  placePlotSplitter();
   refreshPlots();
 }
 
@@ -381,6 +449,7 @@ void JobSubWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  frame_->storeLayout();
   event->accept();
   QMdiSubWindow::closeEvent(event);
 }

@@ -16,6 +16,7 @@ class ChromaView;
 class WavelengthReflectanceView;
 class StandardView;
 class SampleView;
+class RecordListPane;
 class CMainFrame;
 class TabbedDialog;
 
@@ -29,6 +30,16 @@ class CChildFrame : public QWidget, public JobObserver {
   StandardView* standardView() const { return standardView_; }
   SampleView* sampleView() const { return sampleView_; }
   QSplitter* splitterA() const { return splitterA_; }
+  QSplitter* splitterB() const { return splitterB_; }
+  QSplitter* splitterC() const { return splitterC_; }
+  RecordListPane* standardPane() const { return standardPane_; }
+  RecordListPane* samplePane() const { return samplePane_; }
+  // The chromaticity plot is never narrower than this.
+  static constexpr int kPlotMinimumWidth = 200;
+
+  // The splitter positions and the column widths the user set go into the
+  // main frame's layout, and from there into the settings file.
+  void storeLayout();
 
   // Asks to save when modified; true when the window may close.
   bool askToClose();
@@ -58,7 +69,14 @@ class CChildFrame : public QWidget, public JobObserver {
   void titleChanged() override;
   void modifiedChanged(bool modified) override;
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  // The lists get the width they need (or the width the user gave them), the
+  // plot the rest, but never less than its minimum.
+  void placePlotSplitter();
+  void captureLayout();
   bool writeTo(const QString& path);
   void deleteSelected(RecordList list);
   void importSelected(RecordList from);
@@ -79,6 +97,9 @@ class CChildFrame : public QWidget, public JobObserver {
   WavelengthReflectanceView* reflectanceView_ = nullptr;
   StandardView* standardView_ = nullptr;
   SampleView* sampleView_ = nullptr;
+  RecordListPane* standardPane_ = nullptr;
+  RecordListPane* samplePane_ = nullptr;
+  int listsWidth_ = 0;  // set by the user or the settings; 0: as wide as the lists need
 };
 
 // The MDI window around a job: its close box asks the job first.

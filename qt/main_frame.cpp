@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -84,7 +85,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
     if (!closing_) updateCommandStates();
   });
-  resize(1280, 800);
+  // Never larger than the screen, should the window not end up maximised.
+  resize(QSize(1280, 800).boundedTo(screen()->availableSize()));
 }
 
 CChildFrame* CMainFrame::newJob() {
@@ -264,6 +266,10 @@ void CMainFrame::openUserManual() {
   QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+void CMainFrame::saveListLayout() {
+  if (storeListLayout) storeListLayout(listLayout);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
   // Every job is asked in creation order; the first cancel keeps everything open.
   for (CChildFrame* child : children())
@@ -272,6 +278,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
       return;
     }
   for (CChildFrame* child : children()) child->job().setModified(false);
+  saveListLayout();
   event->accept();
 }
 

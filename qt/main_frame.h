@@ -6,6 +6,8 @@
 #include <map>
 #include <vector>
 
+#include "core/list_layout_setting.h"
+
 class QMdiArea;
 class QToolBar;
 
@@ -38,6 +40,11 @@ class CMainFrame : public QMainWindow {
   std::function<void(int language)> storeLanguage;
   std::function<void(bool)> storeAutoSave;
   std::function<void()> storeCompany;
+  // The job windows' splitters and column widths: read at start, kept up to
+  // date by the windows, stored when a job window or the program closes.
+  ListLayout listLayout;
+  std::function<void(const ListLayout&)> storeListLayout;
+  void saveListLayout();
 
   // Whether the command is available yet (later work arrives command by command).
   static bool isBuilt(int command);

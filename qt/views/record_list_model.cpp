@@ -1,6 +1,7 @@
 #include "qt/views/record_list_model.h"
 
 #include "qt/ui_text.h"
+#include "qt/views/cell_tone_colour.h"
 
 namespace corvana {
 
@@ -21,11 +22,20 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_.rowCount()) return {};
   if (role == Qt::DisplayRole) return ui::qstr(rows_.cellText(index.row(), index.column()));
   if (role == Qt::UserRole) return rows_.recordAt(index.row());
+  // A name cut short in its column is read in full here.
+  if (role == Qt::ToolTipRole &&
+      rows_.columns()[std::size_t(index.column())].kind == ListColumn::Name)
+    return ui::qstr(rows_.cellText(index.row(), index.column()));
   if (role == Qt::TextAlignmentRole) {
     const auto kind = rows_.columns()[std::size_t(index.column())].kind;
     const bool number = kind == ListColumn::Value || kind == ListColumn::Difference;
     return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
   }
+  if (role == Qt::ForegroundRole) {
+    const QColor colour = toneColour(rows_.cellTone(index.row(), index.column()), palette_);
+    return colour.isValid() ? QVariant(colour) : QVariant();
+  }
+  if (role == Qt::FontRole && rows_.isCurrentRow(index.row())) return bold_;
   return {};
 }
 
@@ -77,6 +87,13 @@ void RecordListModel::setFilter(const std::string& filter) {
   beginResetModel();
   rows_.setFilter(filter);
   endResetModel();
+}
+
+void RecordListModel::setLook(const QPalette& palette, const QFont& font) {
+  palette_ = palette;
+  bold_ = font;
+  bold_.setBold(true);
+  refreshCells();
 }
 
 void RecordListModel::refreshCells() {

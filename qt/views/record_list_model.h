@@ -2,6 +2,8 @@
 // The standard or sample list as a Qt model over RecordListRows: cells are
 // formatted when drawn, so only the visible rows cost anything.
 #include <QAbstractTableModel>
+#include <QFont>
+#include <QPalette>
 
 #include "core/record_list_rows.h"
 
@@ -29,9 +31,14 @@ class RecordListModel : public QAbstractTableModel {
   void setFilter(const std::string& filter);
   // Texts changed (marker, names, grades) but not the rows.
   void refreshCells();
+  // The list's palette and font: grade colours are chosen for the palette,
+  // the current row is drawn in the font made bold.
+  void setLook(const QPalette& palette, const QFont& font);
 
  private:
   RecordListRows rows_;
+  QPalette palette_;
+  QFont bold_;
 };
 
 }  // namespace corvana

@@ -30,6 +30,20 @@ TEST(CellText, ValuesWithTheJobsDecimals) {
   EXPECT_EQ(valueCellText(job, RecordList::Standards, 0, 0), "--");
 }
 
+TEST(CellText, ValuesThatRoundToZeroHaveNoSign) {
+  JobManager manager;
+  Job job(manager);
+  job.addStandard(curveSample("S"), false);
+  job.addSample(curveSample("P"), false);
+  job.DataAccuracy = 2;
+  job.table.entries[0].sampleValues[1][0] = -0.004f;
+  EXPECT_EQ(valueCellText(job, RecordList::Samples, 0, 1), "0.00");
+  job.table.entries[0].sampleValues[1][0] = -0.006f;
+  EXPECT_EQ(valueCellText(job, RecordList::Samples, 0, 1), "-0.01");
+  job.table.entries[0].sampleDifferences[1][0] = -0.0001f;
+  EXPECT_EQ(differenceCellText(job, 0, 1), "0.00");
+}
+
 TEST(CellText, UnusableRecordsShowDashesNotPlaceholders) {
   JobManager manager;
   Job job(manager);

@@ -15,6 +15,26 @@ TEST(NumberText, FormatsSixWideWithTwoDecimals) {
   EXPECT_EQ(formatFixed62(0.755), "  0.76");
 }
 
+// A value that rounds to zero shows no sign; anything with a digit left keeps it.
+TEST(NumberText, RoundedZeroHasNoMinusSign) {
+  struct Case {
+    double value;
+    int decimals, width;
+    const char* text;
+  } cases[] = {
+      {-0.004, 2, 0, "0.00"},   {-0.0, 2, 0, "0.00"},      {-0.005001, 2, 0, "-0.01"},
+      {-0.4, 0, 0, "0"},        {-0.6, 0, 0, "-1"},        {-0.00004, 4, 0, "0.0000"},
+      {-0.001, 2, 6, "  0.00"}, {-10.001, 2, 0, "-10.00"}, {-100.0, 1, 0, "-100.0"},
+      {0.004, 2, 0, "0.00"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(formatFixed(c.value, c.decimals, c.width), c.text) << c.value << " " << c.decimals;
+  EXPECT_EQ(formatFixed62(-0.001), "  0.00");
+  // No digits: not a rounded zero, so the text stays as printf gives it.
+  EXPECT_EQ(formatFixed(-INFINITY, 2), "-inf");
+  EXPECT_EQ(fillPlaceholders("%6.2f", {-0.0001}), "  0.00");
+}
+
 TEST(NumberText, ParsesTheLeadingNumberLikeAtof) {
   struct Case {
     const char* text;

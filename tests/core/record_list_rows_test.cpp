@@ -121,6 +121,74 @@ TEST(RecordListRows, FilterByMaterial) {
   EXPECT_EQ(f.samples.rowCount(), 8);
 }
 
+TEST(RecordListRows, GradeCellsCarryTheirToneAndTheCurrentRowIsKnown) {
+  SampleJob f;
+  const int g = f.gradeColumn();
+  bool seen[3] = {};
+  for (int r = 0; r < f.samples.rowCount(); ++r) {
+    const std::string grade = f.samples.cellText(r, g);
+    const CellTone expected = grade == "Level 1"   ? CellTone::Good
+                              : grade == "Level 2" ? CellTone::Warning
+                              : grade == "NG"      ? CellTone::Bad
+                                                   : CellTone::Plain;
+    EXPECT_EQ(f.samples.cellTone(r, g), expected) << grade;
+    if (expected != CellTone::Plain) seen[int(expected) - 1] = true;
+    EXPECT_EQ(f.samples.cellTone(r, f.nameColumn()), CellTone::Plain);
+    EXPECT_EQ(f.samples.isCurrentRow(r), f.samples.recordAt(r) == f.job.currentSample);
+  }
+  EXPECT_TRUE(seen[0] && seen[2]) << "the fixture grades both ends";
+  // Without a current standard nothing is judged, so every grade is plain.
+  f.job.deleteStandards({0});
+  f.samples.rebuild();
+  for (int r = 0; r < f.samples.rowCount(); ++r)
+    EXPECT_EQ(f.samples.cellTone(r, g), CellTone::Plain);
+}
+
+TEST(RecordListRows, AnActiveFilterIsNamedAndAHiddenCurrentRecordSaid) {
+  SampleJob f;
+  f.job.selectSample(1);  // "alpha", M1
+  f.samples.rebuild();
+  const int m = f.materialColumn();
+  EXPECT_EQ(f.samples.heading(m), "Material");
+  EXPECT_EQ(f.samples.hiddenCurrentNotice(), "");
+  f.samples.setFilter("M1");
+  EXPECT_EQ(f.samples.heading(m), "Material: M1");
+  EXPECT_EQ(f.samples.hiddenCurrentNotice(), "");
+  f.samples.setFilter("M2");
+  EXPECT_EQ(f.samples.hiddenCurrentNotice(),
+            "The current sample is hidden by the material filter.");
+  f.samples.setFilter("");
+  EXPECT_EQ(f.samples.heading(m), "Material: (None)");
+  LanguageIndex = ChineseTraditional;
+  EXPECT_EQ(f.samples.heading(m), "料號：（無）");
+  EXPECT_EQ(f.samples.hiddenCurrentNotice(), "當前試樣已被料號篩選隱藏。");
+  LanguageIndex = English;
+  // The standard list speaks of the standard; no current record, no notice.
+  f.standards.setFilter("M7");
+  EXPECT_EQ(f.standards.hiddenCurrentNotice(),
+            "The current standard is hidden by the material filter.");
+  f.job.deleteStandards({0});
+  EXPECT_EQ(f.standards.hiddenCurrentNotice(), "");
+  f.samples.setFilter(kAllMaterials);
+  EXPECT_EQ(f.samples.heading(m), "Material");
+  EXPECT_EQ(f.samples.hiddenCurrentNotice(), "");
+}
+
+TEST(RecordListRows, RebuildingReturnsToRecordOrderWithoutArrows) {
+  SampleJob f;
+  f.samples.sortByMaterial();
+  f.samples.clickHeading(f.nameColumn());
+  ASSERT_EQ(f.samples.heading(1), "Name ↑↑");
+  f.samples.rebuild();
+  EXPECT_EQ(f.samples.heading(1), "Name");
+  EXPECT_EQ(f.samples.heading(f.materialColumn()), "Material");
+  EXPECT_EQ(column(f.samples, 1),
+            (std::vector<std::string>{"delta", "alpha", "charlie", "bravo", "echo", "alpha"}));
+  // A click after the rebuild starts a fresh one-key sort.
+  f.samples.clickHeading(f.nameColumn());
+  EXPECT_EQ(f.samples.heading(1), "Name ↑");
+}
+
 TEST(RecordListRows, RemovalRenumbersAndKeepsTheMarker) {
   SampleJob f;
   f.job.selectSample(4);
