@@ -17,10 +17,10 @@ bool isJudgeable(const Job& job, int position, int slot) {
          isEvaluable(job.sample(position), condition);
 }
 
-std::string judgeSample(const Job& job, int position, int slot) {
-  if (!isJudgeable(job, position, slot)) return std::string(kNoValueText);
+std::optional<Grade> sampleGrade(const Job& job, int position, int slot) {
+  if (!isJudgeable(job, position, slot)) return std::nullopt;
   const IlluminantColorValues* entry = job.table.entryFor(job.illuminants[slot]);
-  if (!entry) return std::string(kNoValueText);
+  if (!entry) return std::nullopt;
   ColorDifferences values;
   values.fill(kNoDifference);
   for (int k = 0; k < kMaxDifferences; ++k) {
@@ -30,7 +30,12 @@ std::string judgeSample(const Job& job, int position, int slot) {
   }
   const JudgeCriteria criteria{&job.toleranceB, job.judgeMethod, job.toleranceQuotiety,
                                job.colorSpace, job.colorFormula};
-  return LookupText(gradeTextRow(judgeValues(criteria, values, slot)));
+  return judgeValues(criteria, values, slot);
+}
+
+std::string judgeSample(const Job& job, int position, int slot) {
+  const std::optional<Grade> grade = sampleGrade(job, position, slot);
+  return grade ? LookupText(gradeTextRow(*grade)) : std::string(kNoValueText);
 }
 
 }  // namespace corvana

@@ -10,5 +10,9 @@ inline constexpr const char* kChineseName = "Company|ChineseName";
 inline constexpr const char* kEnglishName = "Company|EnglishName";
 inline constexpr const char* kChineseAddress = "Company|ChineseAddress";
 inline constexpr const char* kEnglishAddress = "Company|EnglishAddress";
+// The Job menu's recent files, most recent first.
+inline constexpr const char* kRecentFiles[] = {"Recent|File1", "Recent|File2", "Recent|File3",
+                                               "Recent|File4", "Recent|File5", "Recent|File6",
+                                               "Recent|File7", "Recent|File8"};
 
 }  // namespace corvana::settings_keys
