@@ -98,7 +98,10 @@ void CChildFrame::relabel() {
 
 bool CChildFrame::writeTo(const QString& path) {
   std::string error;
-  if (writeJobFile(*job_, ui::str(path), &error)) return true;
+  if (writeJobFile(*job_, ui::str(path), &error)) {
+    main_.addRecentFile(path);
+    return true;
+  }
   ui::showMessage(this, {QString(), ui::qstr(error)});
   return false;
 }
@@ -131,7 +134,10 @@ bool CChildFrame::openFile(const QString& path) {
   sampleView_->model().setFilter(kAllMaterials);
   std::string error;
   const bool read = readJobFile(*job_, ui::str(path), &error);
-  if (!read) ui::showMessage(this, {QString(), ui::qstr(error)});
+  if (read)
+    main_.addRecentFile(path);
+  else
+    ui::showMessage(this, {QString(), ui::qstr(error)});
   updateTitle();
   // The file brings its own Auto Naming flags.
   main_.updateCommandStates();
@@ -142,6 +148,7 @@ void CChildFrame::updateTitle() {
   const QString title = ui::qstr(jobWindowTitle(*job_));
   setWindowTitle(title);
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowTitle(title);
+  main_.jobChanged(this);
 }
 
 void CChildFrame::warnNothingSelected(RecordList list) {
@@ -324,6 +331,8 @@ void CChildFrame::runCommand(int command) {
 void CChildFrame::refreshPlots() {
   chromaView_->update();
   reflectanceView_->update();
+  // Every change the plots show also changes the status bar's counts.
+  main_.jobChanged(this);
 }
 
 RecordListView* viewOf(CChildFrame& f, RecordList list) { return listView(f, list); }

@@ -9,6 +9,7 @@
 #include "core/job_manager.h"
 #include "core/job_manager_settings.h"
 #include "core/language_setting.h"
+#include "core/recent_files.h"
 #include "core/settings_location.h"
 #include "qt/child_frame.h"
 #include "qt/command_icons.h"
@@ -57,6 +58,10 @@ bool CKTClientApp::initInstance() {
   mainFrame_->storeLanguage = [settings](int language) { writeStoredLanguage(settings, language); };
   mainFrame_->storeAutoSave = [settings](bool on) { writeAutoSave(settings, on); };
   mainFrame_->storeCompany = [settings] { writeUserProfile(jobManager(), settings); };
+  mainFrame_->setRecentFiles(readRecentFiles(settings));
+  mainFrame_->storeRecentFiles = [settings](const std::vector<std::string>& list) {
+    writeRecentFiles(settings, list);
+  };
   CChildFrame* first = mainFrame_->newJob();
   if (!first) return false;
   // A job file named on the command line opens in the first job window.
