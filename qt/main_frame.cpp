@@ -45,6 +45,18 @@ QKeySequence commandShortcut(int command) {
 
 // A title or path shown as a menu item: its "&" must not become an access key.
 QString literalLabel(QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+// List entries are replaced while one of them may still be delivering its
+// triggered signal (choosing a window or a recent file refreshes the list),
+// so the old ones leave the menu now and are deleted once control is back in
+// the event loop.
+void dropEntries(QMenu* menu, const QList<QAction*>& entries) {
+  for (QAction* a : entries) {
+    menu->removeAction(a);
+    a->setParent(nullptr);
+    a->deleteLater();
+  }
+}
 }  // namespace
 
 bool CMainFrame::isBuilt(int command) {
@@ -313,7 +325,7 @@ void CMainFrame::jobChanged(CChildFrame* child) {
 
 void CMainFrame::refreshWindowMenu() {
   if (closing_ || !windowMenu_) return;
-  for (QAction* a : windowListActions_) delete a;
+  dropEntries(windowMenu_, QList<QAction*>(windowListActions_.begin(), windowListActions_.end()));
   windowListActions_.clear();
   const CChildFrame* current = activeChild();
   int number = 0;
@@ -354,7 +366,7 @@ void CMainFrame::storeRecent() {
 
 void CMainFrame::refreshRecentMenu() {
   if (!recentMenu_) return;
-  recentMenu_->clear();
+  dropEntries(recentMenu_, recentMenu_->actions());
   int number = 0;
   for (const std::string& path : recentFiles_) {
     ++number;
