@@ -118,6 +118,40 @@ std::string menuItemText(const MenuItem& item) {
   return text;
 }
 
+namespace {
+const MenuItem* findItem(const std::vector<MenuItem>& items, int command) {
+  for (const MenuItem& item : items) {
+    if (item.command == command) return &item;
+    if (const MenuItem* inner = findItem(item.submenu, command)) return inner;
+  }
+  return nullptr;
+}
+}  // namespace
+
+Text toolbarTextRow(int command) {
+  switch (command) {
+    case CmdMeasureStandard: return Text::MeasureStandard;
+    case CmdMeasureSample: return Text::MeasureSample;
+    case CmdAutoNamingStandard: return Text::AutoNamingStandards;
+    case CmdAutoNamingSample: return Text::AutoNamingSamples;
+    case CmdDeleteStandard: return Text::DeleteStandards;
+    case CmdDeleteSample: return Text::DeleteSamples;
+    case CmdPrintColorDiff: return Text::PrintColorDiffReport;
+    case CmdPrintCumulative: return Text::PrintCumulativeReport;
+    default: break;
+  }
+  for (const MenuSpec& menu : jobMenus())
+    if (const MenuItem* item = findItem(menu.items, command)) return item->text;
+  return Text::None;
+}
+
+std::string commandToolTip(int command) {
+  std::string tip = LookupText(toolbarTextRow(command));
+  const std::string key = commandKey(command);
+  if (!key.empty()) tip += " (" + key + ")";
+  return tip;
+}
+
 std::span<const int> toolbarCommands() {
   static constexpr int kToolbar[] = {CmdMeasureStandard,
                                      CmdMeasureSample,

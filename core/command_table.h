@@ -84,6 +84,13 @@ bool commandHasMenuImage(int command);
 // The menu text: the item's text, a blank and the key when there is one.
 std::string menuItemText(const MenuItem& item);
 
+// The tool bar's name of a command: the menu text, except where the tool bar
+// holds the command of both lists ("Standard Measure" beside "Sample
+// Measure") or the item sits in a submenu ("Print Color Diff Report").
+Text toolbarTextRow(int command);
+// Its tool tip: that name and the key, "Sample Measure (F3)".
+std::string commandToolTip(int command);
+
 // Toolbar in order; 0 stands for a separator.
 std::span<const int> toolbarCommands();
 

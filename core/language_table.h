@@ -7,7 +7,7 @@
 
 namespace corvana {
 
-constexpr int kLanguageRows = 440;  // rows 0..439
+constexpr int kLanguageRows = 448;  // rows 0..447
 
 enum Language : std::uint8_t { English = 0, ChineseSimplified = 1, ChineseTraditional = 2 };
 

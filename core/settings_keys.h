@@ -16,5 +16,9 @@ inline constexpr const char* kCurveSplitter = "Layout|CurveSplitter";
 inline constexpr const char* kListSplitter = "Layout|ListSplitter";
 inline constexpr const char* kStandardColumns = "Layout|StandardColumns";
 inline constexpr const char* kSampleColumns = "Layout|SampleColumns";
+// The Job menu's recent files, most recent first.
+inline constexpr const char* kRecentFiles[] = {"Recent|File1", "Recent|File2", "Recent|File3",
+                                               "Recent|File4", "Recent|File5", "Recent|File6",
+                                               "Recent|File7", "Recent|File8"};
 
 }  // namespace corvana::settings_keys

@@ -165,7 +165,10 @@ void CChildFrame::storeLayout() { main_.saveListLayout(); }
 
 bool CChildFrame::writeTo(const QString& path) {
   std::string error;
-  if (writeJobFile(*job_, ui::str(path), &error)) return true;
+  if (writeJobFile(*job_, ui::str(path), &error)) {
+    main_.addRecentFile(path);
+    return true;
+  }
   ui::showMessage(this, {QString(), ui::qstr(error)});
   return false;
 }
@@ -198,7 +201,10 @@ bool CChildFrame::openFile(const QString& path) {
   sampleView_->model().setFilter(kAllMaterials);
   std::string error;
   const bool read = readJobFile(*job_, ui::str(path), &error);
-  if (!read) ui::showMessage(this, {QString(), ui::qstr(error)});
+  if (read)
+    main_.addRecentFile(path);
+  else
+    ui::showMessage(this, {QString(), ui::qstr(error)});
   updateTitle();
   // The file brings its own Auto Naming flags.
   main_.updateCommandStates();
@@ -209,6 +215,7 @@ void CChildFrame::updateTitle() {
   const QString title = ui::qstr(jobWindowTitle(*job_));
   setWindowTitle(title);
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowTitle(title);
+  main_.jobChanged(this);
 }
 
 void CChildFrame::warnNothingSelected(RecordList list) {
@@ -391,6 +398,8 @@ void CChildFrame::runCommand(int command) {
 void CChildFrame::refreshPlots() {
   chromaView_->update();
   reflectanceView_->update();
+  // Every change the plots show also changes the status bar's counts.
+  main_.jobChanged(this);
 }
 
 RecordListView* viewOf(CChildFrame& f, RecordList list) { return listView(f, list); }

@@ -10,6 +10,7 @@
 #include "core/job_manager_settings.h"
 #include "core/language_setting.h"
 #include "core/list_layout_setting.h"
+#include "core/recent_files.h"
 #include "core/settings_location.h"
 #include "qt/child_frame.h"
 #include "qt/command_icons.h"
@@ -61,6 +62,10 @@ bool CKTClientApp::initInstance() {
   mainFrame_->listLayout = readListLayout(settings);
   mainFrame_->storeListLayout = [settings](const ListLayout& layout) {
     writeListLayout(settings, layout);
+  };
+  mainFrame_->setRecentFiles(readRecentFiles(settings));
+  mainFrame_->storeRecentFiles = [settings](const std::vector<std::string>& list) {
+    writeRecentFiles(settings, list);
   };
   CChildFrame* first = mainFrame_->newJob();
   if (!first) return false;

@@ -5,6 +5,8 @@
 #include <QPixmap>
 
 #include "core/command_table.h"
+#include "core/job_observer.h"
+#include "qt/ui_text.h"
 
 namespace corvana::ui {
 
@@ -40,6 +42,28 @@ void letter(QPainter& p, const QString& text, int pixelSize,
   f.setPixelSize(pixelSize);
   p.setFont(f);
   p.drawText(area, Qt::AlignCenter, text);
+}
+
+// The list a command acts on, as a tag along the tile's foot ("Std" / "Smp",
+// "标" / "样"): the pairs must differ in more than their colour.
+template <typename Glyph>
+QIcon listTile(const QColor& colour, Glyph glyph, RecordList list) {
+  return tile(colour, [&](QPainter& p) {
+    p.save();
+    // The glyph shrinks into the upper part.
+    p.translate(16, 11);
+    p.scale(0.66, 0.66);
+    p.translate(-16, -16);
+    glyph(p);
+    p.restore();
+    const QRectF tag(3, 19.5, 26, 10);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(tag, 2, 2);
+    p.setPen(colour.darker(140));
+    letter(p, text(list == RecordList::Standards ? Text::StandardBadge : Text::SampleBadge), 9,
+           tag);
+  });
 }
 
 // A measuring head: a ring with a centre dot.
@@ -83,12 +107,15 @@ void printGlyph(QPainter& p) {
 
 QIcon commandIcon(int command) {
   switch (command) {
-    case CmdMeasureStandard: return tile(kStandardGreen, measureGlyph);
-    case CmdMeasureSample: return tile(kSampleBlue, measureGlyph);
-    case CmdAutoNamingStandard: return tile(kStandardGreen, autoNameGlyph);
-    case CmdAutoNamingSample: return tile(kSampleBlue, autoNameGlyph);
-    case CmdDeleteStandard: return tile(kStandardGreen.darker(115), deleteGlyph);
-    case CmdDeleteSample: return tile(kSampleBlue.darker(115), deleteGlyph);
+    case CmdMeasureStandard: return listTile(kStandardGreen, measureGlyph, RecordList::Standards);
+    case CmdMeasureSample: return listTile(kSampleBlue, measureGlyph, RecordList::Samples);
+    case CmdAutoNamingStandard:
+      return listTile(kStandardGreen, autoNameGlyph, RecordList::Standards);
+    case CmdAutoNamingSample: return listTile(kSampleBlue, autoNameGlyph, RecordList::Samples);
+    case CmdDeleteStandard:
+      return listTile(kStandardGreen.darker(115), deleteGlyph, RecordList::Standards);
+    case CmdDeleteSample:
+      return listTile(kSampleBlue.darker(115), deleteGlyph, RecordList::Samples);
     case CmdInstrumentStatus: return tile(kInk, [](QPainter& p) { letter(p, "i", 20); });
     case CmdBlackCalibration:
       return tile(kInk, [](QPainter& p) {
@@ -100,8 +127,8 @@ QIcon commandIcon(int command) {
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(16, 16), 9, 9);
       });
-    case CmdUploadStandards: return tile(kStandardGreen, uploadGlyph);
-    case CmdUploadSamples: return tile(kSampleBlue, uploadGlyph);
+    case CmdUploadStandards: return listTile(kStandardGreen, uploadGlyph, RecordList::Standards);
+    case CmdUploadSamples: return listTile(kSampleBlue, uploadGlyph, RecordList::Samples);
     case CmdPrintColorDiff: return tile(kInk, printGlyph);
     case CmdPrintCumulative:
       return tile(kInk, [](QPainter& p) {

@@ -4,10 +4,13 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -15,8 +18,11 @@
 
 #include "core/command_table.h"
 #include "core/job_manager.h"
+#include "core/job_status_text.h"
 #include "core/language_change.h"
 #include "core/language_table.h"
+#include "core/menu_mnemonics.h"
+#include "core/recent_files.h"
 #include "qt/child_frame.h"
 #include "qt/command_icons.h"
 #include "qt/message_box.h"
@@ -28,7 +34,31 @@ using ui::text;
 
 namespace {
 constexpr const char* kVersion = "1.26.1.1";
+
+// New and Open take the desktop's own keys; the others come from the table.
+QKeySequence commandShortcut(int command) {
+  switch (command) {
+    case CmdNew: return QKeySequence(QKeySequence::New);
+    case CmdOpen: return QKeySequence(QKeySequence::Open);
+    default: return QKeySequence(ui::qstr(commandKey(command)));
+  }
 }
+
+// A title or path shown as a menu item: its "&" must not become an access key.
+QString literalLabel(QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+// List entries are replaced while one of them may still be delivering its
+// triggered signal (choosing a window or a recent file refreshes the list),
+// so the old ones leave the menu now and are deleted once control is back in
+// the event loop.
+void dropEntries(QMenu* menu, const QList<QAction*>& entries) {
+  for (QAction* a : entries) {
+    menu->removeAction(a);
+    a->setParent(nullptr);
+    a->deleteLater();
+  }
+}
+}  // namespace
 
 bool CMainFrame::isBuilt(int command) {
   switch (command) {
@@ -75,7 +105,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdi_);
-  statusBar()->setObjectName("statusBar");
+  buildStatusBar();
   toolbar_ = addToolBar(QString());
   toolbar_->setObjectName("toolbar");
   toolbar_->setIconSize(QSize(32, 32));
@@ -137,23 +167,41 @@ void CMainFrame::rebuildMenu() {
   menuBar()->clear();
   for (auto& [id, a] : actions_) delete a;
   actions_.clear();
-  std::function<void(QMenu*, const std::vector<MenuItem>&)> fill =
-      [&](QMenu* menu, const std::vector<MenuItem>& items) {
-        for (const MenuItem& item : items) {
+  windowMenu_ = nullptr;
+  windowListSeparator_ = nullptr;
+  windowListActions_.clear();
+  recentMenu_ = nullptr;
+  // Access keys are chosen per menu level, over every label that level shows.
+  std::function<void(QMenu*, const std::vector<MenuItem>&, bool)> fill =
+      [&](QMenu* menu, const std::vector<MenuItem>& items, bool withRecentFiles) {
+        std::vector<Text> rows;
+        for (const MenuItem& item : items) rows.push_back(item.text);
+        if (withRecentFiles) rows.push_back(Text::RecentFiles);
+        const std::vector<std::string> labels = mnemonicLabels(rows);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+          const MenuItem& item = items[i];
+          if (withRecentFiles && item.command == CmdExit) {
+            // Above Exit, as the desktop's programs keep it.
+            menu->addSeparator();
+            recentMenu_ = menu->addMenu(ui::qstr(labels.back()));
+            recentMenu_->setObjectName("recentFilesMenu");
+            connect(recentMenu_, &QMenu::aboutToShow, this, &CMainFrame::refreshRecentMenu);
+            menu->addSeparator();
+          }
           if (item.command == 0) {
-            fill(menu->addMenu(text(item.text)), item.submenu);
+            fill(menu->addMenu(ui::qstr(labels[i])), item.submenu, false);
             continue;
           }
           // The key shows in the menu's shortcut column: text, then the key.
-          QString label = text(item.text);
-          const QString key = ui::qstr(commandKey(item.command));
-          if (!key.isEmpty()) label += QLatin1Char('\t') + key;
+          QString label = ui::qstr(labels[i]);
+          const QKeySequence key = commandShortcut(item.command);
+          if (!key.isEmpty()) label += QLatin1Char('\t') + key.toString(QKeySequence::NativeText);
           QAction* a = new QAction(label, this);
           menu->addAction(a);
           a->setObjectName(QStringLiteral("cmd%1").arg(item.command));
           a->setData(item.command);
           if (!key.isEmpty()) {
-            a->setShortcut(QKeySequence(key));
+            a->setShortcut(key);
             a->setShortcutContext(Qt::ApplicationShortcut);
           }
           if (commandHasMenuImage(item.command)) a->setIcon(ui::commandIcon(item.command));
@@ -162,12 +210,21 @@ void CMainFrame::rebuildMenu() {
           actions_[item.command] = a;
         }
       };
-  for (const MenuSpec& menuSpec : jobMenus()) {
-    QMenu* menu = menuBar()->addMenu(text(menuSpec.text));
+  std::vector<Text> menuRows;
+  for (const MenuSpec& menuSpec : jobMenus()) menuRows.push_back(menuSpec.text);
+  const std::vector<std::string> menuLabels = mnemonicLabels(menuRows);
+  for (std::size_t i = 0; i < jobMenus().size(); ++i) {
+    const MenuSpec& menuSpec = jobMenus()[i];
+    QMenu* menu = menuBar()->addMenu(ui::qstr(menuLabels[i]));
     // Named by the row of its text, as the menus have always been.
     menu->setObjectName(QStringLiteral("menu%1").arg(int(menuSpec.text)));
-    fill(menu, menuSpec.items);
+    fill(menu, menuSpec.items, menuSpec.text == Text::Job);
+    if (menuSpec.text == Text::Window) {
+      windowMenu_ = menu;
+      windowListSeparator_ = menu->addSeparator();
+    }
   }
+  refreshRecentMenu();
   for (int c : {int(CmdAutoNamingStandard), int(CmdAutoNamingSample), int(CmdEnglish),
                 int(CmdChineseSimplified), int(CmdChineseTraditional)})
     actions_[c]->setCheckable(true);
@@ -188,8 +245,9 @@ void CMainFrame::buildToolbar() {
       continue;
     }
     QAction* menuAction = action(command);
-    QAction* a = toolbar_->addAction(
-        ui::commandIcon(command), menuAction ? menuAction->text().section('\t', 0, 0) : QString());
+    // The name says which list the button acts on; the tip adds the key.
+    QAction* a = toolbar_->addAction(ui::commandIcon(command), text(toolbarTextRow(command)));
+    a->setToolTip(ui::qstr(commandToolTip(command)));
     a->setObjectName(QStringLiteral("tool%1").arg(command));
     a->setEnabled(isBuilt(command));
     if (menuAction && menuAction->isCheckable()) a->setCheckable(true);
@@ -219,6 +277,123 @@ void CMainFrame::updateCommandStates() {
     if (const auto it = toolActions_.find(command); it != toolActions_.end())
       it->second->setChecked(on);
   }
+  refreshWindowMenu();
+  updateStatus();
+}
+
+void CMainFrame::buildStatusBar() {
+  statusBar()->setObjectName("statusBar");
+  const auto add = [this](const char* name, bool permanent) {
+    auto* label = new QLabel(statusBar());
+    label->setObjectName(QLatin1String(name));
+    // Sunken panels with some air keep the fields apart.
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setContentsMargins(4, 0, 4, 0);
+    if (permanent)
+      statusBar()->addPermanentWidget(label);
+    else
+      statusBar()->addWidget(label, 1);
+    return label;
+  };
+  status_.file = add("statusFile", false);
+  status_.conditions = add("statusConditions", true);
+  status_.colour = add("statusColour", true);
+  status_.counts = add("statusCounts", true);
+  status_.instrument = add("statusInstrument", true);
+}
+
+void CMainFrame::updateStatus() {
+  if (closing_ || !status_.file) return;
+  CChildFrame* child = activeChild();
+  JobStatusText fields;
+  if (child) {
+    fields = jobStatusText(child->job());
+  } else {
+    fields.instrument = ui::str(text(Text::NoInstrument));
+  }
+  status_.file->setText(ui::qstr(fields.file));
+  status_.file->setToolTip(child ? ui::qstr(child->job().filePath) : QString());
+  status_.conditions->setText(ui::qstr(fields.conditions));
+  status_.colour->setText(ui::qstr(fields.colour));
+  status_.counts->setText(ui::qstr(fields.counts));
+  status_.instrument->setText(ui::qstr(fields.instrument));
+}
+
+void CMainFrame::jobChanged(CChildFrame* child) {
+  if (closing_) return;
+  refreshWindowMenu();
+  if (child == activeChild()) updateStatus();
+}
+
+void CMainFrame::refreshWindowMenu() {
+  if (closing_ || !windowMenu_) return;
+  dropEntries(windowMenu_, QList<QAction*>(windowListActions_.begin(), windowListActions_.end()));
+  windowListActions_.clear();
+  const CChildFrame* current = activeChild();
+  int number = 0;
+  for (CChildFrame* child : children()) {
+    ++number;
+    // Digits for the first nine, so they never take a letter of Cascade or Tile.
+    const QString prefix =
+        number <= 9 ? QStringLiteral("&%1 ").arg(number) : QStringLiteral("%1 ").arg(number);
+    QAction* a = windowMenu_->addAction(prefix + literalLabel(child->windowTitle()));
+    a->setObjectName(QStringLiteral("window%1").arg(number));
+    a->setCheckable(true);
+    a->setChecked(child == current);
+    QPointer<QMdiSubWindow> sub = qobject_cast<QMdiSubWindow*>(child->parentWidget());
+    connect(a, &QAction::triggered, this, [this, sub] {
+      if (sub) mdi_->setActiveSubWindow(sub);
+      // Choosing the checked window again keeps its mark.
+      updateCommandStates();
+    });
+    windowListActions_.push_back(a);
+  }
+  windowListSeparator_->setVisible(number > 0);
+}
+
+void CMainFrame::setRecentFiles(std::vector<std::string> list) {
+  recentFiles_ = std::move(list);
+  refreshRecentMenu();
+}
+
+void CMainFrame::addRecentFile(const QString& path) {
+  recentFiles_ = withRecentFile(recentFiles_, ui::str(QFileInfo(path).absoluteFilePath()));
+  refreshRecentMenu();
+  storeRecent();
+}
+
+void CMainFrame::storeRecent() {
+  if (storeRecentFiles) storeRecentFiles(recentFiles_);
+}
+
+void CMainFrame::refreshRecentMenu() {
+  if (!recentMenu_) return;
+  dropEntries(recentMenu_, recentMenu_->actions());
+  int number = 0;
+  for (const std::string& path : recentFiles_) {
+    ++number;
+    const QString file = ui::qstr(path);
+    QAction* a = recentMenu_->addAction(QStringLiteral("&%1 ").arg(number) + literalLabel(file));
+    a->setObjectName(QStringLiteral("recent%1").arg(number));
+    // Greyed, not dropped: a file on a drive that is away comes back with it.
+    a->setEnabled(QFileInfo(file).isFile());
+    connect(a, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+  }
+  recentMenu_->menuAction()->setEnabled(!recentFiles_.empty());
+}
+
+void CMainFrame::openRecentFile(const std::string& path) {
+  const QString file = ui::qstr(path);
+  if (!QFileInfo(file).isFile()) {
+    ui::showMessage(this, {QString(), ui::format(Text::RecentFileMissing, {file})});
+    recentFiles_ = withoutRecentFile(recentFiles_, path);
+    refreshRecentMenu();
+    storeRecent();
+    return;
+  }
+  CChildFrame* child = activeChild();
+  if (!child) child = newJob();
+  child->openFile(file);
 }
 
 void CMainFrame::relabelAll() {

@@ -4,10 +4,13 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "core/list_layout_setting.h"
 
+class QLabel;
+class QMenu;
 class QMdiArea;
 class QToolBar;
 
@@ -45,6 +48,25 @@ class CMainFrame : public QMainWindow {
   ListLayout listLayout;
   std::function<void(const ListLayout&)> storeListLayout;
   void saveListLayout();
+  std::function<void(const std::vector<std::string>&)> storeRecentFiles;
+
+  // A job window's content, file or title changed: the status bar and the
+  // Window menu follow when they show it.
+  void jobChanged(CChildFrame* child);
+  // The active job's file, conditions, counts, and the instrument.
+  void updateStatus();
+
+  // The Job menu's recent files, most recent first.
+  const std::vector<std::string>& recentFiles() const { return recentFiles_; }
+  // The list stored in the settings, at start; nothing is written back.
+  void setRecentFiles(std::vector<std::string> list);
+  // After a file was opened or saved: it moves to the front and is stored.
+  void addRecentFile(const QString& path);
+  // Opens into the active job as Open does; a file gone since the menu was
+  // shown is reported and leaves the list.
+  void openRecentFile(const std::string& path);
+  QMenu* recentMenu() const { return recentMenu_; }
+  QMenu* windowMenu() const { return windowMenu_; }
 
   // Whether the command is available yet (later work arrives command by command).
   static bool isBuilt(int command);
@@ -57,6 +79,11 @@ class CMainFrame : public QMainWindow {
   void chooseLanguage(int index);
   void showAbout();
   void openUserManual();
+  void buildStatusBar();
+  // The open jobs under Cascade and Tile, the active one checked.
+  void refreshWindowMenu();
+  void refreshRecentMenu();
+  void storeRecent();
 
   QMdiArea* mdi_ = nullptr;
   bool closing_ = false;
@@ -64,6 +91,18 @@ class CMainFrame : public QMainWindow {
   std::map<int, QAction*> actions_;
   // Tool bar buttons by command, so check marks reach them as well as the menus.
   std::map<int, QAction*> toolActions_;
+  QMenu* windowMenu_ = nullptr;
+  QAction* windowListSeparator_ = nullptr;
+  std::vector<QAction*> windowListActions_;
+  QMenu* recentMenu_ = nullptr;
+  std::vector<std::string> recentFiles_;
+  struct StatusLabels {
+    QLabel* file = nullptr;
+    QLabel* conditions = nullptr;
+    QLabel* colour = nullptr;
+    QLabel* counts = nullptr;
+    QLabel* instrument = nullptr;
+  } status_;
 };
 
 }  // namespace corvana

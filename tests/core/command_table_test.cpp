@@ -58,5 +58,30 @@ TEST(CommandTable, EveryCommandOnceAndTheToolbar) {
   EXPECT_EQ(commandKey(CmdOpen), "");
 }
 
+// Every button's tip names what it does, on which list, and its key; the
+// pairs for standards and samples never read alike.
+TEST(CommandTable, ToolTipsNameTheListAndTheKey) {
+  EXPECT_EQ(commandToolTip(CmdMeasureSample), "Sample Measure (F3)");
+  EXPECT_EQ(commandToolTip(CmdMeasureStandard), "Standard Measure (F2)");
+  EXPECT_EQ(commandToolTip(CmdAutoNamingStandard), "Standard Auto Naming (F4)");
+  EXPECT_EQ(commandToolTip(CmdDeleteSample), "Sample Delete (F7)");
+  EXPECT_EQ(commandToolTip(CmdUploadStandards), "Upload Standard to PC (F8)");
+  EXPECT_EQ(commandToolTip(CmdPrintCumulative), "Print Color Diff Cumulative Report");
+  EXPECT_EQ(commandToolTip(CmdAbout), "About Corvana");
+  for (int language : {English, ChineseSimplified, ChineseTraditional}) {
+    LanguageIndex = std::uint8_t(language);
+    std::set<std::string> tips;
+    for (int c : toolbarCommands())
+      if (c) {
+        EXPECT_NE(toolbarTextRow(c), Text::None) << c;
+        EXPECT_TRUE(tips.insert(commandToolTip(c)).second) << commandToolTip(c);
+      }
+  }
+  LanguageIndex = ChineseSimplified;
+  EXPECT_EQ(commandToolTip(CmdMeasureSample), "试样测量 (F3)");
+  EXPECT_EQ(commandToolTip(CmdDeleteStandard), "删除标样 (F6)");
+  LanguageIndex = English;
+}
+
 }  // namespace
 }  // namespace corvana

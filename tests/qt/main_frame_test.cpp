@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QHeaderView>
+#include <QImage>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -21,6 +23,7 @@
 #include "core/job_file.h"
 #include "core/job_manager.h"
 #include "core/language_table.h"
+#include "core/menu_mnemonics.h"
 #include "qt/child_frame.h"
 #include "qt/file_dialogs.h"
 #include "qt/main_frame.h"
@@ -90,24 +93,41 @@ class MainFrameTest : public ::testing::Test {
     Job job(jobManager());
     return readJobFile(job, path.toStdString()) ? job.sampleCount() : -1;
   }
+  QString status(const char* name) const {
+    auto* label = frame->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(name);
+  }
+  QAction* tool(int command) const {
+    return frame->findChild<QAction*>(QStringLiteral("tool%1").arg(command));
+  }
+  // The Window menu's job entries: text and check mark.
+  std::vector<std::pair<QString, bool>> windowEntries() const {
+    std::vector<std::pair<QString, bool>> out;
+    for (QAction* a : frame->windowMenu()->actions())
+      if (a->objectName().startsWith("window")) out.emplace_back(a->text(), a->isChecked());
+    return out;
+  }
+  QAction* recentEntry(int number) const {
+    return frame->recentMenu()->findChild<QAction*>(QStringLiteral("recent%1").arg(number));
+  }
   std::unique_ptr<CMainFrame> frame;
   CChildFrame* child = nullptr;
 };
 
 TEST_F(MainFrameTest, MenusFollowTheLanguageWithCheckMarks) {
-  EXPECT_EQ(menuTitles(), (QStringList{"Job", "Standard", "Sample", "Settings", "Instrument",
-                                       "Window", "Report", "Help"}));
-  EXPECT_EQ(frame->action(CmdMeasureStandard)->text(), "Measure\tF2");
+  EXPECT_EQ(menuTitles(), (QStringList{"&Job", "&Standard", "S&ample", "S&ettings", "&Instrument",
+                                       "&Window", "&Report", "&Help"}));
+  EXPECT_EQ(frame->action(CmdMeasureStandard)->text(), "&Measure\tF2");
   EXPECT_TRUE(frame->action(CmdEnglish)->isChecked());
   frame->action(CmdChineseSimplified)->trigger();
   EXPECT_EQ(LanguageIndex, ChineseSimplified);
-  EXPECT_EQ(menuTitles().at(1), QString::fromUtf8("标样"));
+  EXPECT_EQ(menuTitles().at(1), QString::fromUtf8("标样(&S)"));
   EXPECT_TRUE(frame->action(CmdChineseSimplified)->isChecked());
   EXPECT_FALSE(frame->action(CmdEnglish)->isChecked());
   EXPECT_EQ(child->sampleView()->model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
             QString::fromUtf8("试样"));
   frame->action(CmdChineseTraditional)->trigger();
-  EXPECT_EQ(menuTitles().at(2), QString::fromUtf8("試樣"));
+  EXPECT_EQ(menuTitles().at(2), QString::fromUtf8("試樣(&A)"));
 }
 
 TEST_F(MainFrameTest, LanguageChoiceIsStoredEvenWhenUnchanged) {
@@ -551,6 +571,235 @@ TEST_F(MainFrameTest, TheTitleFollowsEveryChange) {
     EXPECT_EQ(subTitle(child), step.title) << step.what;
     EXPECT_EQ(child->windowTitle(), step.title) << step.what;
   }
+}
+
+TEST_F(MainFrameTest, TheStatusBarFollowsTheActiveJob) {
+  QTemporaryDir dir;
+  const QString saved = dir.filePath("first.job"), other = dir.filePath("other.job");
+  writeJob(other, "Other", 3);
+  ui::setFileDialogHandler([&](bool save) { return save ? saved : other; });
+  CChildFrame* second = nullptr;
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    QString file, conditions, counts, instrument;
+  };
+  const Step steps[] = {
+      {"a new job", [] {}, "(no file yet)", "D65 / A / F2 · 10°", "Standards: 0  Samples: 0  NG: 0",
+       "No instrument"},
+      {"measurements",
+       [&] {
+         child->job().addStandard(curve("STD", 0), false);
+         child->job().addSample(curve("same", 0), false);
+         child->job().addSample(curve("far", 20), false);
+       },
+       "(no file yet)", "D65 / A / F2 · 10°", "Standards: 1  Samples: 2  NG: 1", "No instrument"},
+      {"a deletion", [&] { child->job().deleteSamples({1}); }, "(no file yet)",
+       "D65 / A / F2 · 10°", "Standards: 1  Samples: 1  NG: 0", "No instrument"},
+      {"new conditions",
+       [&] {
+         child->job().illuminants[1] = D50;
+         child->job().observer = Observer2;
+         child->job().recomputeAll();
+       },
+       "(no file yet)", "D65 / D50 / F2 · 2°", "Standards: 1  Samples: 1  NG: 0", "No instrument"},
+      {"Simplified Chinese", [&] { frame->runCommand(CmdChineseSimplified); },
+       QString::fromUtf8("（尚无文件）"), "D65 / D50 / F2 · 2°",
+       QString::fromUtf8("标样：1  试样：1  不良：0"), QString::fromUtf8("未连接仪器")},
+      {"English again", [&] { frame->runCommand(CmdEnglish); }, "(no file yet)",
+       "D65 / D50 / F2 · 2°", "Standards: 1  Samples: 1  NG: 0", "No instrument"},
+      {"a save", [&] { frame->runCommand(CmdSave); }, "first.job", "D65 / D50 / F2 · 2°",
+       "Standards: 1  Samples: 1  NG: 0", "No instrument"},
+      {"another job window",
+       [&] {
+         second = frame->newJob();
+         activate(second);
+       },
+       "(no file yet)", "D65 / A / F2 · 10°", "Standards: 0  Samples: 0  NG: 0", "No instrument"},
+      {"an open into it", [&] { frame->runCommand(CmdOpen); }, "other.job", "D65 / A / F2 · 10°",
+       "Standards: 0  Samples: 3  NG: 0", "No instrument"},
+      {"back to the first", [&] { activate(child); }, "first.job", "D65 / D50 / F2 · 2°",
+       "Standards: 1  Samples: 1  NG: 0", "No instrument"},
+      {"the second closed",
+       [&] {
+         activate(second);
+         second->parentWidget()->close();
+       },
+       "first.job", "D65 / D50 / F2 · 2°", "Standards: 1  Samples: 1  NG: 0", "No instrument"},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_EQ(status("statusFile"), step.file) << step.what;
+    EXPECT_EQ(status("statusConditions"), step.conditions) << step.what;
+    EXPECT_EQ(status("statusCounts"), step.counts) << step.what;
+    EXPECT_EQ(status("statusInstrument"), step.instrument) << step.what;
+    EXPECT_FALSE(status("statusColour").isEmpty()) << step.what;
+  }
+  EXPECT_EQ(frame->findChild<QLabel*>("statusFile")->toolTip(), saved);
+}
+
+// Standard and sample buttons differ in their names, tips and pictures, not
+// only in colour; all of it follows the language.
+TEST_F(MainFrameTest, ToolTipsAndPicturesTellTheListsApart) {
+  const struct {
+    int standard, sample;
+    const char *standardTip, *sampleTip;
+  } pairs[] = {
+      {CmdMeasureStandard, CmdMeasureSample, "Standard Measure (F2)", "Sample Measure (F3)"},
+      {CmdAutoNamingStandard, CmdAutoNamingSample, "Standard Auto Naming (F4)",
+       "Sample Auto Naming (F5)"},
+      {CmdDeleteStandard, CmdDeleteSample, "Standard Delete (F6)", "Sample Delete (F7)"},
+  };
+  // Where the picture is near white: the glyph and the list's tag, whatever the colour.
+  const auto whiteMask = [](const QIcon& icon) {
+    const QImage image = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    QByteArray mask;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) mask += qGray(image.pixel(x, y)) > 200 ? '1' : '0';
+    return mask;
+  };
+  for (const auto& p : pairs) {
+    ASSERT_TRUE(tool(p.standard) && tool(p.sample));
+    EXPECT_EQ(tool(p.standard)->toolTip(), p.standardTip);
+    EXPECT_EQ(tool(p.sample)->toolTip(), p.sampleTip);
+    auto* toolbar = frame->findChild<QToolBar*>("toolbar");
+    EXPECT_EQ(toolbar->widgetForAction(tool(p.sample))->toolTip(), p.sampleTip);
+    EXPECT_NE(tool(p.standard)->text(), tool(p.sample)->text());
+    EXPECT_NE(whiteMask(tool(p.standard)->icon()), whiteMask(tool(p.sample)->icon()))
+        << p.sampleTip;
+  }
+  const QByteArray englishTag = whiteMask(tool(CmdMeasureSample)->icon());
+  frame->runCommand(CmdChineseTraditional);
+  EXPECT_EQ(tool(CmdMeasureSample)->toolTip(), QString::fromUtf8("試樣測量 (F3)"));
+  EXPECT_EQ(tool(CmdDeleteStandard)->toolTip(), QString::fromUtf8("刪除標樣 (F6)"));
+  EXPECT_NE(whiteMask(tool(CmdMeasureSample)->icon()), englishTag);
+}
+
+// Each menu level's access keys are unique, in every language, with the
+// window list and the recent files filled in.
+TEST_F(MainFrameTest, MenuAccessKeysAreUniquePerMenu) {
+  QTemporaryDir dir;
+  writeJob(dir.filePath("a.job"), "A", 1);
+  frame->setRecentFiles({dir.filePath("a.job").toStdString(), "/gone/b.job"});
+  frame->newJob();
+  for (int command : {CmdEnglish, CmdChineseSimplified, CmdChineseTraditional}) {
+    frame->runCommand(command);
+    std::function<void(const QString&, const QList<QAction*>&)> check =
+        [&](const QString& where, const QList<QAction*>& actions) {
+          std::map<char, QString> keys;
+          for (QAction* a : actions) {
+            if (a->isSeparator()) continue;
+            const char key = mnemonicOf(a->text().toStdString());
+            EXPECT_NE(key, 0) << where.toStdString() << ": " << a->text().toStdString();
+            const auto [it, added] = keys.emplace(key, a->text());
+            EXPECT_TRUE(added) << where.toStdString() << ": " << a->text().toStdString() << " and "
+                               << it->second.toStdString();
+            if (a->menu()) {
+              emit a->menu()->aboutToShow();
+              check(a->text(), a->menu()->actions());
+            }
+          }
+        };
+    check("menu bar", frame->menuBar()->actions());
+  }
+  // The Chinese form, as desktop programs write it.
+  EXPECT_EQ(menuTitles().front(), QString::fromUtf8("工作(&J)"));
+  EXPECT_EQ(frame->action(CmdOpen)->text().section('\t', 0, 0), QString::fromUtf8("開啟(&O)"));
+}
+
+TEST_F(MainFrameTest, CtrlNAndCtrlOAreBound) {
+  EXPECT_EQ(frame->action(CmdNew)->shortcut(), QKeySequence(QKeySequence::New));
+  EXPECT_EQ(frame->action(CmdOpen)->shortcut(), QKeySequence(QKeySequence::Open));
+  EXPECT_EQ(frame->action(CmdOpen)->text(),
+            "&Open\t" + QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
+  frame->activateWindow();
+  QApplication::setActiveWindow(frame.get());
+  QTest::keySequence(frame.get(), QKeySequence(QKeySequence::New));
+  ASSERT_EQ(frame->children().size(), 2u);
+  CChildFrame* added = frame->children().back();
+  activate(added);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("keyed.job");
+  writeJob(path, "Keyed", 2);
+  ui::setFileDialogHandler([&](bool) { return path; });
+  QTest::keySequence(frame.get(), QKeySequence(QKeySequence::Open));
+  EXPECT_EQ(added->job().sampleCount(), 2);
+  EXPECT_EQ(child->job().sampleCount(), 0);
+}
+
+TEST_F(MainFrameTest, TheWindowMenuListsAndActivatesTheJobs) {
+  using Entries = std::vector<std::pair<QString, bool>>;
+  activate(child);
+  EXPECT_EQ(windowEntries(), (Entries{{"&1 Job1 - (no file yet)", true}}));
+  CChildFrame* second = frame->newJob();
+  activate(second);
+  EXPECT_EQ(windowEntries(),
+            (Entries{{"&1 Job1 - (no file yet)", false}, {"&2 Job2 - (no file yet)", true}}));
+  // Choosing an entry activates its job; a title's "&" stays a character.
+  child->job().setTitle("R&D");
+  child->job().setModified(true);
+  frame->windowMenu()->findChild<QAction*>("window1")->trigger();
+  EXPECT_EQ(frame->activeChild(), child);
+  EXPECT_EQ(windowEntries(),
+            (Entries{{"&1 *R&&D - (no file yet)", true}, {"&2 Job2 - (no file yet)", false}}));
+  // Choosing the active one again keeps its mark.
+  frame->windowMenu()->findChild<QAction*>("window1")->trigger();
+  EXPECT_EQ(windowEntries().front().second, true);
+  frame->windowMenu()->findChild<QAction*>("window2")->trigger();
+  EXPECT_EQ(frame->activeChild(), second);
+  second->parentWidget()->close();
+  EXPECT_EQ(windowEntries(), (Entries{{"&1 *R&&D - (no file yet)", true}}));
+}
+
+TEST_F(MainFrameTest, RecentFilesFromOpenAndSaveReopenFromTheMenu) {
+  QTemporaryDir dir;
+  const QString saved = dir.filePath("saved.job"), other = dir.filePath("other.job");
+  writeJob(other, "Other", 3);
+  std::vector<std::vector<std::string>> stored;
+  frame->storeRecentFiles = [&](const std::vector<std::string>& list) { stored.push_back(list); };
+  EXPECT_FALSE(frame->recentMenu()->menuAction()->isEnabled());
+  fillSamples();
+  ui::setFileDialogHandler([&](bool save) { return save ? saved : other; });
+  frame->runCommand(CmdSave);
+  EXPECT_EQ(frame->recentFiles(), (std::vector<std::string>{saved.toStdString()}));
+  CChildFrame* second = frame->newJob();
+  activate(second);
+  frame->runCommand(CmdOpen);
+  const std::vector<std::string> both = {other.toStdString(), saved.toStdString()};
+  EXPECT_EQ(frame->recentFiles(), both);
+  ASSERT_FALSE(stored.empty());
+  EXPECT_EQ(stored.back(), both);
+  EXPECT_TRUE(frame->recentMenu()->menuAction()->isEnabled());
+  ASSERT_TRUE(recentEntry(2));
+  EXPECT_EQ(recentEntry(1)->text(), "&1 " + other);
+  EXPECT_EQ(recentEntry(2)->text(), "&2 " + saved);
+
+  // Chosen from the menu, the file opens into the active job and moves up.
+  CChildFrame* third = frame->newJob();
+  activate(third);
+  recentEntry(2)->trigger();
+  EXPECT_EQ(third->job().filePath, saved.toStdString());
+  EXPECT_EQ(third->job().sampleCount(), 4);
+  EXPECT_EQ(frame->recentFiles(),
+            (std::vector<std::string>{saved.toStdString(), other.toStdString()}));
+
+  // A file gone is greyed when the menu opens ...
+  ASSERT_TRUE(QFile::remove(other));
+  emit frame->recentMenu()->aboutToShow();
+  ASSERT_TRUE(recentEntry(2));
+  EXPECT_FALSE(recentEntry(2)->isEnabled());
+  EXPECT_TRUE(recentEntry(1)->isEnabled());
+  // ... and one that went while the menu was up is reported and dropped.
+  testing::MessageRecorder messages;
+  const std::size_t writes = stored.size();
+  frame->openRecentFile(other.toStdString());
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text,
+            "The file " + other + " no longer exists and was removed from the recent files.");
+  EXPECT_EQ(frame->recentFiles(), (std::vector<std::string>{saved.toStdString()}));
+  EXPECT_EQ(stored.size(), writes + 1);
+  EXPECT_EQ(stored.back(), frame->recentFiles());
+  EXPECT_EQ(third->job().filePath, saved.toStdString());
 }
 
 }  // namespace
