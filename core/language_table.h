@@ -7,7 +7,7 @@
 
 namespace corvana {
 
-constexpr int kLanguageRows = 452;  // rows 0..451
+constexpr int kLanguageRows = 454;  // rows 0..453
 
 enum Language : std::uint8_t { English = 0, ChineseSimplified = 1, ChineseTraditional = 2 };
 
