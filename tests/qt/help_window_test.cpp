@@ -14,6 +14,7 @@
 #include <QTextDocument>
 
 #include "core/command_table.h"
+#include "core/language_change.h"
 #include "core/language_table.h"
 #include "qt/child_frame.h"
 #include "qt/main_frame.h"
@@ -90,6 +91,14 @@ TEST_F(HelpWindowTest, WithoutAViewerTheManualOpensInTheHelpWindowAndFollowsLink
   EXPECT_EQ(ui::openUserManual(&parent, [](const QUrl&) { return false; }), window);
   EXPECT_EQ(browser->source(), index);
   EXPECT_EQ(parent.findChildren<ui::HelpWindow*>().size(), 1);
+
+  // Its own texts follow a language change while it is open.
+  EXPECT_EQ(back->text(), "Back");
+  setLanguage(ChineseTraditional, false);
+  EXPECT_EQ(back->text(), QString::fromUtf8("上一頁"));
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("操作說明書"));
+  delete window;
+  setLanguage(English, false);  // its listener went with it
 }
 
 TEST_F(HelpWindowTest, AViewerThatOpensTheManualNeedsNoWindow) {
