@@ -29,6 +29,8 @@ namespace corvana {
 
 namespace {
 
+using namespace std::string_view_literals;
+
 constexpr std::size_t kMaxJobFileBytes = std::size_t(1) << 30;
 constexpr int kMaxDataAccuracy = 10;
 
@@ -518,7 +520,17 @@ JobFileError only(JobFileFault fault) {
   return e;
 }
 
+// UTF-16 and UTF-32, by their byte-order marks or by the NUL beside the
+// opening '<' of a file written without one.
+bool isWideText(std::string_view bytes) {
+  for (std::string_view start :
+       {"\xFF\xFE"sv, "\xFE\xFF"sv, "\0\0\xFE\xFF"sv, "<\0"sv, "\0<"sv, "\0\0\0<"sv})
+    if (bytes.starts_with(start)) return true;
+  return false;
+}
+
 bool isBlank(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark alone
   return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
@@ -532,6 +544,7 @@ bool parseJobDocument(ParsedJobFile& file, std::string bytes, const std::string&
   };
   if (bytes.size() > kMaxJobFileBytes) return fail(only(JobFileFault::TooLarge));
   if (isBlank(bytes)) return fail(only(JobFileFault::Empty));
+  if (isWideText(bytes)) return fail(only(JobFileFault::WideEncoding));
   file.text = decodeFileText(std::move(bytes), localeCodePage).utf8;
   std::vector<XmlTopElement> outline;
   if (auto refused = checkXmlShape(file.text, {}, &outline))

@@ -50,9 +50,11 @@ std::string jobFileFaultText(const JobFileError& e) {
     case JobFileFault::ReadFailed: return LookupText(Text::FileReadFailed);
     case JobFileFault::Empty: return LookupText(Text::FileEmpty);
     case JobFileFault::TooLarge: return LookupText(Text::FileTooLarge);
+    case JobFileFault::WideEncoding: return LookupText(Text::FileWideEncoding);
     case JobFileFault::NotText: return LookupText(Text::FileNotText);
     case JobFileFault::NotXml: return LookupText(Text::FileNotXml);
     case JobFileFault::MalformedXml:
+      if (e.line <= 0) return LookupText(Text::FileMalformedXml);
       return filled(Text::FileMalformedXmlAt, {std::to_string(e.line), std::to_string(e.column)});
     case JobFileFault::NotJobFile: return LookupText(Text::FileNotJobFile);
     case JobFileFault::NestedTooDeep:

@@ -16,7 +16,8 @@ enum class JobFileFault : std::uint8_t {
   ReadFailed,         // any other failure of the system; see systemError
   Empty,              // no bytes, or blanks only
   TooLarge,           // beyond the 1 GB a job file could ever have
-  NotText,            // NUL bytes: UTF-16 or a binary file
+  WideEncoding,       // UTF-16 or UTF-32 text
+  NotText,            // NUL bytes in anything else: a binary file
   NotXml,             // text without markup
   MalformedXml,       // see line, column and xmlReason
   NotJobFile,         // XML without any of the job file's elements

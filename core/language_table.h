@@ -7,7 +7,7 @@
 
 namespace corvana {
 
-constexpr int kLanguageRows = 454;  // rows 0..453
+constexpr int kLanguageRows = 456;  // rows 0..455
 
 enum Language : std::uint8_t { English = 0, ChineseSimplified = 1, ChineseTraditional = 2 };
 

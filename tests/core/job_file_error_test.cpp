@@ -41,11 +41,16 @@ TEST_F(JobFileErrorTest, EachBadFileGetsItsOwnFault) {
       {"", JobFileFault::IsFolder, 0},  // the fixture folder itself
       {"empty.job", JobFileFault::Empty, 0},
       {"blank.job", JobFileFault::Empty, 0},
+      {"byte_order_mark_only.job", JobFileFault::Empty, 0},
       // Text with content, which TinyXML calls an empty document.
       {"spreadsheet.job", JobFileFault::NotXml, 0},
-      {"utf16.job", JobFileFault::NotText, 0},
+      {"utf16.job", JobFileFault::WideEncoding, 0},
+      {"utf16_without_bom.job", JobFileFault::WideEncoding, 0},
+      {"binary.job", JobFileFault::NotText, 0},
       {"malformed.job", JobFileFault::MalformedXml, 5},
       {"repeated_attribute.job", JobFileFault::MalformedXml, 2},
+      // Found by TinyXML itself, past the shape check.
+      {"mismatched_end_tag.job", JobFileFault::MalformedXml, 4},
       {"web_page.job", JobFileFault::NotJobFile, 0},
       {"nested_too_deep.job", JobFileFault::NestedTooDeep, 0},
       {"too_many_attributes.job", JobFileFault::TooManyAttributes, 0},
@@ -149,12 +154,15 @@ TEST_F(JobFileErrorTest, SentencesWithTheirNumbers) {
   JobFileError deep;
   deep.fault = JobFileFault::NestedTooDeep;
   deep.limit = 64;
+  JobFileError unplaced;
+  unplaced.fault = JobFileFault::MalformedXml;
   JobFileError unnamed;
   unnamed.fault = JobFileFault::NoFileName;
   LanguageIndex = ChineseSimplified;
   EXPECT_EQ(jobFileErrorText(malformed),
             "打开文件失败！\n文件的 XML 格式错误（第 5 行，第 32 列）。\nError parsing Element.");
   EXPECT_EQ(jobFileFaultText(deep), "文件中的元素嵌套超过 64 层，超出作业文件的范围。");
+  EXPECT_EQ(jobFileFaultText(unplaced), "文件的 XML 格式错误。");
   EXPECT_EQ(jobFileErrorText(unnamed), "无法保存作业。\n作业没有文件名。");
   LanguageIndex = English;
   EXPECT_EQ(jobFileErrorText(unnamed), "The job could not be saved.\nThe job has no file name.");
