@@ -15,6 +15,7 @@ template <typename Result>
 Result failure(int error, const std::string& what, const char* reason = nullptr) {
   Result result;
   result.error = error;
+  result.subject = what;
   result.message = what + ": " + (reason ? reason : std::strerror(error));
   return result;
 }

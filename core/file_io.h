@@ -12,6 +12,7 @@ namespace corvana {
 struct FileResult {
   int error = 0;        // errno of the failure; 0 when the call succeeded
   std::string message;  // "<path>: <reason>" when it failed, else empty
+  std::string subject;  // the <path> of the message: the file, or its folder
   bool ok() const { return error == 0; }
 };
 

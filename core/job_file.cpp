@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <tuple>
 
 #include "colour/color_space.h"
 #include "colour/judgement.h"
@@ -16,6 +17,7 @@
 #include "core/date_time_text.h"
 #include "core/file_io.h"
 #include "core/job.h"
+#include "core/job_file_error.h"
 #include "core/job_manager.h"
 #include "core/language_table.h"
 #include "core/record_attribute.h"
@@ -26,6 +28,8 @@
 namespace corvana {
 
 namespace {
+
+using namespace std::string_view_literals;
 
 constexpr std::size_t kMaxJobFileBytes = std::size_t(1) << 30;
 constexpr int kMaxDataAccuracy = 10;
@@ -440,10 +444,6 @@ const TiXmlElement* topLevel(const TiXmlDocument& doc, const char* name) {
   return doc.FirstChildElement(name);
 }
 
-std::string openFailed(const std::string& reason) {
-  return LookupText(Text::OpenFileFailed) + "\n" + reason;
-}
-
 // The text TinyXML is given: the file with the content of every record
 // list the fast reader takes replaced by a mark, or empty when it takes none
 // (TinyXML then parses the file itself). Parsing the rest is the same as
@@ -475,19 +475,80 @@ std::string textWithoutRecords(ParsedJobFile& file, const std::vector<XmlTopElem
   return reduced;
 }
 
+// Line and column (from 1, in characters) of a place in the text, counted
+// as TinyXML counts them: CR LF and a lone CR end a line as LF does.
+std::pair<int, int> placeOf(std::string_view text, std::size_t offset) {
+  int line = 1, column = 1;
+  for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\n' || (c == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
+      ++line;
+      column = 1;
+    } else if (c != '\r' && (static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+      ++column;
+    }
+  }
+  return {line, column};
+}
+
+JobFileError shapeError(std::string_view text, const XmlShapeRefusal& refused) {
+  const XmlShapeLimits limits;
+  JobFileError e;
+  switch (refused.fault) {
+    case XmlShapeFault::NulCharacter: e.fault = JobFileFault::NotText; return e;
+    case XmlShapeFault::NestedTooDeep:
+      e.fault = JobFileFault::NestedTooDeep;
+      e.limit = limits.maxDepth;
+      return e;
+    case XmlShapeFault::TooManyAttributes:
+      e.fault = JobFileFault::TooManyAttributes;
+      e.limit = limits.maxAttributesPerElement;
+      return e;
+    case XmlShapeFault::ElementNotClosed:
+    case XmlShapeFault::Unterminated:
+    case XmlShapeFault::MalformedTag:
+    case XmlShapeFault::RepeatedAttribute: break;
+  }
+  e.fault = JobFileFault::MalformedXml;
+  std::tie(e.line, e.column) = placeOf(text, refused.offset);
+  return e;
+}
+
+JobFileError only(JobFileFault fault) {
+  JobFileError e;
+  e.fault = fault;
+  return e;
+}
+
+// UTF-16 and UTF-32, by their byte-order marks or by the NUL beside the
+// opening '<' of a file written without one.
+bool isWideText(std::string_view bytes) {
+  for (std::string_view start :
+       {"\xFF\xFE"sv, "\xFE\xFF"sv, "\0\0\xFE\xFF"sv, "<\0"sv, "\0<"sv, "\0\0\0<"sv})
+    if (bytes.starts_with(start)) return true;
+  return false;
+}
+
+bool isBlank(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark alone
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
 // Parses and checks the text; the job is not touched here.
 bool parseJobDocument(ParsedJobFile& file, std::string bytes, const std::string& localeCodePage,
-                      std::string* reason) {
-  const auto fail = [&](std::string why) {
-    if (reason) *reason = std::move(why);
+                      JobFileError& error) {
+  const auto fail = [&](JobFileError why) {
+    why.path = std::move(error.path);
+    error = std::move(why);
     return false;
   };
-  if (bytes.size() > kMaxJobFileBytes)
-    return fail("the file is larger than 1 GB; it is not a job file");
+  if (bytes.size() > kMaxJobFileBytes) return fail(only(JobFileFault::TooLarge));
+  if (isBlank(bytes)) return fail(only(JobFileFault::Empty));
+  if (isWideText(bytes)) return fail(only(JobFileFault::WideEncoding));
   file.text = decodeFileText(std::move(bytes), localeCodePage).utf8;
   std::vector<XmlTopElement> outline;
   if (auto refused = checkXmlShape(file.text, {}, &outline))
-    return fail("not a job file: " + *refused);
+    return fail(shapeError(file.text, *refused));
   const std::string reduced = textWithoutRecords(file, outline);
   const std::string& parsed = file.recordLists.empty() ? file.text : reduced;
   // Without a tab size TinyXML skips tracking lines and columns, a tenth of
@@ -496,17 +557,21 @@ bool parseJobDocument(ParsedJobFile& file, std::string bytes, const std::string&
   doc.SetTabSize(0);
   doc.Parse(parsed.c_str(), nullptr, TIXML_ENCODING_UTF8);
   if (doc.Error()) {
+    // TinyXML calls a text without markup an empty document.
+    if (doc.ErrorId() == TiXmlBase::TIXML_ERROR_DOCUMENT_EMPTY)
+      return fail(only(JobFileFault::NotXml));
     // The whole text, so the place named is the place in the file.
     TiXmlDocument located;
     located.Parse(file.text.c_str(), nullptr, TIXML_ENCODING_UTF8);
-    return fail("not a job file: " + std::string(doc.ErrorDesc()) + " (line " +
-                std::to_string(located.ErrorRow()) + ", column " +
-                std::to_string(located.ErrorCol()) + ")");
+    JobFileError malformed = only(JobFileFault::MalformedXml);
+    malformed.line = located.ErrorRow();
+    malformed.column = located.ErrorCol();
+    malformed.xmlReason = doc.ErrorDesc();
+    return fail(std::move(malformed));
   }
   for (const char* name : {"Job", "UserInfo", "Tolerance", "Standard", "Sample"})
     if (topLevel(doc, name)) return true;
-  return fail(
-      "not a job file: it holds none of the elements Job, UserInfo, Tolerance, Standard, Sample");
+  return fail(only(JobFileFault::NotJobFile));
 }
 
 void applyJobDocument(Job& job, const ParsedJobFile& file) {
@@ -525,18 +590,21 @@ void applyJobDocument(Job& job, const ParsedJobFile& file) {
 
 // ---------------------------------------------------------------- files
 
-bool readWholeFile(const std::string& path, std::string& bytes, std::string& reason) {
+bool readWholeFile(const std::string& path, std::string& bytes, JobFileError& error) {
   FileBytes read = readBoundedFile(path, kMaxJobFileBytes);
-  if (read.error == EFBIG) {
-    reason = path + ": the file is larger than 1 GB; it is not a job file";
-    return false;
-  }
   if (!read.ok()) {
-    reason = std::move(read.message);
+    error.fault = readFaultOf(read.error);
+    error.systemError = read.error;
+    error.path = read.subject;
     return false;
   }
   bytes = std::move(read.bytes);
   return true;
+}
+
+bool reported(const JobFileError& e, std::string* error) {
+  if (error) *error = jobFileErrorText(e);
+  return !e.failed();
 }
 
 }  // namespace
@@ -553,27 +621,31 @@ bool readJobFileText(Job& job, std::string_view bytes) {
 
 bool readJobFileText(Job& job, std::string_view bytes, std::string* error,
                      const std::string& localeCodePage) {
+  JobFileError e;
+  return readJobFileText(job, bytes, e, localeCodePage) || reported(e, error);
+}
+
+bool readJobFileText(Job& job, std::string_view bytes, JobFileError& error,
+                     const std::string& localeCodePage) {
   ParsedJobFile file;
-  std::string reason;
-  if (!parseJobDocument(file, std::string(bytes), localeCodePage, &reason)) {
-    if (error) *error = openFailed(reason);
-    return false;
-  }
+  error = {};
+  if (!parseJobDocument(file, std::string(bytes), localeCodePage, error)) return false;
   applyJobDocument(job, file);
   return true;
 }
 
 bool readJobFile(Job& job, const std::string& path, std::string* error) {
-  std::string bytes, reason;
-  if (!readWholeFile(path, bytes, reason)) {
-    if (error) *error = openFailed(reason);
-    return false;
-  }
+  JobFileError e;
+  return readJobFile(job, path, e) || reported(e, error);
+}
+
+bool readJobFile(Job& job, const std::string& path, JobFileError& error) {
+  error = {};
+  std::string bytes;
+  if (!readWholeFile(path, bytes, error)) return false;
   ParsedJobFile file;
-  if (!parseJobDocument(file, std::move(bytes), activeCodePage(), &reason)) {
-    if (error) *error = openFailed(path + ": " + reason);
-    return false;
-  }
+  error.path = path;
+  if (!parseJobDocument(file, std::move(bytes), activeCodePage(), error)) return false;
   applyJobDocument(job, file);
   job.filePath = path;
   return true;
@@ -600,17 +672,27 @@ std::string withJobExtension(const std::string& path) {
 }
 
 bool writeJobFile(Job& job, const std::string& path, std::string* error) {
-  const auto fail = [&](const std::string& why) {
-    if (error) *error = "The job could not be saved.\n" + why;
+  JobFileError e;
+  return writeJobFile(job, path, e) || reported(e, error);
+}
+
+bool writeJobFile(Job& job, const std::string& path, JobFileError& error) {
+  error = {};
+  if (path.empty()) {
+    error.fault = JobFileFault::NoFileName;
     return false;
-  };
-  if (path.empty()) return fail("The job has no file name.");
+  }
   const std::string text = jobFileText(job);
 
   // Write beside the target and rename over it: a crash or a full disk
   // leaves the old file whole, never a truncated job.
   const FileResult saved = replaceFile(path, text);
-  if (!saved.ok()) return fail(saved.message);
+  if (!saved.ok()) {
+    error.fault = JobFileFault::SaveFailed;
+    error.systemError = saved.error;
+    error.path = saved.subject;
+    return false;
+  }
   job.setModified(false);
   return true;
 }

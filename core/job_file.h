@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/job_file_error.h"
+
 namespace corvana {
 
 class Job;
@@ -13,11 +15,15 @@ class Job;
 // On success clears the modified flag and returns true; on failure returns
 // false with a message in `error` and leaves the job modified.
 bool writeJobFile(Job& job, const std::string& path, std::string* error = nullptr);
+// The same with the reason as a value, worded when it is shown.
+bool writeJobFile(Job& job, const std::string& path, JobFileError& error);
 
 // Replaces the job's records and conditions from `path`. A file that cannot
 // be read or parsed returns false with `error` set and leaves the job, its
 // records and its file path exactly as they were.
 bool readJobFile(Job& job, const std::string& path, std::string* error = nullptr);
+// The same with the reason as a value (jobFileErrorText words it).
+bool readJobFile(Job& job, const std::string& path, JobFileError& error);
 
 // The path a save writes for a name the user typed: ".job" is added when the
 // file name has no extension of its own, since Open lists only job files.
@@ -34,6 +40,8 @@ bool readJobFileText(Job& job, std::string_view bytes);
 // The same with the reason in `error` ("Open file failed!" and why), decoding
 // as if the locale's charset were `localeCodePage`.
 bool readJobFileText(Job& job, std::string_view bytes, std::string* error,
+                     const std::string& localeCodePage);
+bool readJobFileText(Job& job, std::string_view bytes, JobFileError& error,
                      const std::string& localeCodePage);
 
 }  // namespace corvana

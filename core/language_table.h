@@ -7,7 +7,7 @@
 
 namespace corvana {
 
-constexpr int kLanguageRows = 448;  // rows 0..447
+constexpr int kLanguageRows = 469;  // rows 0..468
 
 enum Language : std::uint8_t { English = 0, ChineseSimplified = 1, ChineseTraditional = 2 };
 

@@ -40,9 +40,9 @@ class Scanner {
     }
   }
 
-  std::optional<std::string> run() {
-    if (s_.find('\0') != std::string_view::npos)
-      return "it contains a NUL character (not an 8-bit text file)";
+  std::optional<XmlShapeRefusal> run() {
+    if (const std::size_t nul = s_.find('\0'); nul != std::string_view::npos)
+      return XmlShapeRefusal{XmlShapeFault::NulCharacter, nul};
     int depth = 0;
     while (true) {
       if (depth == 0) {
@@ -51,7 +51,7 @@ class Scanner {
         // TinyXML stops reading the document at the first thing that is not markup.
         if (at(i_) != '<') return std::nullopt;
       } else {
-        if (!skipText()) return "an element is not closed";
+        if (!skipText()) return refuse(XmlShapeFault::ElementNotClosed);
       }
       // at '<'
       if (startsWith("</")) {
@@ -102,9 +102,7 @@ class Scanner {
         if (c == '>') {
           ++i_;
           if (depth == 0 && outline_) outline_->push_back({name, false, i_, i_});
-          if (++depth > limits_.maxDepth)
-            return "elements are nested deeper than " + std::to_string(limits_.maxDepth) +
-                   " levels";
+          if (++depth > limits_.maxDepth) return refuse(XmlShapeFault::NestedTooDeep);
           break;
         }
         const std::size_t nameStart = i_ + spaceLength();
@@ -114,12 +112,11 @@ class Scanner {
         if (depth == 0) {
           const std::string_view name = attributeName(nameStart);
           for (std::string_view seen : names_)
-            if (seen == name) return "an element repeats the attribute " + std::string(name);
+            if (seen == name) return refuse(XmlShapeFault::RepeatedAttribute, nameStart);
           names_.push_back(name);
         }
         if (++attributes > limits_.maxAttributesPerElement)
-          return "an element has more than " + std::to_string(limits_.maxAttributesPerElement) +
-                 " attributes";
+          return refuse(XmlShapeFault::TooManyAttributes, nameStart);
       }
     }
   }
@@ -137,10 +134,10 @@ class Scanner {
       if (lower(at(i_ + k)) != lower(t[k])) return false;
     return true;
   }
-  static std::string unterminated() {
-    return "the text ends inside a tag, comment or CDATA section";
-  }
-  static std::string malformed() { return "a tag is malformed"; }
+  XmlShapeRefusal refuse(XmlShapeFault fault) const { return {fault, i_}; }
+  static XmlShapeRefusal refuse(XmlShapeFault fault, std::size_t at) { return {fault, at}; }
+  XmlShapeRefusal unterminated() const { return refuse(XmlShapeFault::Unterminated); }
+  XmlShapeRefusal malformed() const { return refuse(XmlShapeFault::MalformedTag); }
 
   std::size_t spaceLength() {
     const std::size_t start = i_;
@@ -276,8 +273,8 @@ class Scanner {
 
 }  // namespace
 
-std::optional<std::string> checkXmlShape(std::string_view text, const XmlShapeLimits& limits,
-                                         std::vector<XmlTopElement>* outline) {
+std::optional<XmlShapeRefusal> checkXmlShape(std::string_view text, const XmlShapeLimits& limits,
+                                             std::vector<XmlTopElement>* outline) {
   if (outline) outline->clear();
   return Scanner(text, limits, outline).run();
 }

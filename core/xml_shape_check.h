@@ -6,6 +6,7 @@
 // that is never closed. The pass follows TinyXML's own reading of tags,
 // quotes, comments, CDATA and declarations and refuses such text.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,10 +29,28 @@ struct XmlTopElement {
   std::size_t contentEnd = 0;
 };
 
-// The reason the text is refused, or nullopt when TinyXML may parse it.
-// Expects valid UTF-8 (as decodeFileText returns it). When `outline` is
-// given it receives the document-level elements in order.
-std::optional<std::string> checkXmlShape(std::string_view text, const XmlShapeLimits& limits = {},
-                                         std::vector<XmlTopElement>* outline = nullptr);
+// Why the pass refused the text; the caller words it.
+enum class XmlShapeFault : std::uint8_t {
+  NulCharacter,       // not 8-bit text
+  ElementNotClosed,   // the text ends inside an element
+  Unterminated,       // the text ends inside a tag, comment or CDATA section
+  MalformedTag,       // a tag TinyXML cannot read
+  RepeatedAttribute,  // an element names an attribute twice
+  NestedTooDeep,      // deeper than XmlShapeLimits::maxDepth
+  TooManyAttributes,  // more than XmlShapeLimits::maxAttributesPerElement
+};
+
+struct XmlShapeRefusal {
+  XmlShapeFault fault;
+  std::size_t offset = 0;  // where in the text the pass stopped
+  bool operator==(const XmlShapeRefusal&) const = default;
+};
+
+// The refusal, or nullopt when TinyXML may parse the text. Expects valid
+// UTF-8 (as decodeFileText returns it). When `outline` is given it receives
+// the document-level elements in order.
+std::optional<XmlShapeRefusal> checkXmlShape(std::string_view text,
+                                             const XmlShapeLimits& limits = {},
+                                             std::vector<XmlTopElement>* outline = nullptr);
 
 }  // namespace corvana

@@ -197,14 +197,17 @@ void CChildFrame::open() {
 bool CChildFrame::openFile(const QString& path) {
   // The file replaces this job: unsaved changes are asked about as on close.
   if (!askToReplace()) return false;
+  JobFileError error;
+  const bool read = readFile(path, error);
+  if (!read) ui::showMessage(this, {QString(), ui::qstr(jobFileErrorText(error))});
+  return read;
+}
+
+bool CChildFrame::readFile(const QString& path, JobFileError& error) {
   standardView_->model().setFilter(kAllMaterials);
   sampleView_->model().setFilter(kAllMaterials);
-  std::string error;
-  const bool read = readJobFile(*job_, ui::str(path), &error);
-  if (read)
-    main_.addRecentFile(path);
-  else
-    ui::showMessage(this, {QString(), ui::qstr(error)});
+  const bool read = readJobFile(*job_, ui::str(path), error);
+  if (read) main_.addRecentFile(path);
   updateTitle();
   // The file brings its own Auto Naming flags.
   main_.updateCommandStates();

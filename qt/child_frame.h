@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/job.h"
+#include "core/job_file_error.h"
 #include "core/job_observer.h"
 
 class QSplitter;
@@ -56,6 +57,9 @@ class CChildFrame : public QWidget, public JobObserver {
   // Reads the file into this window after asking about unsaved changes;
   // false when the user cancelled or the file could not be read.
   bool openFile(const QString& path);
+  // Reads the file into this window without asking and without showing a
+  // failure; false with the reason in `error`.
+  bool readFile(const QString& path, JobFileError& error);
   // The title: unsaved changes, the job's name, its file.
   void updateTitle();
 

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
 
 #include "core/auto_save_setting.h"
@@ -14,6 +13,7 @@
 #include "core/settings_location.h"
 #include "qt/child_frame.h"
 #include "qt/command_icons.h"
+#include "qt/command_line_jobs.h"
 #include "qt/main_frame.h"
 
 namespace corvana {
@@ -69,13 +69,13 @@ bool CKTClientApp::initInstance() {
   };
   CChildFrame* first = mainFrame_->newJob();
   if (!first) return false;
-  // A job file named on the command line opens in the first job window.
-  for (int i = 1; i < argc_; ++i) {
-    const QString arg = QString::fromLocal8Bit(argv_[i]);
-    if (arg.endsWith(".job", Qt::CaseInsensitive) && QFileInfo(arg).isFile()) first->openFile(arg);
-  }
+  // A job file named on the command line opens in the first job window; one
+  // that does not is reported once the window is up.
+  openCommandLineJobs(*mainFrame_, *first, commandLineJobFiles(argc_, argv_));
   mainFrame_->autoSave = readAutoSave(settings).value_or(false);
 
+  // Qt's own texts follow the language from its first setting on.
+  qtTranslations_.followLanguageChanges();
   decideStartupLanguage(argc_, argv_, settings);
   mainFrame_->relabelAll();
   mainFrame_->showMaximized();

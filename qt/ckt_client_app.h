@@ -5,6 +5,8 @@
 #include <QFile>
 #include <memory>
 
+#include "qt/qt_translations.h"
+
 namespace corvana {
 
 class CMainFrame;
@@ -24,6 +26,7 @@ class CKTClientApp : public QApplication {
  private:
   void chooseFont();
 
+  ui::QtTranslations qtTranslations_;
   std::unique_ptr<CMainFrame> mainFrame_;
   QFile log_;  // emptied at start, kept open while the program runs
   int argc_;

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 
 #include "core/job_file.h"
+#include "qt/ui_text.h"
 
 namespace corvana::ui {
 
@@ -12,7 +13,8 @@ FileDialogHandler& handler() {
   static FileDialogHandler h;
   return h;
 }
-const QString kFilter = QStringLiteral("Job Files (*.job)");
+// In the language of the moment: the dialog shows the name, Qt reads the pattern.
+QString jobFilter() { return text(Text::JobFilesFilter) + QStringLiteral(" (*.job)"); }
 
 // The process's current directory is the same after the dialog as before.
 class KeepCurrentDirectory {
@@ -28,7 +30,7 @@ class KeepCurrentDirectory {
 QString askOpenJobPath(QWidget* parent) {
   if (handler()) return handler()(false);
   KeepCurrentDirectory keep;
-  return QFileDialog::getOpenFileName(parent, QString(), QString(), kFilter, nullptr,
+  return QFileDialog::getOpenFileName(parent, QString(), QString(), jobFilter(), nullptr,
                                       QFileDialog::ReadOnly);
 }
 
@@ -38,7 +40,7 @@ QString askSaveJobPath(QWidget* parent, const QString& suggested) {
     path = handler()(true);
   } else {
     KeepCurrentDirectory keep;
-    QFileDialog dialog(parent, QString(), suggested, kFilter);
+    QFileDialog dialog(parent, QString(), suggested, jobFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog then asks before replacing "a.job" when "a" is typed.
     dialog.setDefaultSuffix(QStringLiteral("job"));

@@ -27,6 +27,7 @@
 #include "qt/command_icons.h"
 #include "qt/message_box.h"
 #include "qt/ui_text.h"
+#include "qt/user_manual.h"
 
 namespace corvana {
 
@@ -435,11 +436,7 @@ void CMainFrame::showAbout() {
   ui::showMessage(this, {ui::caption(Text::AboutCorvana), body, ui::MessageIcon::Information});
 }
 
-void CMainFrame::openUserManual() {
-  const QString path =
-      QDir(QCoreApplication::applicationDirPath()).filePath(text(Text::UserManualFile));
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+void CMainFrame::openUserManual() { ui::openUserManual(this); }
 
 void CMainFrame::saveListLayout() {
   if (storeListLayout) storeListLayout(listLayout);
