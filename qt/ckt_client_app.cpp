@@ -50,6 +50,7 @@ bool CKTClientApp::initInstance() {
   const std::string settings = settingsFilePath();
   // The job defaults come from the settings before any window exists.
   loadJobManagerSettings(jobManager(), settings);
+  const QStringList jobFiles = commandLineJobFiles(argc_, argv_);
   QDir::setCurrent(applicationDirPath());
   log_.setFileName(QString::fromStdString(logFilePath()));
   log_.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -71,7 +72,7 @@ bool CKTClientApp::initInstance() {
   if (!first) return false;
   // A job file named on the command line opens in the first job window; one
   // that does not is reported once the window is up.
-  openCommandLineJobs(*mainFrame_, *first, commandLineJobFiles(argc_, argv_));
+  openCommandLineJobs(*mainFrame_, *first, jobFiles);
   mainFrame_->autoSave = readAutoSave(settings).value_or(false);
 
   // Qt's own texts follow the language from its first setting on.

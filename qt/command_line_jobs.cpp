@@ -1,5 +1,6 @@
 #include "qt/command_line_jobs.h"
 
+#include <QDir>
 #include <QTimer>
 
 #include "core/job_file_error.h"
@@ -14,7 +15,8 @@ QStringList commandLineJobFiles(int argc, char** argv) {
   QStringList paths;
   for (int i = 1; i < argc; ++i) {
     const QString arg = QString::fromLocal8Bit(argv[i]);
-    if (arg.endsWith(".job", Qt::CaseInsensitive)) paths << arg;
+    if (arg.endsWith(".job", Qt::CaseInsensitive))
+      paths << QDir::cleanPath(QDir().absoluteFilePath(arg));
   }
   return paths;
 }

@@ -10,7 +10,9 @@ namespace corvana {
 class CMainFrame;
 class CChildFrame;
 
-// The arguments after the program's name that end in ".job" (any case).
+// The arguments after the program's name that end in ".job" (any case), as
+// absolute paths: the program changes its working folder at start, and a
+// path typed relative to the shell's folder must still name the same file.
 QStringList commandLineJobFiles(int argc, char** argv);
 
 // Reads each file into `first` in turn and queues the report of each failure.

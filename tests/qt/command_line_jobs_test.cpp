@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
@@ -28,8 +29,10 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 TEST(CommandLineJobs, TheJobFileArguments) {
   const char* args[] = {"corvana",  "/lang:chinesesimplified", "a.job", "B.JOB", "notes.txt",
                         "dir/c.job"};
+  const QDir here;
   EXPECT_EQ(commandLineJobFiles(6, const_cast<char**>(args)),
-            (QStringList{"a.job", "B.JOB", "dir/c.job"}));
+            (QStringList{here.absoluteFilePath("a.job"), here.absoluteFilePath("B.JOB"),
+                         here.absoluteFilePath("dir/c.job")}));
   EXPECT_EQ(commandLineJobFiles(1, const_cast<char**>(args)), QStringList{});
 }
 
