@@ -31,7 +31,7 @@ while read -r folder lang job; do
   rm -rf "$out"
   # A settings file of its own, so the pictures do not depend on this
   # machine's settings and the user's are left alone.
-  DISPLAY=$display CORVANA_SETTINGS=$work/$folder.xml XDG_RUNTIME_DIR=$work \
+  DISPLAY=$display CORVANA_MANUAL_DIR=$PWD/docs/manual CORVANA_SETTINGS=$work/$folder.xml XDG_RUNTIME_DIR=$work \
     "$shots" "$out" --size "$sizes" --manual "$examples/$job" "/lang:$lang"
 done <<'LIST'
 en english autumn-knit.job

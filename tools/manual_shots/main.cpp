@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,7 +22,9 @@
 #include "core/command_table.h"
 #include "qt/child_frame.h"
 #include "qt/ckt_client_app.h"
+#include "qt/help_window.h"
 #include "qt/main_frame.h"
+#include "qt/user_manual.h"
 #include "qt/views/record_list_view.h"
 
 namespace corvana {
@@ -46,12 +49,15 @@ bool parseSizes(const QString& text, std::vector<QSize>& sizes) {
   return !sizes.empty();
 }
 
-// Lets layouts, timers and repaints settle before a picture is taken.
-void settle() {
-  for (int i = 0; i < 5; ++i) {
-    QApplication::processEvents();
+// Lets layouts, timers and repaints settle before a picture is taken; text
+// documents lay out in steps from the event loop, so give them a moment.
+void settle(int milliseconds = 50) {
+  QElapsedTimer clock;
+  clock.start();
+  do {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
     QApplication::sendPostedEvents();
-  }
+  } while (clock.elapsed() < milliseconds);
 }
 
 bool save(QWidget* widget, const QString& path) {
@@ -133,6 +139,17 @@ int run(Options& options) {
         {CmdRenameJob, "rename-job"},          {CmdAbout, "about"}};
     for (const auto& [command, name] : dialogs)
       ok &= shootModal(frame, command, out.filePath(QString("%1.png").arg(name)));
+    // The help window, as a desktop without an HTML viewer shows the manual.
+    if (ui::HelpWindow* help = ui::openUserManual(&frame, [](const QUrl&) { return false; })) {
+      help->resize(900, 640);
+      help->show();
+      settle(1000);
+      ok &= save(help, out.filePath("help-window.png"));
+      help->close();
+    } else {
+      std::fprintf(stderr, "no manual found for the help window\n");
+      ok = false;
+    }
     selectSample(frame, 6);
     ok &= shootModal(frame, CmdRenameSample, out.filePath("rename-sample.png"));
     ok &= shootModal(frame, CmdMaterialSample, out.filePath("material-sample.png"));
