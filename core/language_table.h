@@ -7,7 +7,7 @@
 
 namespace corvana {
 
-constexpr int kLanguageRows = 435;  // rows 0..434
+constexpr int kLanguageRows = 438;  // rows 0..437
 
 enum Language : std::uint8_t { English = 0, ChineseSimplified = 1, ChineseTraditional = 2 };
 
