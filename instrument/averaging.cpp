@@ -2,7 +2,12 @@
 
 #include <algorithm>
 
+#include "colour/cielab.h"
+#include "colour/color_difference.h"
+#include "colour/color_values.h"
+#include "core/color_value_table.h"
 #include "core/job.h"
+#include "core/job_manager.h"
 #include "core/naming.h"
 
 namespace corvana {
@@ -54,6 +59,42 @@ bool AverageRun::addMeasurement(const MeasureResult& values) {
     ++count_;
   }
   return target_ != 0 && count_ == target_;
+}
+
+namespace {
+
+std::optional<RecordColor> colorOf(const MeasurementRecord& record, ColorSpace space,
+                                   Condition condition) {
+  if (!isEvaluable(record, condition)) return std::nullopt;
+  return record.UseReflect ? computeColorValues(record, space, condition)
+                           : computeColorValuesFromLab(record, space, condition);
+}
+
+}  // namespace
+
+AverageDisplay averageDisplay(const Job& job, const AverageRun& run) {
+  AverageDisplay d;
+  if (run.count() == 0) return d;
+  const Condition primary = job.condition(0);
+  const std::optional<RecordColor> own = colorOf(run.record(), job.colorSpace, primary);
+  if (!own) return d;
+  d.hasValues = true;
+  d.valueCount = valueCount(job.colorSpace);
+  d.values = own->values;
+  d.displayColor = own->displayColor;
+  if (run.list() != RecordList::Samples || !job.hasCurrentStandard()) return d;
+  const MeasurementRecord& standard = job.standard(job.currentStandard);
+  const std::optional<RecordColor> target = colorOf(standard, job.colorSpace, primary);
+  if (!target) return d;
+  d.differences.fill(kNoDifference);
+  computeDifferences(standard, run.record(), target->values, own->values, job.colorSpace,
+                     job.colorFormula, primary, job.metameric, d.differences, parametricFactors());
+  d.hasDifferences = true;
+  d.differenceCount = differenceCount(job.colorSpace, job.colorFormula);
+  const JudgeCriteria criteria{&job.toleranceB, job.judgeMethod, job.toleranceQuotiety,
+                               job.colorSpace, job.colorFormula};
+  d.grade = judgeValues(criteria, d.differences, 0);
+  return d;
 }
 
 bool finishAverage(Job& job, const AverageRun& run, std::string_view nameField,

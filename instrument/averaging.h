@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "colour/color_space.h"
+#include "colour/judgement.h"
 #include "colour/measurement_record.h"
 #include "core/job_observer.h"
 #include "core/language_table.h"
@@ -62,6 +64,22 @@ class AverageRun {
   bool manualStarted_ = false;
   MeasurementRecord record_;
 };
+
+// What the dialog draws of the running record, under the job's primary
+// illuminant and observer in the job's colour space; for a sample with a
+// current standard that can be evaluated there, also the differences of the
+// job's formula and the grade.
+struct AverageDisplay {
+  bool hasValues = false;
+  int valueCount = 0;
+  ColorValues values{};
+  std::uint32_t displayColor = 0;
+  bool hasDifferences = false;
+  int differenceCount = 0;
+  ColorDifferences differences{};
+  Grade grade = Level1;
+};
+AverageDisplay averageDisplay(const Job& job, const AverageRun& run);
 
 // Finish: adds the running record (selected) named expand(name field, records
 // in the list + 1) with the given material and time. False when count is 0.

@@ -55,4 +55,9 @@ Notice addMeasurement(Job& job, RecordList list, const MeasureReading& reading,
   return Notice::none();
 }
 
+Notice addMeasurement(Job& job, RecordList list, const MeasureReading& reading,
+                      const MeasurementNaming& naming, std::uint32_t mode) {
+  return addMeasurement(job, list, reading, naming.name, naming.material, mode);
+}
+
 }  // namespace corvana

@@ -4,6 +4,7 @@
 
 #include "colour/measurement_record.h"
 #include "core/job_observer.h"
+#include "core/naming.h"
 #include "driver/colorport.h"
 #include "instrument/instrument_messages.h"
 
@@ -42,5 +43,10 @@ Notice measurementFailure(const MeasureReading& reading);
 // manager's current measurement mode; otherwise adds nothing.
 Notice addMeasurement(Job& job, RecordList list, const MeasureReading& reading,
                       std::string_view name, std::string_view material, std::uint32_t mode);
+
+// The same with the name and material of the naming step (the job's rules
+// when Auto Naming is on, else what the naming dialog gave).
+Notice addMeasurement(Job& job, RecordList list, const MeasureReading& reading,
+                      const MeasurementNaming& naming, std::uint32_t mode);
 
 }  // namespace corvana

@@ -6,6 +6,7 @@
 
 #include "core/job.h"
 #include "core/job_manager.h"
+#include "tests/core/job_fixtures.h"
 
 namespace corvana {
 namespace {
@@ -145,6 +146,57 @@ TEST_F(AverageRunTest, ADifferentChoiceResetsTheSameDoesNot) {
   run.chooseTarget(2);
   EXPECT_FALSE(run.manualStarted());
   EXPECT_EQ(run.toggle(), AverageRun::ToggleResult::Ignored);
+}
+
+// A run of one measurement of the curve, drawn in the job's terms.
+AverageDisplay displayOf(const Job& job, RecordList list, const MeasurementRecord& curve) {
+  AverageRun run(list, 0);
+  run.chooseTarget(1);
+  run.beginMeasure();
+  MeasureResult m = {};
+  std::copy(curve.reflectance.begin(), curve.reflectance.end(), m.reflectance);
+  run.addMeasurement(m);
+  return averageDisplay(job, run);
+}
+
+TEST_F(AverageRunTest, DrawnValuesAgreeWithTheJobsOwnTable) {
+  job.colorFormula = Cmc;
+  job.addStandard(testing::curveSample("target"), true);
+  const MeasurementRecord sample = testing::curveSample("lot", 12.0f);
+  const AverageDisplay d = displayOf(job, RecordList::Samples, sample);
+  ASSERT_TRUE(d.hasValues);
+  ASSERT_TRUE(d.hasDifferences);
+  EXPECT_EQ(d.valueCount, 5);
+  // The same curve added as a sample: the table's values and differences under
+  // the primary illuminant are what the dialog draws.
+  job.addSample(sample, true);
+  const IlluminantColorValues& entry = job.table.entries[0];
+  for (int k = 0; k < d.valueCount; ++k)
+    EXPECT_EQ(d.values[std::size_t(k)], entry.sampleValues[std::size_t(k)][0]) << k;
+  ASSERT_GT(d.differenceCount, 0);
+  for (int k = 0; k < d.differenceCount; ++k)
+    EXPECT_EQ(d.differences[std::size_t(k)], entry.sampleDifferences[std::size_t(k)][0]) << k;
+  EXPECT_EQ(d.displayColor, entry.sampleColors[0]);
+  EXPECT_EQ(d.grade, NoGood);  // a 12 nm shift is far outside the default ±1
+}
+
+TEST_F(AverageRunTest, DrawnWithoutDifferencesWhenNothingToCompare) {
+  const MeasurementRecord curve = testing::curveSample("c");
+  // A sample with no current standard: values and patch only.
+  AverageDisplay d = displayOf(job, RecordList::Samples, curve);
+  EXPECT_TRUE(d.hasValues);
+  EXPECT_FALSE(d.hasDifferences);
+  // A standard run never shows differences.
+  job.addStandard(curve, true);
+  d = displayOf(job, RecordList::Standards, curve);
+  EXPECT_FALSE(d.hasDifferences);
+  // Nor a sample against a standard held only under another illuminant.
+  job.addStandard(testing::labSample("lab", 50, 1, 2, A, Observer10), true);
+  d = displayOf(job, RecordList::Samples, curve);
+  EXPECT_TRUE(d.hasValues);
+  EXPECT_FALSE(d.hasDifferences);
+  // An empty run draws nothing.
+  EXPECT_FALSE(averageDisplay(job, AverageRun(RecordList::Samples, 0)).hasValues);
 }
 
 }  // namespace

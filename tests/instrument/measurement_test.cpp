@@ -69,6 +69,22 @@ TEST_F(Measuring, AStandardThenASampleBecomeTheCurrentRecords) {
   EXPECT_TRUE(job.modified());
 }
 
+TEST_F(Measuring, NamedByTheJobsRulesWithAutoNamingOn) {
+  connect();
+  job.autoNamingSamples = true;
+  job.SampleMaterial = "Lot 7";
+  for (int i = 0; i < 2; ++i) {
+    const MeasurementNaming naming = nameForNewMeasurement(job, RecordList::Samples);
+    ASSERT_FALSE(naming.needsDialog);
+    const MeasureReading reading = readMeasurement(RecordList::Samples);
+    EXPECT_FALSE(addMeasurement(job, RecordList::Samples, reading, naming, 1).shown());
+  }
+  ASSERT_EQ(job.sampleCount(), 2);
+  EXPECT_EQ(job.sample(1).nameUtf8(), "Sample002");
+  EXPECT_EQ(job.sample(1).materialUtf8(), "Lot 7");
+  EXPECT_EQ(job.currentSample, 1);
+}
+
 TEST_F(Measuring, UnconnectedSaysSoAndAsksNothing) {
   MeasureReading reading = readMeasurement(RecordList::Samples);
   EXPECT_FALSE(reading.connected);
