@@ -87,6 +87,17 @@ std::string connectFailureText(ApiResult code, const std::vector<std::string>& d
   return text;
 }
 
+PortNotice portNoticeFromUdev(std::string_view devName, std::string_view devLinks) {
+  PortNotice notice{std::string(devName), {}};
+  while (!devLinks.empty()) {
+    const std::size_t space = devLinks.find(' ');
+    if (space != 0) notice.links.emplace_back(devLinks.substr(0, space));
+    if (space == std::string_view::npos) break;
+    devLinks.remove_prefix(space + 1);
+  }
+  return notice;
+}
+
 bool noticeNamesPort(const PortNotice& notice, const std::string& connectedPath) {
   if (connectedPath.empty()) return false;
   // Device paths are case-sensitive here; only redundant separators are ignored.

@@ -6,6 +6,7 @@
 // The driver calls here may run on a worker thread (one at a time); the
 // functions that take a JobManager or a Job run on the UI thread.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "driver/colorport.h"
@@ -57,6 +58,9 @@ struct PortNotice {
   std::string devicePath;  // e.g. "/dev/ttyUSB0"
   std::vector<std::string> links;
 };
+
+// A notice from udev's properties: DEVNAME and the space-separated DEVLINKS.
+PortNotice portNoticeFromUdev(std::string_view devName, std::string_view devLinks);
 
 // True when the notice names the connected port's device path.
 bool noticeNamesPort(const PortNotice& notice, const std::string& connectedPath);

@@ -158,6 +158,17 @@ TEST(NoticeNamesPort, ByDevicePath) {
         << c.notice.devicePath << " vs " << c.connected;
 }
 
+TEST(PortNoticeFromUdev, NodeAndLinks) {
+  const PortNotice n = portNoticeFromUdev(
+      "/dev/ttyUSB0",
+      "/dev/serial/by-id/usb-SCI_USB2Serial-if00-port0  /dev/serial/by-path/pci-0:1.0-port0 ");
+  EXPECT_EQ(n.devicePath, "/dev/ttyUSB0");
+  EXPECT_EQ(n.links, (std::vector<std::string>{"/dev/serial/by-id/usb-SCI_USB2Serial-if00-port0",
+                                               "/dev/serial/by-path/pci-0:1.0-port0"}));
+  EXPECT_TRUE(portNoticeFromUdev("/dev/ttyUSB0", "").links.empty());
+  EXPECT_TRUE(noticeNamesPort(n, "/dev/serial/by-path/pci-0:1.0-port0"));
+}
+
 TEST_F(Connection, RemovalOfAnotherPortLeavesTheConnectionOpen) {
   connect();
   EXPECT_FALSE(handlePortRemoval({"/dev/ttyUSB7", {}}));
@@ -177,6 +188,16 @@ TEST_F(Connection, RemovalOfTheConnectedPortClosesIt) {
   EXPECT_EQ(connectedPortPath(), "");
   // A second notice about it, while unconnected, changes nothing.
   EXPECT_FALSE(handlePortRemoval({sim_->path(), {}}));
+}
+
+TEST_F(Connection, AnInstrumentThatHasVanishedIsStillClosedByItsRemoval) {
+  connect();
+  ASSERT_TRUE(sim_->control("vanish"));
+  DeviceInfo info;
+  EXPECT_NE(readDeviceInfo(info), API_SUCCESS);
+  ASSERT_TRUE(sim_->exited(5000));
+  EXPECT_TRUE(handlePortRemoval({sim_->path(), {}}));
+  EXPECT_FALSE(instrumentConnected());
 }
 
 TEST_F(Connection, ArrivalOpensOnlyWhileUnconnected) {
