@@ -1,7 +1,6 @@
 #include "instrument/connection.h"
 
 #include <atomic>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -35,8 +34,6 @@ std::string lexicallyNormal(const std::string& path) {
   return std::filesystem::path(path).lexically_normal().string();
 }
 
-std::string textOf(const char* field, std::size_t size) { return fromInstrumentText(field, size); }
-
 }  // namespace
 
 DeviceHandle currentDeviceHandle() { return handle; }
@@ -56,7 +53,8 @@ ApiResult readDeviceInfo(DeviceInfo& info) {
 
 void spreadInstrumentInformation(const DeviceInfo& info, JobManager& manager,
                                  const std::string& settingsPath) {
-  recordConnectedInstrument(manager, settingsPath, textOf(info.model, sizeof info.model));
+  recordConnectedInstrument(manager, settingsPath,
+                            fromInstrumentText(info.model, sizeof info.model));
 }
 
 ApiResult readInstrumentInformation(DeviceInfo& info, JobManager& manager,
@@ -67,7 +65,7 @@ ApiResult readInstrumentInformation(DeviceInfo& info, JobManager& manager,
 }
 
 void giveModelToJob(Job& job, const DeviceInfo& info) {
-  std::string model = textOf(info.model, sizeof info.model);
+  std::string model = fromInstrumentText(info.model, sizeof info.model);
   if (job.DeviceName != model) job.DeviceName = std::move(model);
 }
 
@@ -134,9 +132,9 @@ InstrumentStatusTexts instrumentStatusTexts(const DeviceInfo& info, bool connect
   const auto calibration = [](std::uint8_t done) {
     return LookupText(done != 0 ? Text::Calibrated : Text::Uncalibrated);
   };
-  t.model = textOf(info.model, sizeof info.model);
-  t.terminalVersion = textOf(info.terminalVersion, sizeof info.terminalVersion);
-  t.whiteBoardNumber = textOf(info.whiteBoardNumber, sizeof info.whiteBoardNumber);
+  t.model = fromInstrumentText(info.model, sizeof info.model);
+  t.terminalVersion = fromInstrumentText(info.terminalVersion, sizeof info.terminalVersion);
+  t.whiteBoardNumber = fromInstrumentText(info.whiteBoardNumber, sizeof info.whiteBoardNumber);
   t.blackCalibration = calibration(info.blackCalibrated);
   t.whiteCalibration = calibration(info.whiteCalibrated);
   t.total = std::to_string(info.capacity);

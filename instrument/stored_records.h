@@ -46,10 +46,10 @@ struct UploadRange {
   int count = 0;
 };
 
-// The checks in order: not connected, first field empty, count field empty, (samples)
-// standard number empty, then the range 1..available. The failing check's
-// message, or the range to transfer. A count the instrument could not give
-// is reported as its failure, not as "no record".
+// The checks in order: not connected, first field empty, count field empty,
+// (samples) standard number empty, then the range 1..available. The failing
+// check's message, or the range to transfer. A count the instrument could not
+// give is reported as its failure, not as "no record".
 std::variant<UploadRange, std::string> validateUpload(RecordList kind, const UploadFields& fields,
                                                       const StoredCount& stored);
 
