@@ -132,9 +132,9 @@ TEST_F(JobFileErrorTest, ReportsInEachLanguageWithTheSystemReasonAfter) {
       {English, "Open file failed!\n" + missing + ": The file does not exist.\n" + system,
        "The job could not be saved.\n" + dir.path() + "/none: " + system},
       {ChineseSimplified, "打开文件失败！\n" + missing + ": 文件不存在。\n" + system,
-       "无法保存作业。\n" + dir.path() + "/none: " + system},
+       "无法保存工作。\n" + dir.path() + "/none: " + system},
       {ChineseTraditional, "開啟檔案失敗！\n" + missing + ": 檔案不存在。\n" + system,
-       "無法儲存作業。\n" + dir.path() + "/none: " + system},
+       "無法保存工作。\n" + dir.path() + "/none: " + system},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(int(c.language));
@@ -161,9 +161,9 @@ TEST_F(JobFileErrorTest, SentencesWithTheirNumbers) {
   LanguageIndex = ChineseSimplified;
   EXPECT_EQ(jobFileErrorText(malformed),
             "打开文件失败！\n文件的 XML 格式错误（第 5 行，第 32 列）。\nError parsing Element.");
-  EXPECT_EQ(jobFileFaultText(deep), "文件中的元素嵌套超过 64 层，超出作业文件的范围。");
+  EXPECT_EQ(jobFileFaultText(deep), "文件中的元素嵌套超过 64 层，超出工作文件的范围。");
   EXPECT_EQ(jobFileFaultText(unplaced), "文件的 XML 格式错误。");
-  EXPECT_EQ(jobFileErrorText(unnamed), "无法保存作业。\n作业没有文件名。");
+  EXPECT_EQ(jobFileErrorText(unnamed), "无法保存工作。\n工作没有文件名。");
   LanguageIndex = English;
   EXPECT_EQ(jobFileErrorText(unnamed), "The job could not be saved.\nThe job has no file name.");
   EXPECT_EQ(jobFileErrorText(JobFileError{}), "");

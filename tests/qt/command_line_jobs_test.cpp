@@ -63,7 +63,7 @@ TEST(CommandLineJobs, FailuresAreReportedOnceTheWindowIsUpInItsLanguage) {
     // A file with content that is not XML, once reported as an empty document.
     EXPECT_EQ(messages.messages[1].text,
               QString::fromUtf8("打开文件失败！\n") + sheet +
-                  QString::fromUtf8(": 该文件不是 XML；作业文件是 XML 文本。"));
+                  QString::fromUtf8(": 该文件不是 XML；工作文件是 XML 文本。"));
     for (CChildFrame* c : frame.children()) c->job().setModified(false);
   }
   LanguageIndex = English;

@@ -1,0 +1,16 @@
+#include "instrument/instrument_messages.h"
+
+namespace corvana {
+
+const std::string& codeText(ApiResult code) {
+  // Codes 1 to 10 have rows of their own, in code order.
+  if (code >= API_DEVICE_NOT_FOUND && code <= API_INVALID_PARAMETER)
+    return LookupText(sequenceText(Text::DeviceNotFound, code - API_DEVICE_NOT_FOUND));
+  return LookupText(Text::UnknownError);
+}
+
+std::string failureMessage(Text prefix, ApiResult code) {
+  return LookupText(prefix) + "\n(" + codeText(code) + ")";
+}
+
+}  // namespace corvana
