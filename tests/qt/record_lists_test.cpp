@@ -122,9 +122,15 @@ TEST_F(RecordListsTest, GradesAreColouredForThePaletteAndTheCurrentRowIsBold) {
       const QColor q = colour.value<QColor>();
       EXPECT_EQ(q, toneColour(c.tone, view->palette()));
       // The hue says the grade: green, amber, red.
-      if (c.tone == CellTone::Good) EXPECT_TRUE(q.green() > q.red() && q.green() > q.blue());
-      if (c.tone == CellTone::Warning) EXPECT_TRUE(q.red() >= q.green() && q.green() > q.blue());
-      if (c.tone == CellTone::Bad) EXPECT_TRUE(q.red() > 2 * q.green() && q.red() > 2 * q.blue());
+      if (c.tone == CellTone::Good) {
+        EXPECT_TRUE(q.green() > q.red() && q.green() > q.blue());
+      }
+      if (c.tone == CellTone::Warning) {
+        EXPECT_TRUE(q.red() >= q.green() && q.green() > q.blue());
+      }
+      if (c.tone == CellTone::Bad) {
+        EXPECT_TRUE(q.red() > 2 * q.green() && q.red() > 2 * q.blue());
+      }
       // Readable on the list: dark text on a light base, light text on a dark one.
       EXPECT_EQ(q.lightness() > 128, dark) << q.name().toStdString();
       EXPECT_FALSE(model.index(row, 1).data(Qt::ForegroundRole).isValid());
@@ -284,8 +290,9 @@ TEST_F(RecordListsTest, TheDeleteKeyAsksAsTheDeleteCommandDoes) {
     QTest::keyClick(view, Qt::Key_Delete);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, c.message);
-    if (!c.selected.empty())
+    if (!c.selected.empty()) {
       EXPECT_EQ(messages.messages[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    }
     EXPECT_EQ(child->job().count(c.list), c.left);
     EXPECT_EQ(view->model().rowCount(), c.left);
   }

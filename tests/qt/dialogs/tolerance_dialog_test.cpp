@@ -248,7 +248,9 @@ TEST_P(ToleranceDialogTest, RefusalKeepsTheDialogOpenOnTheField) {
     QTest::mouseClick(c.byOk ? dialog->okButton() : dialog->applyButton(), Qt::LeftButton);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_TRUE(dialog->isVisible());
-    if (c.refusedSlot >= 0) EXPECT_EQ(illuminant->currentIndex(), c.refusedSlot);
+    if (c.refusedSlot >= 0) {
+      EXPECT_EQ(illuminant->currentIndex(), c.refusedSlot);
+    }
     LimitSpinEdit* refused = field(c.name);
     EXPECT_EQ(dialog->focusWidget(), refused);
     auto* edit = refused->findChild<QLineEdit*>();
