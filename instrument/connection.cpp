@@ -43,6 +43,8 @@ ApiResult connectInstrument() {
   return openDevice();
 }
 
+void disconnectInstrument() { closeOpenHandle(); }
+
 ApiResult readDeviceInfo(DeviceInfo& info) {
   std::memset(&info, 0, sizeof info);
   const ApiResult r = ZW_GetDeviceInfo(handle, &info);

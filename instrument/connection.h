@@ -28,6 +28,9 @@ inline bool connectNeedsReconnectQuestion() { return instrumentConnected(); }
 // instrument the library finds. The handle is 0 afterwards unless it is 0.
 ApiResult connectInstrument();
 
+// Closes the connection without asking (the program ends). Unconnected: nothing.
+void disconnectInstrument();
+
 // Zero-fills `info` and reads it from the instrument; on failure it stays zero.
 ApiResult readDeviceInfo(DeviceInfo& info);
 

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QTimer>
+#include <cstdlib>
 
 #include "core/auto_save_setting.h"
 #include "core/job_manager.h"
@@ -11,10 +13,14 @@
 #include "core/list_layout_setting.h"
 #include "core/recent_files.h"
 #include "core/settings_location.h"
+#include "instrument/connection.h"
+#include "instrument/simulator_process.h"
 #include "qt/child_frame.h"
 #include "qt/command_icons.h"
 #include "qt/command_line_jobs.h"
 #include "qt/main_frame.h"
+#include "qt/message_box.h"
+#include "qt/ui_text.h"
 
 namespace corvana {
 
@@ -31,9 +37,27 @@ CKTClientApp::CKTClientApp(int& argc, char** argv)
   setWindowIcon(ui::applicationIcon());
 }
 
-CKTClientApp::~CKTClientApp() = default;
+CKTClientApp::~CKTClientApp() {
+  // The connection goes before the simulator it may talk to.
+  disconnectInstrument();
+  mainFrame_.reset();
+  simulator_.reset();
+}
 
 QString CKTClientApp::interfaceFontFace() { return fontFace(); }
+
+void CKTClientApp::startSimulator() {
+  simulator_ =
+      std::make_unique<SimulatorProcess>(simulatorProgram(applicationDirPath().toStdString()));
+  if (simulator_->running()) {
+    setenv("COLORPORT_PORT", simulator_->portPath().c_str(), 1);
+    return;
+  }
+  simulator_.reset();
+  // Worded when shown, not now: the language is not decided yet.
+  CMainFrame* main = mainFrame_.get();
+  QTimer::singleShot(0, main, [main] { ui::showError(main, Text::SimulatorStartFailed); });
+}
 
 void CKTClientApp::chooseFont() {
   // The face the lists, plots and reports name; a font file beside the
@@ -74,6 +98,10 @@ bool CKTClientApp::initInstance() {
   // that does not is reported once the window is up.
   openCommandLineJobs(*mainFrame_, *first, jobFiles);
   mainFrame_->autoSave = readAutoSave(settings).value_or(false);
+  // The instrument, silently: without one the program runs unconnected.
+  if (simulatorRequested(argc_, argv_)) startSimulator();
+  connectAtStartup(jobManager(), settings, &first->job());
+  mainFrame_->simulatedInstrument = simulator_ && instrumentConnected();
 
   // Qt's own texts follow the language from its first setting on.
   qtTranslations_.followLanguageChanges();

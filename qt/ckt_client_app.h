@@ -10,6 +10,7 @@
 namespace corvana {
 
 class CMainFrame;
+class SimulatorProcess;
 
 class CKTClientApp : public QApplication {
   Q_OBJECT
@@ -22,12 +23,18 @@ class CKTClientApp : public QApplication {
   CMainFrame* mainFrame() const { return mainFrame_.get(); }
   // The interface font face: "微软雅黑" when present, else the default face.
   static QString interfaceFontFace();
+  // The simulated instrument started by --simulator; null without one.
+  const SimulatorProcess* simulator() const { return simulator_.get(); }
 
  private:
   void chooseFont();
+  // Starts colorport-sim and points the driver at its terminal; a failure is
+  // reported once the window is up and the program runs unconnected.
+  void startSimulator();
 
   ui::QtTranslations qtTranslations_;
   std::unique_ptr<CMainFrame> mainFrame_;
+  std::unique_ptr<SimulatorProcess> simulator_;
   QFile log_;  // emptied at start, kept open while the program runs
   int argc_;
   char** argv_;

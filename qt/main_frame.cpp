@@ -23,6 +23,8 @@
 #include "core/language_table.h"
 #include "core/menu_mnemonics.h"
 #include "core/recent_files.h"
+#include "instrument/connection.h"
+#include "instrument/instrument_status_line.h"
 #include "qt/child_frame.h"
 #include "qt/command_icons.h"
 #include "qt/message_box.h"
@@ -307,11 +309,9 @@ void CMainFrame::updateStatus() {
   if (closing_ || !status_.file) return;
   CChildFrame* child = activeChild();
   JobStatusText fields;
-  if (child) {
-    fields = jobStatusText(child->job());
-  } else {
-    fields.instrument = ui::str(text(Text::NoInstrument));
-  }
+  if (child) fields = jobStatusText(child->job());
+  fields.instrument = instrumentStatusLine(instrumentConnected(), simulatedInstrument,
+                                           jobManager().instrumentModel, connectedPortPath());
   status_.file->setText(ui::qstr(fields.file));
   status_.file->setToolTip(child ? ui::qstr(child->job().filePath) : QString());
   status_.conditions->setText(ui::qstr(fields.conditions));
@@ -431,8 +431,10 @@ void CMainFrame::runCommand(int command) {
 }
 
 void CMainFrame::showAbout() {
-  const QString body = ui::format(Text::ProductVersion, {QString::fromLatin1(kVersion)}) + "\n\n" +
-                       text(Text::Copyright) + "\n" + text(Text::CopyingProhibited);
+  const QString body =
+      ui::format(Text::ProductVersion, {QString::fromLatin1(kVersion)}) + "\n\n" +
+      text(Text::Copyright) + "\n" + text(Text::CopyingProhibited) +
+      (simulatedInstrument ? "\n\n" + text(Text::SimulatedInstrumentNote) : QString());
   ui::showMessage(this, {ui::caption(Text::AboutCorvana), body, ui::MessageIcon::Information});
 }
 

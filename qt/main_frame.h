@@ -39,6 +39,9 @@ class CMainFrame : public QMainWindow {
   void runCommand(int command);
 
   bool autoSave = false;
+  // The program talks to colorport-sim, not to a real instrument: the status
+  // bar and the About box say so.
+  bool simulatedInstrument = false;
   // Wiring to the settings file, set by the application.
   std::function<void(int language)> storeLanguage;
   std::function<void(bool)> storeAutoSave;
