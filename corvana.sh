@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# ./corvana.sh run   installs what the build needs, builds, starts Corvana
+# ./corvana.sh run   installs what the build needs, builds, starts Corvana (on
+#                    the simulated instrument when no instrument is found)
 # ./corvana.sh test  installs what the build needs, builds, runs every test
 #                    (once normally, once under AddressSanitizer + UBSan, the
 #                    driver's under ThreadSanitizer), then runs the fuzzers
@@ -70,6 +71,12 @@ case "${1:-}" in
     scripts/install-deps.sh
     build build
     if [ -x build/app/corvana ]; then
+      # With no instrument plugged in and none named, the simulated one stands
+      # in, so the measuring commands work from the first start.
+      if [ -z "${COLORPORT_PORT:-}" ] && ! compgen -G '/dev/ttyUSB*' >/dev/null &&
+        ! compgen -G '/dev/ttyACM*' >/dev/null; then
+        exec build/app/corvana --simulator "$@"
+      fi
       exec build/app/corvana "$@"
     fi
     echo "== corvana-cli: colour values of the shipped example samples (CIE LAB, LCh; D65/10°) =="
