@@ -54,19 +54,28 @@ std::string simulatorProgram(const std::string& programDir) {
 }
 
 SimulatorProcess::SimulatorProcess(const std::string& program) {
-  int out[2];
-  if (pipe2(out, O_CLOEXEC) != 0) return;
+  int in[2], out[2];
+  if (pipe2(in, O_CLOEXEC) != 0) return;
+  if (pipe2(out, O_CLOEXEC) != 0) {
+    close(in[0]);
+    close(in[1]);
+    return;
+  }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  // No control lines are sent: standard input is empty, so the simulator
-  // never reads from the terminal the program was started in.
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  // Standard input is a pipe only this process writes to (it never does):
+  // when the program ends in any way, even killed, the pipe closes and the
+  // simulator, told so by --until-eof, ends too.
+  posix_spawn_file_actions_adddup2(&actions, in[0], 0);
   posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-  std::vector<char*> args{const_cast<char*>(program.c_str()), nullptr};
+  std::string untilEof = "--until-eof";
+  std::vector<char*> args{const_cast<char*>(program.c_str()), untilEof.data(), nullptr};
   // A path is run as it stands; a bare name is looked up on PATH.
   if (posix_spawnp(&pid_, program.c_str(), &actions, nullptr, args.data(), environ) != 0) pid_ = -1;
   posix_spawn_file_actions_destroy(&actions);
+  close(in[0]);
   close(out[1]);
+  lifeline_ = in[1];
   if (pid_ > 0) portPath_ = readFirstLine(out[0]);
   // Only the first line matters; later output (none without control lines)
   // meets a closed pipe, which the simulator ignores.
@@ -77,6 +86,8 @@ SimulatorProcess::SimulatorProcess(const std::string& program) {
 SimulatorProcess::~SimulatorProcess() { stop(); }
 
 void SimulatorProcess::stop() {
+  if (lifeline_ >= 0) close(lifeline_);
+  lifeline_ = -1;
   if (pid_ <= 0) return;
   kill(pid_, SIGTERM);
   while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {

@@ -20,7 +20,8 @@ class SimulatorProcess {
  public:
   // Starts `program`; running() says whether it came up and named its terminal.
   explicit SimulatorProcess(const std::string& program);
-  // Stops the child and waits for it, so no simulator outlives the program.
+  // Stops the child and waits for it. A program that ends without this (it
+  // was killed) takes the simulator along all the same.
   ~SimulatorProcess();
   SimulatorProcess(const SimulatorProcess&) = delete;
   SimulatorProcess& operator=(const SimulatorProcess&) = delete;
@@ -34,6 +35,7 @@ class SimulatorProcess {
   void stop();
 
   pid_t pid_ = -1;
+  int lifeline_ = -1;  // the simulator's standard input, held open while it may run
   std::string portPath_;
 };
 

@@ -3,16 +3,20 @@
 #include "instrument/simulator_process.h"
 
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "instrument/connection.h"
@@ -41,6 +45,37 @@ TEST(SimulatorProcess, ServesAPseudoTerminalTheDriverConnectsTo) {
   const pid_t pid = sim->pid();
   sim.reset();
   EXPECT_TRUE(processGone(pid));
+}
+
+TEST(SimulatorProcess, AProgramThatEndsWithoutStoppingItTakesItAlong) {
+  // The simulator's parent ends at once, as a killed program does; being the
+  // subreaper, this test inherits the orphan and can wait for its end.
+  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+  int report[2];
+  ASSERT_EQ(pipe(report), 0);
+  const pid_t program = fork();
+  ASSERT_GE(program, 0);
+  if (program == 0) {
+    close(report[0]);
+    auto* sim = new SimulatorProcess(COLORPORT_SIM_PATH);
+    const pid_t pid = sim->running() ? sim->pid() : -1;
+    (void)!write(report[1], &pid, sizeof pid);
+    _exit(0);  // no destructor runs
+  }
+  close(report[1]);
+  pid_t sim = -1;
+  ASSERT_EQ(read(report[0], &sim, sizeof sim), ssize_t(sizeof sim));
+  close(report[0]);
+  waitpid(program, nullptr, 0);
+  ASSERT_GT(sim, 0);
+  // Bounded so that a simulator left running fails the test instead of hanging it.
+  bool ended = false;
+  for (int i = 0; i < 1000 && !ended; ++i) {
+    ended = waitpid(sim, nullptr, WNOHANG) == sim;
+    if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (!ended) kill(sim, SIGKILL);
+  EXPECT_TRUE(ended);
 }
 
 TEST(SimulatorProcess, AProgramThatIsMissingOrSilentIsNotRunning) {

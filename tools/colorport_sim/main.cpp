@@ -29,9 +29,11 @@ void usage() {
       "                     [--uncalibrated] [--seed N]\n"
       "                     [--no-answer N] [--status CODE] [--garbage N] [--split] [--merge]\n"
       "                     [--truncate N [SKIP]] [--stall MS] [--vanish-after N]\n"
+      "                     [--until-eof]\n"
       "Control lines on standard input set further faults: no-answer N, status CODE [N],\n"
       "garbage N, split, merge, truncate N [SKIP], stall MS, vanish-after N, vanish.\n"
-      "Each is answered \"ok\".\n");
+      "Each is answered \"ok\". With --until-eof the simulator ends when standard input\n"
+      "closes, so a program that starts it as its child takes it along when it ends.\n");
 }
 
 // Sends one answer frame with whatever faults are due.
@@ -100,6 +102,7 @@ int main(int argc, char** argv) {
   setup.model = kDefaultModelText;
   Faults faults;
   bool paced = false;
+  bool untilEof = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto value = [&]() -> std::string {
@@ -111,6 +114,8 @@ int main(int argc, char** argv) {
     };
     if (a == "--pace")
       paced = true;
+    else if (a == "--until-eof")
+      untilEof = true;
     else if (a == "--model")
       setup.model = value();
     else if (a == "--standards")
@@ -163,6 +168,7 @@ int main(int argc, char** argv) {
       char c[256];
       const ssize_t n = ::read(0, c, sizeof c);
       if (n <= 0) {
+        if (untilEof) return 0;
         controlOpen = false;
       } else {
         control.append(c, static_cast<std::size_t>(n));
