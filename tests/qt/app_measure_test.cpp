@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,7 +38,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class AppMeasure : public ::testing::Test {
- protected:
+ public:
   void SetUp() override {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     dir_ = fs::temp_directory_path() / ("corvana-app-measure-" + std::to_string(getpid()));
@@ -219,21 +220,48 @@ TEST_F(AppMeasure, TheWindowKeepsRunningWhileTheInstrumentWorks) {
   EXPECT_TRUE(main().statusBar()->currentMessage().isEmpty());
 }
 
-TEST_F(AppMeasure, ClosingTheJobWindowMidMeasurementWaitsForTheRecord) {
+TEST_F(AppMeasure, ClosingOrReplacingTheJobMidMeasurementWaitsForTheRecord) {
+  const struct {
+    const char* what;
+    std::function<void(AppMeasure&)> act;
+  } cases[] = {
+      {"close the job window", [](AppMeasure& t) { t.window().parentWidget()->close(); }},
+      {"open a file into it",
+       [](AppMeasure& t) {
+         t.window().openFile(QString::fromStdString((t.dir_ / "x.job").string()));
+       }},
+      {"exit the program", [](AppMeasure& t) { t.main().runCommand(CmdExit); }},
+  };
   start();
   main().runCommand(CmdAutoNamingSample);
-  testing::MessageRecorder messages;
-  messages.answer = QMessageBox::Cancel;  // keep the window when asked to save
-  main().action(CmdMeasureSample)->trigger();
-  ASSERT_TRUE(main().instrumentWorker().busy());
-  window().parentWidget()->close();
-  // The save question came once the measurement was in the job.
-  EXPECT_FALSE(main().instrumentWorker().busy());
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Question);
-  ASSERT_EQ(main().children().size(), 1u);
-  EXPECT_EQ(job().sampleCount(), 1);
-  EXPECT_TRUE(job().modified());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const int before = job().sampleCount();
+    testing::MessageRecorder messages;
+    messages.answer = QMessageBox::Cancel;  // keep the job when asked to save it
+    main().action(CmdMeasureSample)->trigger();
+    ASSERT_TRUE(main().instrumentWorker().busy());
+    c.act(*this);
+    // The save question came once the measurement was in the job.
+    EXPECT_FALSE(main().instrumentWorker().busy());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Question);
+    ASSERT_EQ(main().children().size(), 1u);
+    EXPECT_EQ(job().sampleCount(), before + 1);
+    EXPECT_TRUE(job().modified());
+  }
+}
+
+TEST_F(AppMeasure, TheRecordGoesToTheJobThatAskedWhenAnotherBecomesActive) {
+  start();
+  CChildFrame* asking = &window();
+  asking->runCommand(CmdAutoNamingStandard);
+  main().action(CmdMeasureStandard)->trigger();
+  CChildFrame* other = main().newJob();
+  ASSERT_EQ(main().activeChild(), other);
+  main().instrumentWorker().finish();
+  EXPECT_EQ(asking->job().standardCount(), 1);
+  EXPECT_EQ(other->job().standardCount(), 0);
 }
 
 }  // namespace
