@@ -152,6 +152,24 @@ std::string commandToolTip(int command) {
   return tip;
 }
 
+bool usesInstrument(int command) {
+  switch (command) {
+    case CmdMeasureStandard:
+    case CmdMeasureSample:
+    case CmdAverageStandard:
+    case CmdAverageSample:
+    case CmdOpacity:
+    case CmdInstrumentStatus:
+    case CmdWhiteCalibration:
+    case CmdBlackCalibration:
+    case CmdUploadStandards:
+    case CmdUploadSamples:
+    case CmdDownloadStandard:
+    case CmdWhiteBoard: return true;
+    default: return false;
+  }
+}
+
 std::span<const int> toolbarCommands() {
   static constexpr int kToolbar[] = {CmdMeasureStandard,
                                      CmdMeasureSample,

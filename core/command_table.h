@@ -91,6 +91,9 @@ Text toolbarTextRow(int command);
 // Its tool tip: that name and the key, "Sample Measure (F3)".
 std::string commandToolTip(int command);
 
+// Commands that talk to the instrument: none starts while another runs.
+bool usesInstrument(int command);
+
 // Toolbar in order; 0 stands for a separator.
 std::span<const int> toolbarCommands();
 

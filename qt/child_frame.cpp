@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -14,6 +15,9 @@
 #include "core/job_manager.h"
 #include "core/job_manager_settings.h"
 #include "core/job_window_title.h"
+#include "core/naming.h"
+#include "instrument/connection.h"
+#include "instrument/measurement.h"
 #include "qt/dialogs/color_space_formula_dialog.h"
 #include "qt/dialogs/input_dialog.h"
 #include "qt/dialogs/naming_dialog.h"
@@ -106,6 +110,9 @@ CChildFrame::~CChildFrame() {
 bool CChildFrame::askToClose() { return askToReplace(); }
 
 bool CChildFrame::askToReplace() {
+  // A measurement in flight lands in the job that asked for it before that
+  // job is saved, closed or replaced: the window waits for it.
+  main_.instrumentWorker().finish();
   const auto ask = [this](const std::string& question) {
     const auto answer =
         ui::showMessage(this, {QString(), ui::qstr(question), ui::MessageIcon::Question,
@@ -204,6 +211,7 @@ bool CChildFrame::openFile(const QString& path) {
 }
 
 bool CChildFrame::readFile(const QString& path, JobFileError& error) {
+  main_.instrumentWorker().finish();
   standardView_->model().setFilter(kAllMaterials);
   sampleView_->model().setFilter(kAllMaterials);
   const bool read = readJobFile(*job_, ui::str(path), error);
@@ -330,8 +338,41 @@ void CChildFrame::runDialog(TabbedDialog& dialog) {
   everythingChanged();
 }
 
+void CChildFrame::measure(RecordList list) {
+  MeasurementNaming naming = nameForNewMeasurement(*job_, list);
+  if (naming.needsDialog) {
+    NamingDialog dialog(job_.get(), list, NamingMode::Measurement, this);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // Its default page may have changed the rules and Auto Naming.
+    main_.updateCommandStates();
+    if (!accepted) return;
+    naming.name = dialog.resultName();
+    naming.material = dialog.resultMaterial();
+  }
+  if (!instrumentConnected()) {
+    ui::showMessage(this, {QString(), ui::qstr(measurementFailure(MeasureReading{}).text)});
+    return;
+  }
+  const std::uint32_t mode = jobManager().currentMeasurementMode;
+  // The result goes to this job: the window does not close, nor does another
+  // file replace its job, before it is in (askToReplace waits for it).
+  main_.instrumentWorker().run<MeasureReading>(
+      Text::Measuring, [list] { return readMeasurement(list); },
+      [this, self = QPointer<CChildFrame>(this), list, naming, mode](MeasureReading reading) {
+        if (!self) return;
+        const Notice notice = addMeasurement(*job_, list, reading, naming, mode);
+        if (notice.shown()) {
+          ui::showMessage(this, {QString(), ui::qstr(notice.text)});
+          return;
+        }
+        listView(*this, list)->scrollToBottom();
+      });
+}
+
 void CChildFrame::runCommand(int command) {
   switch (command) {
+    case CmdMeasureStandard: measure(RecordList::Standards); break;
+    case CmdMeasureSample: measure(RecordList::Samples); break;
     case CmdSave: save(); break;
     case CmdSaveAs: saveAs(); break;
     case CmdOpen: open(); break;

@@ -91,6 +91,9 @@ class CChildFrame : public QWidget, public JobObserver {
   void modifyMaterial(RecordList list);
   void refreshPlots();
   void runDialog(TabbedDialog& dialog);
+  // Measure standard / sample: names the record, measures off the UI thread
+  // and adds the record to this job, selected.
+  void measure(RecordList list);
 
   CMainFrame& main_;
   std::unique_ptr<Job> job_;

@@ -38,7 +38,9 @@ CKTClientApp::CKTClientApp(int& argc, char** argv)
 }
 
 CKTClientApp::~CKTClientApp() {
-  // The connection goes before the simulator it may talk to.
+  // A driver call still in flight ends before the connection closes, and the
+  // connection goes before the simulator it may talk to.
+  if (mainFrame_) mainFrame_->instrumentWorker().waitForDriver();
   disconnectInstrument();
   mainFrame_.reset();
   simulator_.reset();

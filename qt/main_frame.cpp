@@ -1,5 +1,6 @@
 #include "qt/main_frame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -82,6 +83,8 @@ bool CMainFrame::isBuilt(int command) {
     case CmdTile:
     case CmdUserManual:
     case CmdAbout:
+    case CmdMeasureStandard:
+    case CmdMeasureSample:
     case CmdRenameJob:
     case CmdRenameStandard:
     case CmdRenameSample:
@@ -100,6 +103,10 @@ bool CMainFrame::isBuilt(int command) {
   }
 }
 
+bool CMainFrame::commandEnabled(int command) const {
+  return isBuilt(command) && !(instrumentWorker_.busy() && usesInstrument(command));
+}
+
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   setObjectName("mainFrame");
   setWindowIcon(ui::applicationIcon());
@@ -115,6 +122,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   toolbar_->setMovable(false);
   rebuildMenu();
   buildToolbar();
+  connect(&instrumentWorker_, &InstrumentWorker::busyChanged, this,
+          &CMainFrame::showInstrumentBusy);
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
     if (!closing_) updateCommandStates();
   });
@@ -252,7 +261,7 @@ void CMainFrame::buildToolbar() {
     QAction* a = toolbar_->addAction(ui::commandIcon(command), text(toolbarTextRow(command)));
     a->setToolTip(ui::qstr(commandToolTip(command)));
     a->setObjectName(QStringLiteral("tool%1").arg(command));
-    a->setEnabled(isBuilt(command));
+    a->setEnabled(commandEnabled(command));
     if (menuAction && menuAction->isCheckable()) a->setCheckable(true);
     connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
     toolActions_[command] = a;
@@ -267,7 +276,8 @@ QAction* CMainFrame::action(int command) const {
 
 void CMainFrame::updateCommandStates() {
   CChildFrame* child = activeChild();
-  for (auto& [command, a] : actions_) a->setEnabled(isBuilt(command));
+  for (auto& [command, a] : actions_) a->setEnabled(commandEnabled(command));
+  for (auto& [command, a] : toolActions_) a->setEnabled(commandEnabled(command));
   // With no job window there is no state to show, so the marks clear.
   const std::map<int, bool> checked = {
       {CmdAutoNamingStandard, child && child->job().autoNamingStandards},
@@ -409,7 +419,7 @@ void CMainFrame::chooseLanguage(int index) {
 }
 
 void CMainFrame::runCommand(int command) {
-  if (!isBuilt(command)) return;
+  if (!commandEnabled(command)) return;
   CChildFrame* child = activeChild();
   switch (command) {
     case CmdNew: newJob(); return;
@@ -427,6 +437,17 @@ void CMainFrame::runCommand(int command) {
     default: break;
   }
   if (child) child->runCommand(command);
+  updateCommandStates();
+}
+
+void CMainFrame::showInstrumentBusy(bool busy) {
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    statusBar()->showMessage(text(instrumentWorker_.activity()));
+  } else {
+    QApplication::restoreOverrideCursor();
+    statusBar()->clearMessage();
+  }
   updateCommandStates();
 }
 

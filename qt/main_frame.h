@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/list_layout_setting.h"
+#include "qt/instrument_worker.h"
 
 class QLabel;
 class QMenu;
@@ -73,6 +74,11 @@ class CMainFrame : public QMainWindow {
 
   // Whether the command is available yet (later work arrives command by command).
   static bool isBuilt(int command);
+  // Built, and not an instrument command while the instrument is busy.
+  bool commandEnabled(int command) const;
+
+  // The one way to the instrument: every driver call of the windows runs here.
+  InstrumentWorker& instrumentWorker() { return instrumentWorker_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -87,7 +93,11 @@ class CMainFrame : public QMainWindow {
   void refreshWindowMenu();
   void refreshRecentMenu();
   void storeRecent();
+  // The busy cursor, the status-bar message and the instrument commands
+  // follow the worker.
+  void showInstrumentBusy(bool busy);
 
+  InstrumentWorker instrumentWorker_;
   QMdiArea* mdi_ = nullptr;
   bool closing_ = false;
   QToolBar* toolbar_ = nullptr;

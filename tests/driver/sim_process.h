@@ -16,6 +16,8 @@ class SimProcess {
 
   // Empty when the simulator did not start.
   const std::string& path() const { return path_; }
+  // Its process, for a test that holds it still (SIGSTOP) and lets it go.
+  pid_t pid() const { return pid_; }
   // Sends a control line ("no-answer 1") and waits for its "ok".
   bool control(const std::string& line);
   // Waits for the simulator to end by itself (after a vanish); false when it still runs.
