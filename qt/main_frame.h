@@ -58,6 +58,9 @@ class CMainFrame : public QMainWindow {
   void jobChanged(CChildFrame* child);
   // The active job's file, conditions, counts, and the instrument.
   void updateStatus();
+  // An instrument was just connected or disconnected: every job window's
+  // status dialog and the status bar follow.
+  void instrumentStateChanged(bool connected);
 
   // The Job menu's recent files, most recent first.
   const std::vector<std::string>& recentFiles() const { return recentFiles_; }
