@@ -13,6 +13,8 @@ void CChildFrame::showInstrumentStatus() {
     connect(statusDialog_, &InstrumentStatusDialog::connectionChanged, &main_,
             &CMainFrame::instrumentStateChanged);
   }
+  // The application may have learnt since whether it can run a simulator.
+  statusDialog_->startSimulator = main_.startSimulator;
   statusDialog_->refresh();
   statusDialog_->show();
   statusDialog_->raise();

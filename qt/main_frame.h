@@ -42,6 +42,9 @@ class CMainFrame : public QMainWindow {
   // The program talks to colorport-sim, not to a real instrument: the status
   // bar and the About box say so.
   bool simulatedInstrument = false;
+  // Starts the simulated instrument when no instrument is found; set by the
+  // application while it can run one.
+  std::function<bool()> startSimulator;
   // Wiring to the settings file, set by the application.
   std::function<void(int language)> storeLanguage;
   std::function<void(bool)> storeAutoSave;

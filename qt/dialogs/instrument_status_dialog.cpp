@@ -102,16 +102,35 @@ void InstrumentStatusDialog::connectInstrument() {
     if (answer != QMessageBox::Ok) return;
   }
   const bool wasConnected = instrumentConnected();
+  ApiResult r = openInstrument();
+  if (r != API_SUCCESS) {
+    QString failure = ui::qstr(connectFailureText(r, portsDeniedToUser()));
+    if (r == API_DEVICE_NOT_FOUND && startSimulator) {
+      // Nothing plugged in: the simulated instrument can stand in for it.
+      const auto answer = ui::showMessage(
+          this, {ui::productTitle(), failure + "\n\n" + ui::text(Text::OfferSimulator),
+                 ui::MessageIcon::Question, QMessageBox::Yes | QMessageBox::No});
+      if (answer == QMessageBox::Yes) {
+        if (startSimulator())
+          r = openInstrument();
+        else
+          ui::showError(this, Text::SimulatorStartFailed);
+      }
+    } else {
+      ui::showMessage(this, {ui::productTitle(), failure, ui::MessageIcon::Stop});
+    }
+  }
+  // A re-connect closes first, so even a failure may have changed the state.
+  if (r == API_SUCCESS || wasConnected) emit connectionChanged(instrumentConnected());
+}
+
+ApiResult InstrumentStatusDialog::openInstrument() {
   ApiResult r = API_SUCCESS;
   ui::runInstrumentCall([&] { r = corvana::connectInstrument(); });
   DeviceInfo info{};
   if (r == API_SUCCESS) readInformation(info);
   showInfo(info);
-  if (r != API_SUCCESS)
-    ui::showMessage(this, {ui::productTitle(), ui::qstr(connectFailureText(r, portsDeniedToUser())),
-                           ui::MessageIcon::Stop});
-  // A re-connect closes first, so even a failure may have changed the state.
-  if (r == API_SUCCESS || wasConnected) emit connectionChanged(instrumentConnected());
+  return r;
 }
 
 void InstrumentStatusDialog::showInfo(const DeviceInfo& info) {

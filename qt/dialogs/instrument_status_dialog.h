@@ -3,6 +3,7 @@
 // instrument's model, version, calibrations and stored counts, and Connect.
 // Modeless; the job window keeps it once made and shows it again on request.
 #include <array>
+#include <functional>
 
 #include "driver/colorport.h"
 #include "qt/dialogs/multi_lang_dialog.h"
@@ -40,6 +41,11 @@ class InstrumentStatusDialog : public MultiLangDialog {
   // Connect: asks before re-connecting, then opens the instrument the driver finds.
   void connectInstrument();
 
+  // Starts the simulated instrument and points the driver at it, true when
+  // it came up; set while the program can run one. Connect then offers it
+  // when no instrument is found.
+  std::function<bool()> startSimulator;
+
   QString connectionText() const;
   QString value(Row row) const;
   QPushButton* connectButton() const { return connect_; }
@@ -51,6 +57,8 @@ class InstrumentStatusDialog : public MultiLangDialog {
   void connectionChanged(bool connected);
 
  private:
+  // Opens the instrument the driver finds and shows what it reports.
+  ApiResult openInstrument();
   void showInfo(const DeviceInfo& info);
 
   QLabel* connection_ = nullptr;

@@ -192,6 +192,48 @@ TEST_F(InstrumentDialogs, ConnectWithoutAnInstrumentSaysWhy) {
   expectEmptyValues(*d);
 }
 
+TEST_F(InstrumentDialogs, ConnectOffersTheSimulatorWhenNothingIsFound) {
+  struct Case {
+    const char* name;
+    QMessageBox::StandardButton answer;
+    bool simulatorStarts;
+    bool connectedAfter;
+    size_t messageCount;  // the offer, then the start failure
+  };
+  const Case cases[] = {{"yes", QMessageBox::Yes, true, true, 1},
+                        {"no", QMessageBox::No, true, false, 1},
+                        {"yes, simulator fails", QMessageBox::Yes, false, false, 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    int started = 0;
+    frame->startSimulator = [&] {
+      ++started;
+      if (!c.simulatorStarts) return false;
+      sim_ = std::make_unique<colorport::test::SimProcess>();
+      setenv("COLORPORT_PORT", sim_->path().c_str(), 1);
+      return true;
+    };
+    InstrumentStatusDialog* d = openStatus();
+    messages.messages.clear();
+    messages.answer = c.answer;
+    d->connectButton()->click();
+    ASSERT_EQ(messages.messages.size(), c.messageCount);
+    EXPECT_EQ(messages.messages[0].text,
+              "Connect instrument failed!(Device not found.)\n\n" +
+                  QString::fromStdString(LookupText(Text::OfferSimulator)));
+    EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Question);
+    EXPECT_EQ(started, c.answer == QMessageBox::Yes ? 1 : 0);
+    if (c.messageCount == 2)
+      EXPECT_EQ(messages.messages[1].text,
+                QString::fromStdString(LookupText(Text::SimulatorStartFailed)));
+    EXPECT_EQ(instrumentConnected(), c.connectedAfter);
+    EXPECT_EQ(d->value(Row::Model), c.connectedAfter ? "CM-750 Spectrophotometer" : "");
+    if (instrumentConnected()) handlePortRemoval({connectedPortPath(), {}});
+    sim_.reset();
+    unplug();
+  }
+}
+
 TEST_F(InstrumentDialogs, ConnectFindsTheInstrumentAndEveryWindowHears) {
   InstrumentStatusDialog* first = openStatus();
   InstrumentStatusDialog* other = openStatus(frame->newJob());
