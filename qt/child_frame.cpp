@@ -20,6 +20,7 @@
 #include "instrument/measurement.h"
 #include "qt/dialogs/color_space_formula_dialog.h"
 #include "qt/dialogs/input_dialog.h"
+#include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/dialogs/naming_dialog.h"
 #include "qt/dialogs/observer_illuminant_dialog.h"
 #include "qt/dialogs/other_settings_dialog.h"
@@ -132,6 +133,7 @@ void CChildFrame::relabel() {
   placePlotSplitter();
   refreshPlots();
   updateTitle();
+  if (statusDialog_) statusDialog_->relabel();
 }
 
 void CChildFrame::resizeEvent(QResizeEvent* event) {
@@ -387,6 +389,9 @@ void CChildFrame::runCommand(int command) {
     case CmdMaterialSample: modifyMaterial(RecordList::Samples); break;
     case CmdImportFromSample: importSelected(RecordList::Samples); break;
     case CmdImportFromStandard: importSelected(RecordList::Standards); break;
+    case CmdInstrumentStatus: showInstrumentStatus(); break;
+    case CmdBlackCalibration: calibrateInstrument(CalibrationKind::Black); break;
+    case CmdWhiteCalibration: calibrateInstrument(CalibrationKind::White); break;
     case CmdNameOptionStandard: {
       NamingDialog dialog(job_.get(), RecordList::Standards, NamingMode::NameOption, this);
       dialog.exec();

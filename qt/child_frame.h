@@ -2,12 +2,14 @@
 // One job window: the job, its four panes in nested splitters, and the job
 // commands that act on it.
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
 #include "core/job.h"
 #include "core/job_file_error.h"
 #include "core/job_observer.h"
+#include "instrument/calibration.h"
 
 class QSplitter;
 
@@ -20,6 +22,7 @@ class SampleView;
 class RecordListPane;
 class CMainFrame;
 class TabbedDialog;
+class InstrumentStatusDialog;
 
 class CChildFrame : public QWidget, public JobObserver {
   Q_OBJECT
@@ -48,6 +51,14 @@ class CChildFrame : public QWidget, public JobObserver {
   bool askToReplace();
   // Re-reads every text after a language change.
   void relabel();
+
+  // Instrument > Instrument Status: the window's status dialog, made on first
+  // use and kept until the window closes; null before that.
+  void showInstrumentStatus();
+  InstrumentStatusDialog* instrumentStatusDialog() const;
+  // An instrument was connected or disconnected: the status dialog follows.
+  void instrumentStateChanged(bool connected);
+  void calibrateInstrument(CalibrationKind kind);
 
   // Job commands (the job menu reaches them through the main frame).
   void runCommand(int command);
@@ -106,6 +117,7 @@ class CChildFrame : public QWidget, public JobObserver {
   SampleView* sampleView_ = nullptr;
   RecordListPane* standardPane_ = nullptr;
   RecordListPane* samplePane_ = nullptr;
+  QPointer<InstrumentStatusDialog> statusDialog_;
   int listsWidth_ = 0;  // set by the user or the settings; 0: as wide as the lists need
 };
 

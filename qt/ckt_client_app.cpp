@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdlib>
 
@@ -48,14 +49,26 @@ CKTClientApp::~CKTClientApp() {
 
 QString CKTClientApp::interfaceFontFace() { return fontFace(); }
 
-void CKTClientApp::startSimulator() {
+bool CKTClientApp::launchSimulator() {
+  simulator_.reset();
   simulator_ =
       std::make_unique<SimulatorProcess>(simulatorProgram(applicationDirPath().toStdString()));
   if (simulator_->running()) {
     setenv("COLORPORT_PORT", simulator_->portPath().c_str(), 1);
-    return;
+    return true;
   }
   simulator_.reset();
+  return false;
+}
+
+bool CKTClientApp::simulatorAvailable() const {
+  // A path is checked as it is, a bare name on PATH.
+  const std::string program = simulatorProgram(applicationDirPath().toStdString());
+  return !QStandardPaths::findExecutable(QString::fromStdString(program)).isEmpty();
+}
+
+void CKTClientApp::startSimulator() {
+  if (launchSimulator()) return;
   // Worded when shown, not now: the language is not decided yet.
   CMainFrame* main = mainFrame_.get();
   QTimer::singleShot(0, main, [main] { ui::showError(main, Text::SimulatorStartFailed); });
@@ -104,6 +117,12 @@ bool CKTClientApp::initInstance() {
   if (simulatorRequested(argc_, argv_)) startSimulator();
   connectAtStartup(jobManager(), settings, &first->job());
   mainFrame_->simulatedInstrument = simulator_ && instrumentConnected();
+  // Connect offers the simulator when it finds no instrument.
+  if (simulatorAvailable())
+    mainFrame_->startSimulator = [this] {
+      mainFrame_->simulatedInstrument = launchSimulator();
+      return mainFrame_->simulatedInstrument;
+    };
 
   // Qt's own texts follow the language from its first setting on.
   qtTranslations_.followLanguageChanges();

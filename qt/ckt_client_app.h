@@ -31,6 +31,11 @@ class CKTClientApp : public QApplication {
   // Starts colorport-sim and points the driver at its terminal; a failure is
   // reported once the window is up and the program runs unconnected.
   void startSimulator();
+  // Starts colorport-sim (replacing one that ran) and points the driver at
+  // it; false when it did not come up.
+  bool launchSimulator();
+  // Whether colorport-sim is there to be started.
+  bool simulatorAvailable() const;
 
   ui::QtTranslations qtTranslations_;
   std::unique_ptr<CMainFrame> mainFrame_;

@@ -98,7 +98,10 @@ bool CMainFrame::isBuilt(int command) {
     case CmdColorSpace:
     case CmdObserver:
     case CmdReportSettings:
-    case CmdOtherSettings: return true;
+    case CmdOtherSettings:
+    case CmdInstrumentStatus:
+    case CmdBlackCalibration:
+    case CmdWhiteCalibration: return true;
     default: return false;
   }
 }
@@ -328,6 +331,12 @@ void CMainFrame::updateStatus() {
   status_.colour->setText(ui::qstr(fields.colour));
   status_.counts->setText(ui::qstr(fields.counts));
   status_.instrument->setText(ui::qstr(fields.instrument));
+}
+
+void CMainFrame::instrumentStateChanged(bool connected) {
+  if (closing_) return;
+  for (CChildFrame* child : children()) child->instrumentStateChanged(connected);
+  updateStatus();
 }
 
 void CMainFrame::jobChanged(CChildFrame* child) {

@@ -43,6 +43,9 @@ class CMainFrame : public QMainWindow {
   // The program talks to colorport-sim, not to a real instrument: the status
   // bar and the About box say so.
   bool simulatedInstrument = false;
+  // Starts the simulated instrument when no instrument is found; set by the
+  // application while it can run one.
+  std::function<bool()> startSimulator;
   // Wiring to the settings file, set by the application.
   std::function<void(int language)> storeLanguage;
   std::function<void(bool)> storeAutoSave;
@@ -59,6 +62,9 @@ class CMainFrame : public QMainWindow {
   void jobChanged(CChildFrame* child);
   // The active job's file, conditions, counts, and the instrument.
   void updateStatus();
+  // An instrument was just connected or disconnected: every job window's
+  // status dialog and the status bar follow.
+  void instrumentStateChanged(bool connected);
 
   // The Job menu's recent files, most recent first.
   const std::vector<std::string>& recentFiles() const { return recentFiles_; }

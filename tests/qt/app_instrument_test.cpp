@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <cerrno>
 #include <csignal>
@@ -19,7 +20,9 @@
 #include "core/language_table.h"
 #include "instrument/connection.h"
 #include "instrument/simulator_process.h"
+#include "qt/child_frame.h"
 #include "qt/ckt_client_app.h"
+#include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/main_frame.h"
 #include "qt/ui_text.h"
 #include "tests/qt/ui_test_support.h"
@@ -109,6 +112,25 @@ TEST_F(AppInstrument, WithoutAnInstrumentTheProgramRunsUnconnectedAndSaysNothing
   EXPECT_EQ(statusInstrument(), "No instrument");
   EXPECT_TRUE(messages.messages.empty());
   EXPECT_FALSE(aboutText().contains("simulated"));
+}
+
+TEST_F(AppInstrument, ConnectStartsTheSimulatorWhenAskedAfterFindingNothing) {
+  setenv("PATH", (std::string(COLORPORT_SIM_DIR) + ":" + path_).c_str(), 1);
+  testing::MessageRecorder messages;
+  messages.answer = QMessageBox::Yes;
+  start({});
+  ASSERT_FALSE(instrumentConnected());
+  app_->mainFrame()->runCommand(CmdInstrumentStatus);
+  InstrumentStatusDialog* status = app_->mainFrame()->activeChild()->instrumentStatusDialog();
+  ASSERT_NE(status, nullptr);
+  status->connectButton()->click();
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Question);
+  ASSERT_NE(app_->simulator(), nullptr);
+  EXPECT_TRUE(instrumentConnected());
+  EXPECT_EQ(connectedPortPath(), app_->simulator()->portPath());
+  EXPECT_EQ(status->connectionText(), "Connect Status:   Connected");
+  EXPECT_EQ(statusInstrument(), "Simulated instrument");
 }
 
 TEST_F(AppInstrument, ASimulatorThatCannotStartIsReportedInTheChosenLanguage) {

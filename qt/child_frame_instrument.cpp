@@ -1,0 +1,37 @@
+// The job window's instrument commands: the status dialog and calibration.
+#include "qt/child_frame.h"
+#include "qt/dialogs/calibrate_dialog.h"
+#include "qt/dialogs/instrument_status_dialog.h"
+#include "qt/main_frame.h"
+
+namespace corvana {
+
+void CChildFrame::showInstrumentStatus() {
+  if (!statusDialog_) {
+    statusDialog_ = new InstrumentStatusDialog(job_.get(), this);
+    statusDialog_->setObjectName("instrumentStatusDialog");
+    connect(statusDialog_, &InstrumentStatusDialog::connectionChanged, &main_,
+            &CMainFrame::instrumentStateChanged);
+  }
+  // The application may have learnt since whether it can run a simulator.
+  statusDialog_->startSimulator = main_.startSimulator;
+  statusDialog_->refresh();
+  statusDialog_->show();
+  statusDialog_->raise();
+  statusDialog_->activateWindow();
+}
+
+InstrumentStatusDialog* CChildFrame::instrumentStatusDialog() const { return statusDialog_; }
+
+void CChildFrame::instrumentStateChanged(bool connected) {
+  if (statusDialog_) statusDialog_->instrumentStateChanged(connected);
+}
+
+void CChildFrame::calibrateInstrument(CalibrationKind kind) {
+  CalibrateDialog dialog(job_.get(), kind, this);
+  const bool calibrated = dialog.exec() == QDialog::Accepted;
+  // The instrument now reports the new calibration; a shown status dialog says so.
+  if (calibrated && statusDialog_ && statusDialog_->isVisible()) statusDialog_->refresh();
+}
+
+}  // namespace corvana

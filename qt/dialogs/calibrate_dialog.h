@@ -1,0 +1,34 @@
+#pragma once
+// Black or white calibration: what to put on the port, the white board's
+// number, and OK to calibrate. A failure keeps the dialog open so the
+// operator can correct the reference and try again.
+#include "instrument/calibration.h"
+#include "qt/dialogs/multi_lang_dialog.h"
+
+class QLabel;
+class QPushButton;
+
+namespace corvana {
+
+class CalibrateDialog : public MultiLangDialog {
+  Q_OBJECT
+ public:
+  // Reads the instrument's information for the board number.
+  CalibrateDialog(Job* job, CalibrationKind kind, QWidget* parent = nullptr);
+
+  CalibrationKind kind() const { return kind_; }
+  QString promptText() const;
+  QPushButton* okButton() const { return ok_; }
+  QPushButton* closeButton() const { return close_; }
+
+  // OK: calibrates, then closes on success.
+  void accept() override;
+
+ private:
+  CalibrationKind kind_;
+  QLabel* prompt_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* close_ = nullptr;
+};
+
+}  // namespace corvana
