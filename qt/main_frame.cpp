@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -28,6 +29,7 @@
 #include "instrument/instrument_status_line.h"
 #include "qt/child_frame.h"
 #include "qt/command_icons.h"
+#include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/message_box.h"
 #include "qt/ui_text.h"
 #include "qt/user_manual.h"
@@ -457,6 +459,11 @@ void CMainFrame::showInstrumentBusy(bool busy) {
     QApplication::restoreOverrideCursor();
     statusBar()->clearMessage();
   }
+  // An open status dialog's Connect would close the port under the call in
+  // flight: it waits too.
+  for (CChildFrame* child : children())
+    if (InstrumentStatusDialog* dialog = child->instrumentStatusDialog())
+      dialog->connectButton()->setEnabled(!busy);
   updateCommandStates();
 }
 

@@ -26,6 +26,7 @@
 #include "instrument/connection.h"
 #include "qt/child_frame.h"
 #include "qt/ckt_client_app.h"
+#include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/dialogs/naming_dialog.h"
 #include "qt/main_frame.h"
 #include "qt/views/record_list_view.h"
@@ -185,6 +186,10 @@ TEST_F(AppMeasure, ARefusalSaysExecuteFailedAndTheNextMeasurementWorks) {
 TEST_F(AppMeasure, TheWindowKeepsRunningWhileTheInstrumentWorks) {
   start();
   main().runCommand(CmdAutoNamingSample);
+  main().runCommand(CmdInstrumentStatus);
+  InstrumentStatusDialog* status = main().activeChild()->instrumentStatusDialog();
+  ASSERT_NE(status, nullptr);
+  EXPECT_TRUE(status->connectButton()->isEnabled());
   testing::MessageRecorder messages;
   // The instrument is held still: its answer can come only after the UI
   // thread has run a timer with the measurement in flight, which lets it go.
@@ -201,6 +206,7 @@ TEST_F(AppMeasure, TheWindowKeepsRunningWhileTheInstrumentWorks) {
   EXPECT_FALSE(main().action(CmdMeasureStandard)->isEnabled());
   EXPECT_FALSE(toolButton(CmdMeasureSample)->isEnabled());
   EXPECT_TRUE(main().action(CmdOpen)->isEnabled());
+  EXPECT_FALSE(status->connectButton()->isEnabled());
   ASSERT_NE(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
   EXPECT_EQ(main().statusBar()->currentMessage(), QString::fromUtf8("Measuring…"));
@@ -216,6 +222,7 @@ TEST_F(AppMeasure, TheWindowKeepsRunningWhileTheInstrumentWorks) {
   EXPECT_EQ(job().standardCount(), 0);
   EXPECT_TRUE(main().action(CmdMeasureSample)->isEnabled());
   EXPECT_TRUE(toolButton(CmdMeasureSample)->isEnabled());
+  EXPECT_TRUE(status->connectButton()->isEnabled());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(main().statusBar()->currentMessage().isEmpty());
 }

@@ -162,7 +162,9 @@ TEST_F(InstrumentDialogs, ConnectWhileConnectedAsksFirst) {
               QString::fromStdString(LookupText(Text::ReconnectQuestion)));
     EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Question);
     EXPECT_EQ(instrumentConnected(), c.connectedAfter);
-    if (c.answer == QMessageBox::Cancel) EXPECT_EQ(currentDeviceHandle(), before);
+    if (c.answer == QMessageBox::Cancel) {
+      EXPECT_EQ(currentDeviceHandle(), before);
+    }
     if (c.unplugged) {
       ASSERT_EQ(messages.messages.size(), 2u);
       EXPECT_TRUE(
@@ -223,9 +225,10 @@ TEST_F(InstrumentDialogs, ConnectOffersTheSimulatorWhenNothingIsFound) {
                   QString::fromStdString(LookupText(Text::OfferSimulator)));
     EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Question);
     EXPECT_EQ(started, c.answer == QMessageBox::Yes ? 1 : 0);
-    if (c.messageCount == 2)
+    if (c.messageCount == 2) {
       EXPECT_EQ(messages.messages[1].text,
                 QString::fromStdString(LookupText(Text::SimulatorStartFailed)));
+    }
     EXPECT_EQ(instrumentConnected(), c.connectedAfter);
     EXPECT_EQ(d->value(Row::Model), c.connectedAfter ? "CM-750 Spectrophotometer" : "");
     if (instrumentConnected()) handlePortRemoval({connectedPortPath(), {}});
