@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the pictures of the user manual from the real program under a virtual
 # X display: the main window with the example job at four window sizes and
-# every menu and dialog the manual shows, in the three interface languages.
+# every menu and dialog the manual shows, in the three interface languages,
+# with the simulated instrument connected.
 #   scripts/screenshots.sh [BUILD_DIR]     (default: build)
 # Writes docs/manual/images/{en,zh-CN,zh-TW}/.
 set -euo pipefail
@@ -32,7 +33,8 @@ while read -r folder lang job; do
   # A settings file of its own, so the pictures do not depend on this
   # machine's settings and the user's are left alone.
   DISPLAY=$display CORVANA_MANUAL_DIR=$PWD/docs/manual CORVANA_SETTINGS=$work/$folder.xml XDG_RUNTIME_DIR=$work \
-    "$shots" "$out" --size "$sizes" --manual "$examples/$job" "/lang:$lang"
+    PATH=$PWD/$build/tools/colorport_sim:$PATH \
+    "$shots" "$out" --size "$sizes" --manual "$examples/$job" "/lang:$lang" --simulator
 done <<'LIST'
 en english autumn-knit.job
 zh-CN chinese_simplified autumn-knit-zh-CN.job

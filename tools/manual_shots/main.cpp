@@ -3,7 +3,7 @@
 // job file, language argument), then grabs the main window at each size and,
 // with --manual, every dialog and menu the manual shows.
 //
-//   corvana-shots OUTDIR --size WxH[,WxH...] [--manual] [JOB] [/lang:...]
+//   corvana-shots OUTDIR --size WxH[,WxH...] [--manual] [JOB] [/lang:...] [--simulator]
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -22,6 +22,7 @@
 #include "core/command_table.h"
 #include "qt/child_frame.h"
 #include "qt/ckt_client_app.h"
+#include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/help_window.h"
 #include "qt/main_frame.h"
 #include "qt/user_manual.h"
@@ -148,6 +149,17 @@ int run(Options& options) {
       help->close();
     } else {
       std::fprintf(stderr, "no manual found for the help window\n");
+      ok = false;
+    }
+    // The instrument dialogs show what the connected instrument reports.
+    ok &= shootModal(frame, CmdWhiteCalibration, out.filePath("white-calibration.png"));
+    frame.runCommand(CmdInstrumentStatus);
+    settle(300);
+    if (CChildFrame* child = frame.activeChild(); child && child->instrumentStatusDialog()) {
+      ok &= save(child->instrumentStatusDialog(), out.filePath("instrument-status.png"));
+      child->instrumentStatusDialog()->hide();
+    } else {
+      std::fprintf(stderr, "no instrument status dialog came up\n");
       ok = false;
     }
     selectSample(frame, 6);
