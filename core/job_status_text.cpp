@@ -31,7 +31,7 @@ int noGoodSampleCount(const Job& job) {
   return count;
 }
 
-JobStatusText jobStatusText(const Job& job, std::string_view instrumentModel) {
+JobStatusText jobStatusText(const Job& job) {
   JobStatusText status;
   status.file = job.filePath.empty() ? LookupText(Text::NoFileYet)
                                      : std::filesystem::path(job.filePath).filename().string();
@@ -46,8 +46,6 @@ JobStatusText jobStatusText(const Job& job, std::string_view instrumentModel) {
   status.counts = withCount(Text::StatusStandards, job.standardCount()) + "  " +
                   withCount(Text::StatusSamples, job.sampleCount()) + "  " +
                   withCount(Text::StatusNoGood, noGoodSampleCount(job));
-  status.instrument =
-      instrumentModel.empty() ? LookupText(Text::NoInstrument) : std::string(instrumentModel);
   return status;
 }
 

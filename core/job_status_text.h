@@ -2,7 +2,6 @@
 // What the main window's status bar says about the active job, field by
 // field, in the current language.
 #include <string>
-#include <string_view>
 
 namespace corvana {
 
@@ -13,14 +12,13 @@ struct JobStatusText {
   std::string conditions;  // "D65 / A / F2 · 10°"
   std::string colour;      // colour space and formula: "CIELab · CIE1976"
   std::string counts;      // "Standards: 1  Samples: 4  NG: 1"
-  std::string instrument;  // the connected model, or "No instrument"
 };
 
 // NG counts the samples the sample list grades NG (its grade column judges
 // under the primary illuminant); samples that cannot be judged do not count.
 int noGoodSampleCount(const Job& job);
 
-// `instrumentModel` is empty while no instrument is connected.
-JobStatusText jobStatusText(const Job& job, std::string_view instrumentModel = {});
+// The instrument's field is the instrument layer's (instrumentStatusLine).
+JobStatusText jobStatusText(const Job& job);
 
 }  // namespace corvana

@@ -325,14 +325,14 @@ void CMainFrame::updateStatus() {
   CChildFrame* child = activeChild();
   JobStatusText fields;
   if (child) fields = jobStatusText(child->job());
-  fields.instrument = instrumentStatusLine(instrumentConnected(), simulatedInstrument,
-                                           jobManager().instrumentModel, connectedPortPath());
   status_.file->setText(ui::qstr(fields.file));
   status_.file->setToolTip(child ? ui::qstr(child->job().filePath) : QString());
   status_.conditions->setText(ui::qstr(fields.conditions));
   status_.colour->setText(ui::qstr(fields.colour));
   status_.counts->setText(ui::qstr(fields.counts));
-  status_.instrument->setText(ui::qstr(fields.instrument));
+  status_.instrument->setText(
+      ui::qstr(instrumentStatusLine(instrumentConnected(), simulatedInstrument,
+                                    jobManager().instrumentModel, connectedPortPath())));
 }
 
 void CMainFrame::instrumentStateChanged(bool connected) {
