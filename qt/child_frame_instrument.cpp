@@ -8,7 +8,7 @@ namespace corvana {
 
 void CChildFrame::showInstrumentStatus() {
   if (!statusDialog_) {
-    statusDialog_ = new InstrumentStatusDialog(job_.get(), this);
+    statusDialog_ = new InstrumentStatusDialog(job_.get(), main_.instrumentWorker(), this);
     statusDialog_->setObjectName("instrumentStatusDialog");
     connect(statusDialog_, &InstrumentStatusDialog::connectionChanged, &main_,
             &CMainFrame::instrumentStateChanged);
@@ -28,7 +28,7 @@ void CChildFrame::instrumentStateChanged(bool connected) {
 }
 
 void CChildFrame::calibrateInstrument(CalibrationKind kind) {
-  CalibrateDialog dialog(job_.get(), kind, this);
+  CalibrateDialog dialog(job_.get(), kind, main_.instrumentWorker(), this);
   const bool calibrated = dialog.exec() == QDialog::Accepted;
   // The instrument now reports the new calibration; a shown status dialog says so.
   if (calibrated && statusDialog_ && statusDialog_->isVisible()) statusDialog_->refresh();

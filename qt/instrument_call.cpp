@@ -1,23 +1,20 @@
 #include "qt/instrument_call.h"
 
-#include <QApplication>
-#include <QEventLoop>
-#include <thread>
+#include "qt/instrument_worker.h"
 
 namespace corvana::ui {
 
-void runInstrumentCall(const std::function<void()>& work) {
-  QEventLoop loop;
-  QApplication::setOverrideCursor(Qt::BusyCursor);
-  // The quit is queued to the loop, so a call that ends before exec() starts
-  // still ends it.
-  std::thread worker([&] {
-    work();
-    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-  });
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
-  worker.join();
-  QApplication::restoreOverrideCursor();
+void runInstrumentCall(InstrumentWorker& worker, Text activity, const std::function<void()>& work) {
+  worker.finish();
+  // Nothing else can start between the two: finish() lets no user input in.
+  worker.run<bool>(
+      activity,
+      [&work] {
+        work();
+        return true;
+      },
+      [](bool) {});
+  worker.finish();
 }
 
 }  // namespace corvana::ui

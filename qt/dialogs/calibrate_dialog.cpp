@@ -14,13 +14,14 @@
 
 namespace corvana {
 
-CalibrateDialog::CalibrateDialog(Job* job, CalibrationKind kind, QWidget* parent)
-    : MultiLangDialog(job, Text::None, parent), kind_(kind) {
+CalibrateDialog::CalibrateDialog(Job* job, CalibrationKind kind, InstrumentWorker& worker,
+                                 QWidget* parent)
+    : MultiLangDialog(job, Text::None, parent), kind_(kind), worker_(worker) {
   // The read also brings the model and measurement mode up to date; a failed
   // one leaves the board number empty.
   DeviceInfo info{};
   ApiResult r = API_SUCCESS;
-  ui::runInstrumentCall([&] { r = readDeviceInfo(info); });
+  ui::runInstrumentCall(worker_, Text::ReadingInstrument, [&] { r = readDeviceInfo(info); });
   if (r == API_SUCCESS) spreadInstrumentInformation(info, jobManager(), settingsFilePath());
 
   prompt_ = new QLabel(ui::qstr(calibrationPrompt(kind, info)), this);
@@ -49,7 +50,7 @@ QString CalibrateDialog::promptText() const { return prompt_->text(); }
 
 void CalibrateDialog::accept() {
   ApiResult r = API_SUCCESS;
-  ui::runInstrumentCall([&] { r = calibrate(kind_); });
+  ui::runInstrumentCall(worker_, Text::Calibrating, [&] { r = calibrate(kind_); });
   const Notice notice = calibrationNotice(r);
   const bool ok = notice.kind == Notice::Information;
   ui::showMessage(this, {ui::productTitle(), ui::qstr(notice.text),

@@ -10,11 +10,15 @@ class QPushButton;
 
 namespace corvana {
 
+class InstrumentWorker;
+
 class CalibrateDialog : public MultiLangDialog {
   Q_OBJECT
  public:
   // Reads the instrument's information for the board number.
-  CalibrateDialog(Job* job, CalibrationKind kind, QWidget* parent = nullptr);
+  // Driver calls go through `worker`, the program's one instrument worker.
+  CalibrateDialog(Job* job, CalibrationKind kind, InstrumentWorker& worker,
+                  QWidget* parent = nullptr);
 
   CalibrationKind kind() const { return kind_; }
   QString promptText() const;
@@ -26,6 +30,7 @@ class CalibrateDialog : public MultiLangDialog {
 
  private:
   CalibrationKind kind_;
+  InstrumentWorker& worker_;
   QLabel* prompt_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* close_ = nullptr;

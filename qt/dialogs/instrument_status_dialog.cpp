@@ -27,15 +27,15 @@ constexpr const char* kRowNames[InstrumentStatusDialog::RowCount] = {
 
 // Reads the information off the UI thread; on success the model and its
 // measurement mode spread into the program. A failure leaves `info` zero.
-void readInformation(DeviceInfo& info) {
+void readInformation(InstrumentWorker& worker, DeviceInfo& info) {
   ApiResult r = API_SUCCESS;
-  ui::runInstrumentCall([&] { r = readDeviceInfo(info); });
+  ui::runInstrumentCall(worker, Text::ReadingInstrument, [&] { r = readDeviceInfo(info); });
   if (r == API_SUCCESS) spreadInstrumentInformation(info, jobManager(), settingsFilePath());
 }
 }  // namespace
 
-InstrumentStatusDialog::InstrumentStatusDialog(Job* job, QWidget* parent)
-    : MultiLangDialog(job, Text::None, parent) {
+InstrumentStatusDialog::InstrumentStatusDialog(Job* job, InstrumentWorker& worker, QWidget* parent)
+    : MultiLangDialog(job, Text::None, parent), worker_(worker) {
   setModal(false);
   connection_ = new QLabel(this);
   connection_->setObjectName("connection");
@@ -83,7 +83,7 @@ void InstrumentStatusDialog::relabel() {
 
 void InstrumentStatusDialog::refresh() {
   DeviceInfo info{};
-  readInformation(info);
+  readInformation(worker_, info);
   showInfo(info);
 }
 
@@ -126,9 +126,9 @@ void InstrumentStatusDialog::connectInstrument() {
 
 ApiResult InstrumentStatusDialog::openInstrument() {
   ApiResult r = API_SUCCESS;
-  ui::runInstrumentCall([&] { r = corvana::connectInstrument(); });
+  ui::runInstrumentCall(worker_, Text::Connecting, [&] { r = corvana::connectInstrument(); });
   DeviceInfo info{};
-  if (r == API_SUCCESS) readInformation(info);
+  if (r == API_SUCCESS) readInformation(worker_, info);
   showInfo(info);
   return r;
 }

@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace corvana {
 
+class InstrumentWorker;
+
 class InstrumentStatusDialog : public MultiLangDialog {
   Q_OBJECT
  public:
@@ -29,7 +31,8 @@ class InstrumentStatusDialog : public MultiLangDialog {
     RowCount
   };
 
-  InstrumentStatusDialog(Job* job, QWidget* parent = nullptr);
+  // Driver calls go through `worker`, the program's one instrument worker.
+  InstrumentStatusDialog(Job* job, InstrumentWorker& worker, QWidget* parent = nullptr);
 
   // Reads the instrument's information and shows it (a failed read shows
   // zero values; unconnected, the values are empty).
@@ -57,6 +60,7 @@ class InstrumentStatusDialog : public MultiLangDialog {
   void connectionChanged(bool connected);
 
  private:
+  InstrumentWorker& worker_;
   // Opens the instrument the driver finds and shows what it reports.
   ApiResult openInstrument();
   void showInfo(const DeviceInfo& info);
