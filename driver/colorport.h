@@ -180,6 +180,14 @@ typedef struct RasterCoefficients {
  * so that removal notices can be matched. 10 when path is null or size too small. */
 COLORPORT_API ApiResult ZW_GetDevicePortPath(DeviceHandle handle, char* path, int32_t size);
 
+/* No ordinal (Linux addition): how far ZW_GetSampleData has got, for a progress display.
+ * received: records of the transfer in flight that have arrived so far; requested: the
+ * count it asked for. Both 0 before the first transfer; after a transfer they stay where it
+ * ended (received = requested on success, where it broke off on failure). Unlike the other
+ * functions it may be called from another thread while ZW_GetSampleData runs. */
+COLORPORT_API ApiResult ZW_GetTransferProgress(DeviceHandle handle, int32_t* received,
+                                               int32_t* requested);
+
 #ifdef __cplusplus
 }
 #endif

@@ -238,4 +238,15 @@ ApiResult ZW_GetDevicePortPath(DeviceHandle handle, char* path, std::int32_t siz
   });
 }
 
+ApiResult ZW_GetTransferProgress(DeviceHandle handle, std::int32_t* received,
+                                 std::int32_t* requested) {
+  // Reads only what a transfer running on another thread leaves alone: the
+  // device object, its open port and the progress word.
+  return forward(handle, received, [&](Spectrophotometer& d) {
+    if (requested == nullptr) return API_INVALID_PARAMETER;
+    static_cast<colorport::SerialPortSpectrophotometer&>(d).transferProgress(*received, *requested);
+    return API_SUCCESS;
+  });
+}
+
 }  // extern "C"

@@ -195,6 +195,10 @@ ApiResult SerialPortSpectrophotometer::GetSampleData(std::uint16_t kind,
   if (buffer == nullptr || buffer->records == nullptr) return API_INVALID_PARAMETER;
   if (kind > 1 || (kind == 1 && standardNumber == 0) || count == 0) return API_INVALID_PARAMETER;
 
+  const auto progress = [this, count](std::size_t received) {
+    transferProgress_.store(std::uint64_t{count} << 32 | received, std::memory_order_relaxed);
+  };
+  progress(0);
   SharedAck response;
   const Bytes range =
       selectRecordsPayload(static_cast<std::uint8_t>(kind), standardNumber, firstIndex, count);
@@ -208,6 +212,7 @@ ApiResult SerialPortSpectrophotometer::GetSampleData(std::uint16_t kind,
     DataFrameContent content;
     if (!decodeDataFrame(response->bytes, records, delivered, content))
       return API_EXECUTE_REQUEST_FAILED;
+    progress(delivered);
     if (content.last) {
       buffer->count = static_cast<std::int32_t>(delivered);
       return API_SUCCESS;
@@ -216,6 +221,13 @@ ApiResult SerialPortSpectrophotometer::GetSampleData(std::uint16_t kind,
         r != API_SUCCESS)
       return r;
   }
+}
+
+void SerialPortSpectrophotometer::transferProgress(std::int32_t& received,
+                                                   std::int32_t& requested) const {
+  const std::uint64_t p = transferProgress_.load(std::memory_order_relaxed);
+  requested = static_cast<std::int32_t>(p >> 32);
+  received = static_cast<std::int32_t>(p & 0xFFFFFFFFu);
 }
 
 ApiResult SerialPortSpectrophotometer::DeleteSampleData(std::int32_t kind, std::uint16_t number) {

@@ -1,7 +1,9 @@
 #pragma once
 // The one implementation of Spectrophotometer: the command set over a framed
 // serial line.
+#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -62,6 +64,11 @@ class SerialPortSpectrophotometer : public Spectrophotometer, public ComPort {
   ApiResult wait(SharedAck& response);
   ApiResult request(std::uint8_t command, Payload payload, SharedAck& response);
 
+  // Records of the transfer in flight (or of the last one, where it ended or
+  // broke off) received so far, and how many it asked for. Safe to call from
+  // another thread while GetSampleData runs.
+  void transferProgress(std::int32_t& received, std::int32_t& requested) const;
+
   // How long a request waits for its response (10 s unless a test shortens it).
   void setResponseTimeout(std::chrono::milliseconds timeout) { responseTimeout_ = timeout; }
   // Where port discovery looks (the real /sys unless a test gives a fake tree).
@@ -82,6 +89,9 @@ class SerialPortSpectrophotometer : public Spectrophotometer, public ComPort {
   ResponseChannel channel_;
   std::chrono::milliseconds responseTimeout_ = kResponseTimeout;
   std::filesystem::path sysfsRoot_ = "/sys";
+  // Asked (high half) and received (low half) in one word, so a reader never
+  // sees one transfer's count with another's progress.
+  std::atomic<std::uint64_t> transferProgress_{0};
 };
 
 }  // namespace colorport

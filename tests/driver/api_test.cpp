@@ -1,12 +1,15 @@
 // The flat interface of libColorport.so against the real colorport-sim, found
 // through COLORPORT_PORT as a user would point the program at it.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "driver/colorport.h"
@@ -91,6 +94,8 @@ std::vector<std::pair<const char*, std::function<ApiResult(DeviceHandle)>>> ever
       {"SetDateTime", [](DeviceHandle h) { return ZW_SetDateTime(h, 2026, 12, 9, 23, 30); }},
       {"GetDevicePortPath",
        [](DeviceHandle h) { return ZW_GetDevicePortPath(h, path, sizeof path); }},
+      {"GetTransferProgress",
+       [](DeviceHandle h) { return ZW_GetTransferProgress(h, &value, &value); }},
       // Last: it removes a stored record.
       {"DeleteSampleData", [](DeviceHandle h) { return ZW_DeleteSampleData(h, 1, 2); }},
   };
@@ -132,6 +137,9 @@ TEST_F(FlatApiTest, NullPointersAreInvalidParameters) {
   EXPECT_EQ(ZW_GetHighVoltageLevelPullingTimes(handle_, nullptr), API_INVALID_PARAMETER);
   EXPECT_EQ(ZW_GetCorrectionAlgorithmThreshold(handle_, nullptr), API_INVALID_PARAMETER);
   EXPECT_EQ(ZW_GetDevicePortPath(handle_, nullptr, 10), API_INVALID_PARAMETER);
+  std::int32_t n = 0;
+  EXPECT_EQ(ZW_GetTransferProgress(handle_, nullptr, &n), API_INVALID_PARAMETER);
+  EXPECT_EQ(ZW_GetTransferProgress(handle_, &n, nullptr), API_INVALID_PARAMETER);
 }
 
 TEST_F(FlatApiTest, CloseTwiceSecondIsInvalid) {
@@ -212,6 +220,51 @@ TEST_F(FlatApiTest, SampleCountAndTransferThroughTheFlatCalls) {
   EXPECT_EQ(ZW_GetSampleData(handle_, 1, 0, 0, 5, &buffer), API_INVALID_PARAMETER);
   EXPECT_EQ(ZW_GetSampleData(handle_, 0, 0, 0, 0, &buffer), API_INVALID_PARAMETER);
   EXPECT_EQ(ZW_Calibrate(handle_, 2), API_INVALID_PARAMETER);
+}
+
+struct Progress {
+  std::int32_t received = -1;
+  std::int32_t requested = -1;
+  bool operator==(const Progress&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Progress& p) {
+  return out << p.received << " of " << p.requested;
+}
+Progress progressOf(DeviceHandle handle) {
+  Progress p;
+  EXPECT_EQ(ZW_GetTransferProgress(handle, &p.received, &p.requested), API_SUCCESS);
+  return p;
+}
+
+TEST_F(FlatApiTest, TransferProgressWhileInFlightAndAfterwards) {
+  EXPECT_EQ(progressOf(handle_), (Progress{0, 0}));  // no transfer yet
+  std::vector<StoredRecord> records(5);
+  StoredRecordBuffer buffer{0, records.data()};
+  // The instrument is held still, so the transfer on the other thread has
+  // asked and nothing can have arrived when it is read here.
+  ASSERT_EQ(kill(sim_->pid(), SIGSTOP), 0);
+  ApiResult result = API_TIMEOUT;
+  std::thread transfer([&] { result = ZW_GetSampleData(handle_, 0, 0, 0, 5, &buffer); });
+  Progress seen;
+  while ((seen = progressOf(handle_)).requested != 5) std::this_thread::yield();
+  EXPECT_EQ(seen, (Progress{0, 5}));
+  kill(sim_->pid(), SIGCONT);
+  transfer.join();
+  ASSERT_EQ(result, API_SUCCESS);
+  EXPECT_EQ(progressOf(handle_), (Progress{5, 5}));
+  // A shorter range starts again from nothing.
+  ASSERT_EQ(ZW_GetSampleData(handle_, 0, 0, 1, 3, &buffer), API_SUCCESS);
+  EXPECT_EQ(progressOf(handle_), (Progress{3, 3}));
+}
+
+TEST_F(FlatApiTest, TransferProgressStaysWhereABrokenTransferEnded) {
+  // The range answer and the first data frame (two records), then the device is gone.
+  ASSERT_TRUE(sim_->control("vanish-after 2"));
+  std::vector<StoredRecord> records(5);
+  StoredRecordBuffer buffer{-1, records.data()};
+  EXPECT_NE(ZW_GetSampleData(handle_, 0, 0, 0, 5, &buffer), API_SUCCESS);
+  EXPECT_EQ(buffer.count, -1);
+  EXPECT_EQ(progressOf(handle_), (Progress{2, 5}));
 }
 
 TEST(FlatApiWithoutInstrument, OpenFindsNothingAndStoresZero) {

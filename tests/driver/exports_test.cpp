@@ -28,7 +28,7 @@ TEST(Exports, EveryFlatFunctionAndTheClassMembers) {
         "ZW_SetSimplingTimes", "ZW_GetHighVoltageLevelPullingTimes",
         "ZW_SetHighVoltageLevelPullingTimes", "ZW_SetMotorRatating",
         "ZW_GetCorrectionAlgorithmThreshold", "ZW_SetCorrectionAlgorithmThreshold",
-        "ZW_SetDateTime", "ZW_GetDevicePortPath",
+        "ZW_SetDateTime", "ZW_GetDevicePortPath", "ZW_GetTransferProgress",
         // Spectrophotometer: copy and default constructors (the base-object forms: an
         // abstract class is never a complete object), destructor, copy assignment,
         // table of virtual operations, Create, Release.
