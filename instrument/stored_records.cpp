@@ -99,6 +99,22 @@ StoredTransfer transferStoredRecords(RecordList kind, const UploadRange& range) 
   return transfer;
 }
 
+TransferProgress readTransferProgress() {
+  TransferProgress progress;
+  std::int32_t received = 0;
+  std::int32_t requested = 0;
+  if (ZW_GetTransferProgress(currentDeviceHandle(), &received, &requested) == API_SUCCESS) {
+    progress.received = received;
+    progress.requested = requested;
+  }
+  return progress;
+}
+
+std::string transferProgressText(const TransferProgress& progress) {
+  return fillPlaceholders(LookupText(Text::RecordsReceived),
+                          {progress.received, progress.requested});
+}
+
 MeasurementRecord recordFromStored(const StoredRecord& stored, RecordList kind,
                                    std::string_view prefix, std::string_view material,
                                    const RecordTime& now) {

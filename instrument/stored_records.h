@@ -61,6 +61,18 @@ struct StoredTransfer {
 // Driver step (any thread).
 StoredTransfer transferStoredRecords(RecordList kind, const UploadRange& range);
 
+// How far the transfer in flight has got.
+struct TransferProgress {
+  int received = 0;
+  int requested = 0;
+  bool operator==(const TransferProgress&) const = default;
+};
+// The one driver call that may run on another thread while
+// transferStoredRecords runs (for a progress display); zeros when unconnected.
+TransferProgress readTransferProgress();
+// "3 of 5 records received".
+std::string transferProgressText(const TransferProgress& progress);
+
 // One stored record as a job record: time, values, conditions, mode and curve
 // as stored; the instrument fields are its number and reference; the name is
 // the expanded prefix, the running number (number + 1 for standards, the

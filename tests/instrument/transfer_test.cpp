@@ -41,6 +41,9 @@ TEST_F(Upload, StandardsTwoToFourOfFour) {
   EXPECT_TRUE(job.standard(0).UseReflect);
   EXPECT_GT(job.standard(0).reflectance[20], 0.0f);
   EXPECT_TRUE(job.standard(0).time.isValid());
+  const TransferProgress progress = readTransferProgress();
+  EXPECT_EQ(progress, (TransferProgress{3, 3}));
+  EXPECT_EQ(transferProgressText(progress), "3 of 3 records received");
 }
 
 TEST_F(Upload, OneTooManyIsOutOfRange) {
@@ -71,6 +74,7 @@ TEST_F(Upload, NoStoredStandards) {
 
 TEST_F(Upload, UnconnectedSaysSoBeforeLookingAtTheFields) {
   EXPECT_EQ(upload(RecordList::Standards, {"", "", "", "", ""}).text, "Instrument disconnected!");
+  EXPECT_EQ(readTransferProgress(), (TransferProgress{0, 0}));
 }
 
 TEST_F(Upload, ATransferOverFramesFullOfFaultsArrivesWhole) {
@@ -89,6 +93,8 @@ TEST_F(Upload, ADeviceThatVanishesHalfWayAddsNothingAndSaysSo) {
   const Notice n = upload(RecordList::Standards, {"", "1", "4", "P", ""});
   EXPECT_EQ(n.kind, Notice::Failure);
   EXPECT_EQ(n.text, "Execute failed!\n(Overtime.)");
+  // The one record that came before the loss was not kept.
+  EXPECT_EQ(readTransferProgress(), (TransferProgress{1, 4}));
   EXPECT_EQ(job.standardCount(), 0);
   EXPECT_FALSE(job.modified());
 }
