@@ -392,6 +392,9 @@ void CChildFrame::runCommand(int command) {
     case CmdInstrumentStatus: showInstrumentStatus(); break;
     case CmdBlackCalibration: calibrateInstrument(CalibrationKind::Black); break;
     case CmdWhiteCalibration: calibrateInstrument(CalibrationKind::White); break;
+    case CmdUploadStandards: uploadStoredRecords(RecordList::Standards); break;
+    case CmdUploadSamples: uploadStoredRecords(RecordList::Samples); break;
+    case CmdDownloadStandard: downloadStandard(); break;
     case CmdNameOptionStandard: {
       NamingDialog dialog(job_.get(), RecordList::Standards, NamingMode::NameOption, this);
       dialog.exec();

@@ -59,6 +59,11 @@ class CChildFrame : public QWidget, public JobObserver {
   // An instrument was connected or disconnected: the status dialog follows.
   void instrumentStateChanged(bool connected);
   void calibrateInstrument(CalibrationKind kind);
+  // Upload Standard / Sample to PC: the upload dialog on this job.
+  void uploadStoredRecords(RecordList list);
+  // Download Standard to Instrument: the first selected standard, written
+  // off the UI thread.
+  void downloadStandard();
 
   // Job commands (the job menu reaches them through the main frame).
   void runCommand(int command);

@@ -1,8 +1,17 @@
-// The job window's instrument commands: the status dialog and calibration.
+// The job window's instrument commands: the status dialog, calibration and
+// the transfers of stored records.
+#include <QPointer>
+
+#include "instrument/standard_download.h"
 #include "qt/child_frame.h"
 #include "qt/dialogs/calibrate_dialog.h"
+#include "qt/dialogs/download_data_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
+#include "qt/instrument_worker.h"
 #include "qt/main_frame.h"
+#include "qt/message_box.h"
+#include "qt/ui_text.h"
+#include "qt/views/record_list_view.h"
 
 namespace corvana {
 
@@ -32,6 +41,37 @@ void CChildFrame::calibrateInstrument(CalibrationKind kind) {
   const bool calibrated = dialog.exec() == QDialog::Accepted;
   // The instrument now reports the new calibration; a shown status dialog says so.
   if (calibrated && statusDialog_ && statusDialog_->isVisible()) statusDialog_->refresh();
+}
+
+void CChildFrame::uploadStoredRecords(RecordList list) {
+  DownloadData dialog(job_.get(), list, main_.instrumentWorker(), this);
+  connect(&dialog, &DownloadData::recordsAdded, this, [this](RecordList kind) {
+    if (kind == RecordList::Standards)
+      standardView_->scrollToBottom();
+    else
+      sampleView_->scrollToBottom();
+  });
+  dialog.exec();
+}
+
+void CChildFrame::downloadStandard() {
+  const std::vector<int> selected = standardView_->selectedRecords();
+  const std::optional<int> standard =
+      selected.empty() ? std::nullopt : std::optional<int>(selected.front());
+  if (const Notice notice = downloadSelectionNotice(standard); notice.shown()) {
+    ui::showMessage(this, {QString(), ui::qstr(notice.text)});
+    return;
+  }
+  const StandardSampleData data = standardSampleDataOf(job_->standard(*standard));
+  main_.instrumentWorker().run<ApiResult>(
+      Text::DownloadingStandard, [data] { return writeStandardToInstrument(data); },
+      [this, self = QPointer<CChildFrame>(this)](ApiResult r) {
+        if (!self) return;
+        const Notice notice = downloadResultNotice(r);
+        ui::showMessage(this, {QString(), ui::qstr(notice.text),
+                               notice.kind == Notice::Information ? ui::MessageIcon::Information
+                                                                  : ui::MessageIcon::Stop});
+      });
 }
 
 }  // namespace corvana

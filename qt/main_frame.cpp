@@ -103,7 +103,10 @@ bool CMainFrame::isBuilt(int command) {
     case CmdOtherSettings:
     case CmdInstrumentStatus:
     case CmdBlackCalibration:
-    case CmdWhiteCalibration: return true;
+    case CmdWhiteCalibration:
+    case CmdUploadStandards:
+    case CmdUploadSamples:
+    case CmdDownloadStandard: return true;
     default: return false;
   }
 }
