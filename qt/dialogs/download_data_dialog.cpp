@@ -55,6 +55,7 @@ DownloadData::DownloadData(Job* job, RecordList kind, InstrumentWorker& worker, 
   row(Text::Prefix, prefix_);
   material_ = field("material");
   if (job) material_->setText(ui::qstr(standards ? job->StandardMaterial : job->SampleMaterial));
+  material_->setCursorPosition(0);  // a long material shows its beginning
   row(Text::Material, material_);
 
   progressBar_ = new QProgressBar(this);

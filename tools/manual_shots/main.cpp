@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,8 +23,10 @@
 #include "core/command_table.h"
 #include "qt/child_frame.h"
 #include "qt/ckt_client_app.h"
+#include "qt/dialogs/download_data_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/help_window.h"
+#include "qt/instrument_worker.h"
 #include "qt/main_frame.h"
 #include "qt/user_manual.h"
 #include "qt/views/record_list_view.h"
@@ -106,6 +109,29 @@ bool shootMenu(CMainFrame& frame, int index, const QString& path) {
   return ok;
 }
 
+// Grabs the message box that comes up within `wait` milliseconds of `act`
+// (also when it comes from an instrument call finishing), then closes it.
+bool shootMessage(const std::function<void()>& act, const QString& path, int wait = 1500) {
+  bool ok = false, seen = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || seen) return;
+    seen = true;
+    poll.stop();
+    settle();
+    ok = save(box, path);
+    box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+  });
+  poll.start(50);
+  act();
+  QElapsedTimer clock;
+  clock.start();
+  while (!seen && clock.elapsed() < wait) settle(20);
+  if (!seen) std::fprintf(stderr, "no message came up for %s\n", qPrintable(path));
+  return ok;
+}
+
 void selectSample(CMainFrame& frame, int record) {
   if (CChildFrame* child = frame.activeChild()) {
     child->sampleView()->selectRecords({record});
@@ -161,6 +187,38 @@ int run(Options& options) {
     } else {
       std::fprintf(stderr, "no instrument status dialog came up\n");
       ok = false;
+    }
+    // Transfers: the upload dialog after an upload of four stored samples,
+    // its message, and Download Standard to Instrument; the job is left as
+    // it was.
+    if (CChildFrame* child = frame.activeChild()) {
+      const int samplesBefore = child->job().sampleCount();
+      QTimer::singleShot(400, [&] {
+        auto* dialog = qobject_cast<DownloadData*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        dialog->standardNumberEdit()->setText("1");
+        dialog->firstEdit()->setText("1");
+        dialog->countEdit()->setText("4");
+        dialog->prefixEdit()->setText("Lot");
+        ok &=
+            shootMessage([&] { dialog->uploadButton()->click(); }, out.filePath("upload-done.png"));
+        settle(200);
+        ok &= save(dialog, out.filePath("upload-samples.png"));
+        dialog->reject();
+      });
+      frame.runCommand(CmdUploadSamples);
+      settle();
+      std::vector<int> uploaded;
+      for (int i = samplesBefore; i < child->job().sampleCount(); ++i) uploaded.push_back(i);
+      if (uploaded.empty()) {
+        std::fprintf(stderr, "the upload added no samples\n");
+        ok = false;
+      }
+      child->job().deleteSamples(uploaded);
+      child->standardView()->selectRecords({0});
+      ok &= shootMessage([&] { frame.runCommand(CmdDownloadStandard); },
+                         out.filePath("download-standard.png"));
+      frame.instrumentWorker().finish();
     }
     selectSample(frame, 6);
     ok &= shootModal(frame, CmdRenameSample, out.filePath("rename-sample.png"));
