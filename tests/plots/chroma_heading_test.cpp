@@ -78,6 +78,13 @@ TEST_F(HeadingJob, ThreeGroupsNameEachIlluminantAndNoFullScale) {
     EXPECT_EQ(t.text.find("Full Scale"), std::string::npos);
 }
 
+// No limit switched on outside CIE XYZ: the floor 0.1 gives 0.18.
+TEST_F(HeadingJob, NoLimitEnabledGivesTheFloor) {
+  for (ToleranceSet& entry : job.toleranceB) entry.upperEnabled = entry.lowerEnabled = false;
+  job.toleranceB[0].upper = 5;
+  EXPECT_EQ(textsEqual(paint(), "Full Scale:   0.18").size(), 1u);
+}
+
 TEST_F(HeadingJob, RgbHasNoFullScale) {
   job.colorSpace = CieRgb;
   job.recomputeAll();
@@ -110,6 +117,25 @@ TEST_F(HeadingJob, NothingCurrentLeavesOnlyTheTable) {
   EXPECT_TRUE(textsEqual(out, "Standard: ").empty());
   EXPECT_TRUE(textsEqual(out, "D65").empty());
   EXPECT_EQ(textsEqual(out, "L*").size(), 1u);  // the labels stay
+}
+
+// The job decides the layout's mode: one group of CIE LAB reserves a plot
+// and a bar; three groups neither, and fill nine columns.
+TEST_F(HeadingJob, RelayoutFollowsTheGroups) {
+  relayoutChromaPane(job, state, 900, 500, measure);
+  EXPECT_GT(state.layout.plotSide, 0);
+  EXPECT_GT(state.layout.barWidth, 0);  // from F before the spare width grew it
+  EXPECT_GT(state.layout.columnWidths[2], 0);
+  EXPECT_EQ(state.layout.columnWidths[3], 0);
+  EXPECT_EQ(state.cells[std::size_t(cellIndex(0, 0))].text, "L*");
+
+  state.illuminantGroups = 2;
+  relayoutChromaPane(job, state, 900, 500, measure);
+  EXPECT_EQ(state.layout.plotSide, 0);
+  EXPECT_EQ(state.layout.barWidth, 0);
+  EXPECT_GT(state.layout.columnWidths[8], 0);
+  EXPECT_EQ(state.layout.columnWidths[9], 0);
+  EXPECT_EQ(state.cells[std::size_t(cellIndex(0, 6))].text, "L*");
 }
 
 TEST(ChromaPane, WithoutJobOnlyTheBackground) {
