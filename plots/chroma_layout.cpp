@@ -57,19 +57,22 @@ ChromaLayout layoutCells(const PlotCells& cells, const ChromaLayoutInput& input,
   const int n = std::clamp(input.columns, 1, kPlotColumns);
   const double W = input.width, H = input.height;
 
-  // The heaviest text of each column stands for the column; d is their sum.
+  // The heaviest text of each column is the one measured for its width; d,
+  // the weight of the heaviest row, sizes the width-based unit.
   std::array<const std::string*, kPlotColumns> longest{};
   std::array<double, kPlotColumns> heaviest{};
-  for (int c = 0; c < n; ++c) {
-    for (int r = 0; r < kPlotRows; ++r) {
+  double d = 0;
+  for (int r = 0; r < kPlotRows; ++r) {
+    double row = 0;
+    for (int c = 0; c < n; ++c) {
       const std::string& text = cells[std::size_t(cellIndex(r, c))].text;
       const double w = textWeight(text);
+      row += w;
       if (!longest[std::size_t(c)] || w > heaviest[std::size_t(c)])
         longest[std::size_t(c)] = &text, heaviest[std::size_t(c)] = w;
     }
+    d = std::max(d, row);
   }
-  double d = 0;
-  for (int c = 0; c < n; ++c) d += heaviest[std::size_t(c)];
 
   const double hf = H / (input.rows + 4.2);
   double wf, side = 0;

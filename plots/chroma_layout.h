@@ -34,6 +34,12 @@ double textWeight(std::string_view utf8);
 // Point size of a font role at a line height, truncated at each cast.
 int fontPointSize(FontRole font, float F);
 
+// The unit F is the smaller of a height-based one, H / (rows + 4.2), and a
+// width-based one from the heaviest row's weight d; column widths are the
+// measured heaviest text of each column in the table font plus 0.75 F. When
+// the width decided and more than 50 pixels are spare (or missing), the
+// columns share them and F follows, up to the height-based unit. A window
+// too low for the plot gets plot side 0.
 ChromaLayout layoutCells(const PlotCells& cells, const ChromaLayoutInput& input,
                          const TextMeasure& measure);
 

@@ -63,7 +63,7 @@ struct LayoutCase {
   std::vector<int> widths;
 };
 
-// Columns of 10, 5 and 7 characters (d = 22); the shorter texts of each
+// Row 0 holds the heaviest texts, 10, 5 and 7 characters (d = 22); the shorter texts of each
 // column do not count.
 TEST(ChromaLayout, OneGroupFromTheFormulas) {
   const PlotCells cells =
@@ -103,6 +103,30 @@ TEST(ChromaLayout, OneGroupFromTheFormulas) {
     for (std::size_t i = c.widths.size(); i < kPlotColumns; ++i)
       EXPECT_EQ(layout.columnWidths[i], 0) << c.what << " unused column " << i;
   }
+}
+
+// d is the heaviest row (12 + 3 = 15 here), not the sum of the columns'
+// heaviest texts (24). No plot, measure 0: wf = 600/17.1 + 15/38 = 35.48246;
+// widths (int)(0.75 wf) = 26; spare 600 - (78 + 50) = 472 adds 157 each and
+// 472/15 to F.
+TEST(ChromaLayout, DIsTheHeaviestRow) {
+  const PlotCells cells =
+      cellsWithColumns({{"abcdefghij", "a"}, {"1", "1234567890123"}, {"1", "1"}});
+  const ChromaLayout layout = layoutCells(cells, {600, 10000, 3, 15, false}, measureOf(0));
+  EXPECT_NEAR(layout.F, 600 / 17.1 + 15 / 38.0 + 472 / 15.0, 1e-4);
+  for (int c = 0; c < 3; ++c) EXPECT_EQ(layout.columnWidths[std::size_t(c)], 183) << c;
+}
+
+// The longest text of a column is measured, whichever row holds it.
+TEST(ChromaLayout, EachColumnMeasuresItsHeaviestText) {
+  const PlotCells cells = cellsWithColumns({{"ab", "abcdef", "abc"}, {"x"}, {"y"}});
+  std::vector<std::string> measured;
+  const TextMeasure record = [&](std::string_view text, FontRole, int) {
+    measured.emplace_back(text);
+    return 0.0;
+  };
+  layoutCells(cells, {600, 10000, 3, 15, false}, record);
+  EXPECT_EQ(measured, (std::vector<std::string>{"abcdef", "x", "y"}));
 }
 
 // Two groups: six columns of five characters (d = 30), width unit
