@@ -7,14 +7,11 @@
 #include "core/language_table.h"
 #include "core/number_text.h"
 #include "plots/chroma_colors.h"
+#include "plots/chroma_context.h"
 
 namespace corvana {
 
 namespace {
-
-bool hasCurrentSample(const Job& job) {
-  return job.currentSample >= 0 && job.currentSample < job.sampleCount();
-}
 
 float valueAt(const std::vector<float>& column, int i) {
   return i >= 0 && std::size_t(i) < column.size() ? column[std::size_t(i)] : 0.0f;
