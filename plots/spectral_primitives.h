@@ -95,7 +95,8 @@ struct TextBox {
   unsigned flags = 0;
   Font font;
   std::uint32_t argb = 0xFF000000;
-  // Turned by 90 degrees about the box centre so that it reads upwards.
+  // Laid out along the box's height and turned a quarter anticlockwise about
+  // the box centre, so that it reads from bottom to top.
   bool readsUpwards = false;
 };
 
