@@ -59,6 +59,8 @@ class CChildFrame : public QWidget, public JobObserver {
   // An instrument was connected or disconnected: the status dialog follows.
   void instrumentStateChanged(bool connected);
   void calibrateInstrument(CalibrationKind kind);
+  // Average Measure of a list: the dialog, which adds a record per finished run.
+  void averageMeasure(RecordList list);
 
   // Job commands (the job menu reaches them through the main frame).
   void runCommand(int command);

@@ -1,8 +1,11 @@
-// The job window's instrument commands: the status dialog and calibration.
+// The job window's instrument commands: the status dialog, calibration and
+// average measure.
 #include "qt/child_frame.h"
+#include "qt/dialogs/average_measure_dialog.h"
 #include "qt/dialogs/calibrate_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/main_frame.h"
+#include "qt/views/record_list_view.h"
 
 namespace corvana {
 
@@ -32,6 +35,15 @@ void CChildFrame::calibrateInstrument(CalibrationKind kind) {
   const bool calibrated = dialog.exec() == QDialog::Accepted;
   // The instrument now reports the new calibration; a shown status dialog says so.
   if (calibrated && statusDialog_ && statusDialog_->isVisible()) statusDialog_->refresh();
+}
+
+void CChildFrame::averageMeasure(RecordList list) {
+  AverageMeasureDialog dialog(job_.get(), list, main_.instrumentWorker(), this);
+  RecordListView* view = list == RecordList::Standards ? static_cast<RecordListView*>(standardView_)
+                                                       : static_cast<RecordListView*>(sampleView_);
+  // The new record is the current one: keep it in sight behind the dialog.
+  connect(&dialog, &AverageMeasureDialog::recordAdded, view, &RecordListView::scrollToBottom);
+  dialog.exec();
 }
 
 }  // namespace corvana
