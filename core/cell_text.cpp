@@ -38,11 +38,14 @@ std::string differenceCellText(const Job& job, int sample, int k, int slot) {
   const IlluminantColorValues* entry = slotEntry(job, slot);
   if (!entry || k < 0 || k >= kDifferenceArrays || !isJudgeable(job, sample, slot))
     return std::string(kNoValueText);
-  const float v = at(entry->sampleDifferences[std::size_t(k)], sample);
+  const bool curves = job.standard(job.currentStandard).UseReflect && job.sample(sample).UseReflect;
+  return differenceText(job, k, at(entry->sampleDifferences[std::size_t(k)], sample), curves);
+}
+
+std::string differenceText(const Job& job, int k, float v, bool curves) {
   if (std::isnan(v)) return std::string(kNoValueText);
   const int D = differenceCount(job.colorSpace, job.colorFormula);
   const ColorFormula formula = job.colorFormula;
-  const bool curves = job.standard(job.currentStandard).UseReflect && job.sample(sample).UseReflect;
   const bool needsCurves =
       (formula == ColorStrength && k >= D - 2) || (formula == MetamericIndex && k == D - 1);
   if (needsCurves && !curves) return std::string(kNoValueText);

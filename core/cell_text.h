@@ -18,6 +18,10 @@ std::string valueCellText(const Job& job, RecordList list, int record, int value
 // Difference slot `k` of a sample, as a number, a grey-scale grade or a
 // percentage as the formula asks, or "--".
 std::string differenceCellText(const Job& job, int sample, int k, int slot = 0);
+// The same for a difference value `v` of slot `k` of the job's formula;
+// `curves`: both records carry a reflectance curve (strength and metameric
+// index need them).
+std::string differenceText(const Job& job, int k, float v, bool curves);
 // The grade of a sample under a slot.
 std::string gradeCellText(const Job& job, int sample, int slot = 0);
 

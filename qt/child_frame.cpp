@@ -375,6 +375,8 @@ void CChildFrame::runCommand(int command) {
   switch (command) {
     case CmdMeasureStandard: measure(RecordList::Standards); break;
     case CmdMeasureSample: measure(RecordList::Samples); break;
+    case CmdAverageStandard: averageMeasure(RecordList::Standards); break;
+    case CmdAverageSample: averageMeasure(RecordList::Samples); break;
     case CmdSave: save(); break;
     case CmdSaveAs: saveAs(); break;
     case CmdOpen: open(); break;

@@ -64,6 +64,8 @@ class CChildFrame : public QWidget, public JobObserver {
   // Download Standard to Instrument: the first selected standard, written
   // off the UI thread.
   void downloadStandard();
+  // Average Measure of a list: the dialog, which adds a record per finished run.
+  void averageMeasure(RecordList list);
 
   // Job commands (the job menu reaches them through the main frame).
   void runCommand(int command);

@@ -1,9 +1,10 @@
 // The job window's instrument commands: the status dialog, calibration and
-// the transfers of stored records.
+// the transfers of stored records, average measure.
 #include <QPointer>
 
 #include "instrument/standard_download.h"
 #include "qt/child_frame.h"
+#include "qt/dialogs/average_measure_dialog.h"
 #include "qt/dialogs/calibrate_dialog.h"
 #include "qt/dialogs/download_data_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
@@ -72,6 +73,15 @@ void CChildFrame::downloadStandard() {
                                notice.kind == Notice::Information ? ui::MessageIcon::Information
                                                                   : ui::MessageIcon::Stop});
       });
+}
+
+void CChildFrame::averageMeasure(RecordList list) {
+  AverageMeasureDialog dialog(job_.get(), list, main_.instrumentWorker(), this);
+  RecordListView* view = list == RecordList::Standards ? static_cast<RecordListView*>(standardView_)
+                                                       : static_cast<RecordListView*>(sampleView_);
+  // The new record is the current one: keep it in sight behind the dialog.
+  connect(&dialog, &AverageMeasureDialog::recordAdded, view, &RecordListView::scrollToBottom);
+  dialog.exec();
 }
 
 }  // namespace corvana

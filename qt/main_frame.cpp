@@ -87,6 +87,8 @@ bool CMainFrame::isBuilt(int command) {
     case CmdAbout:
     case CmdMeasureStandard:
     case CmdMeasureSample:
+    case CmdAverageStandard:
+    case CmdAverageSample:
     case CmdRenameJob:
     case CmdRenameStandard:
     case CmdRenameSample:

@@ -5,6 +5,7 @@
 //
 //   corvana-shots OUTDIR --size WxH[,WxH...] [--manual] [JOB] [/lang:...] [--simulator]
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,6 +24,7 @@
 #include "core/command_table.h"
 #include "qt/child_frame.h"
 #include "qt/ckt_client_app.h"
+#include "qt/dialogs/average_measure_dialog.h"
 #include "qt/dialogs/download_data_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/help_window.h"
@@ -219,15 +221,38 @@ int run(Options& options) {
       ok &= shootMessage([&] { frame.runCommand(CmdDownloadStandard); },
                          out.filePath("download-standard.png"));
       frame.instrumentWorker().finish();
+      // Averaging: the sample dialog in a run of five, three measurements in
+      // (the run is not finished, so the job gains nothing).
+      {
+        bool seen = false;
+        QTimer::singleShot(400, [&] {
+          auto* dialog = qobject_cast<AverageMeasureDialog*>(QApplication::activeModalWidget());
+          if (!dialog) return;
+          seen = true;
+          dialog->countList()->setCurrentIndex(5);
+          for (int i = 0; i < 3; ++i) {
+            dialog->measure();
+            frame.instrumentWorker().finish();
+          }
+          settle(300);
+          ok &= save(dialog, out.filePath("average-measure.png"));
+          dialog->reject();
+        });
+        frame.runCommand(CmdAverageSample);
+        settle();
+        if (!seen) {
+          std::fprintf(stderr, "no average measure dialog came up\n");
+          ok = false;
+        }
+      }
+      selectSample(frame, 6);
+      ok &= shootModal(frame, CmdRenameSample, out.filePath("rename-sample.png"));
+      ok &= shootModal(frame, CmdMaterialSample, out.filePath("material-sample.png"));
+      ok &= shootModal(frame, CmdDeleteSample, out.filePath("delete-sample.png"));
     }
-    selectSample(frame, 6);
-    ok &= shootModal(frame, CmdRenameSample, out.filePath("rename-sample.png"));
-    ok &= shootModal(frame, CmdMaterialSample, out.filePath("material-sample.png"));
-    ok &= shootModal(frame, CmdDeleteSample, out.filePath("delete-sample.png"));
+    for (CChildFrame* child : frame.children()) child->job().setModified(false);
+    return ok ? 0 : 1;
   }
-  for (CChildFrame* child : frame.children()) child->job().setModified(false);
-  return ok ? 0 : 1;
-}
 
 }  // namespace
 }  // namespace corvana
