@@ -71,13 +71,32 @@ void giveModelToJob(Job& job, const DeviceInfo& info) {
   if (job.DeviceName != model) job.DeviceName = std::move(model);
 }
 
+OpenedInstrument openAtStartup() {
+  OpenedInstrument opened;
+  opened.open = connectInstrument();
+  if (opened.open == API_SUCCESS) opened.read = readDeviceInfo(opened.info);
+  return opened;
+}
+
+OpenedInstrument openOnPortArrival() {
+  OpenedInstrument opened;
+  if (!handlePortArrival()) return opened;
+  opened.open = API_SUCCESS;
+  opened.read = readDeviceInfo(opened.info);
+  return opened;
+}
+
+void spreadOpenedInstrument(const OpenedInstrument& opened, JobManager& manager,
+                            const std::string& settingsPath, Job* activeJob) {
+  if (opened.open != API_SUCCESS || opened.read != API_SUCCESS) return;
+  spreadInstrumentInformation(opened.info, manager, settingsPath);
+  if (activeJob) giveModelToJob(*activeJob, opened.info);
+}
+
 ApiResult connectAtStartup(JobManager& manager, const std::string& settingsPath, Job* activeJob) {
-  const ApiResult r = connectInstrument();
-  if (r != API_SUCCESS) return r;
-  DeviceInfo info;
-  if (readInstrumentInformation(info, manager, settingsPath) == API_SUCCESS && activeJob)
-    giveModelToJob(*activeJob, info);
-  return r;
+  const OpenedInstrument opened = openAtStartup();
+  spreadOpenedInstrument(opened, manager, settingsPath, activeJob);
+  return opened.open;
 }
 
 std::string connectFailureText(ApiResult code, const std::vector<std::string>& deniedPorts) {

@@ -46,9 +46,29 @@ ApiResult readInstrumentInformation(DeviceInfo& info, JobManager& manager,
 // The model text becomes the job's DeviceName when it differs.
 void giveModelToJob(Job& job, const DeviceInfo& info);
 
-// Start-up: closes a handle still open without asking, opens the instrument,
-// reads its information, and gives the model to the active job (if any).
-// Nothing is shown on failure; the program then runs unconnected.
+// An open of the instrument and the read of its information that followed.
+struct OpenedInstrument {
+  ApiResult open = API_DEVICE_NOT_FOUND;
+  ApiResult read = API_DEVICE_NOT_FOUND;  // not tried unless the open succeeded
+  DeviceInfo info{};
+};
+
+// The driver half of the start-up connection (it may run on the worker
+// thread): closes a handle still open without asking, opens the instrument
+// and reads its information.
+OpenedInstrument openAtStartup();
+
+// The driver half of a port arrival: while unconnected, opens the instrument
+// and reads its information; while connected, nothing (open stays failed).
+OpenedInstrument openOnPortArrival();
+
+// The UI half: after a successful read the information spreads into the
+// program and the model goes to the active job (if any).
+void spreadOpenedInstrument(const OpenedInstrument& opened, JobManager& manager,
+                            const std::string& settingsPath, Job* activeJob);
+
+// Start-up in one go: openAtStartup, then spreadOpenedInstrument. Nothing is
+// shown on failure; the program then runs unconnected.
 ApiResult connectAtStartup(JobManager& manager, const std::string& settingsPath, Job* activeJob);
 
 // "Connect instrument failed!(Device not found.)", followed by a hint naming

@@ -351,6 +351,9 @@ void CChildFrame::measure(RecordList list) {
     naming.name = dialog.resultName();
     naming.material = dialog.resultMaterial();
   }
+  // A port plugged in or pulled out while the naming dialog was open may
+  // be changing the connection right now.
+  main_.instrumentWorker().finish();
   if (!instrumentConnected()) {
     ui::showMessage(this, {QString(), ui::qstr(measurementFailure(MeasureReading{}).text)});
     return;

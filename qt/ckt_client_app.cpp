@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdlib>
@@ -21,6 +22,7 @@
 #include "qt/command_line_jobs.h"
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
+#include "qt/port_monitor.h"
 #include "qt/ui_text.h"
 
 namespace corvana {
@@ -41,6 +43,7 @@ CKTClientApp::CKTClientApp(int& argc, char** argv)
 CKTClientApp::~CKTClientApp() {
   // A driver call still in flight ends before the connection closes, and the
   // connection goes before the simulator it may talk to.
+  portMonitor_.reset();
   if (mainFrame_) mainFrame_->instrumentWorker().waitForDriver();
   disconnectInstrument();
   mainFrame_.reset();
@@ -113,10 +116,7 @@ bool CKTClientApp::initInstance() {
   // that does not is reported once the window is up.
   openCommandLineJobs(*mainFrame_, *first, jobFiles);
   mainFrame_->autoSave = readAutoSave(settings).value_or(false);
-  // The instrument, silently: without one the program runs unconnected.
   if (simulatorRequested(argc_, argv_)) startSimulator();
-  connectAtStartup(jobManager(), settings, &first->job());
-  mainFrame_->simulatedInstrument = simulator_ && instrumentConnected();
   // Connect offers the simulator when it finds no instrument.
   if (simulatorAvailable())
     mainFrame_->startSimulator = [this] {
@@ -129,7 +129,32 @@ bool CKTClientApp::initInstance() {
   decideStartupLanguage(argc_, argv_, settings);
   mainFrame_->relabelAll();
   mainFrame_->showMaximized();
+  // Ports plugged in from now on open and close the connection.
+  CMainFrame* main = mainFrame_.get();
+  portMonitor_ = std::make_unique<PortMonitor>([main](PortChange change, const PortNotice& port) {
+    main->deviceChange().notice(change, port);
+  });
+  connectInstrumentAtStartup(settings);
   return true;
+}
+
+void CKTClientApp::connectInstrumentAtStartup(const std::string& settings) {
+  // The instrument, silently: without one the program runs unconnected. A
+  // port that does not answer holds the worker, not the window.
+  CMainFrame* main = mainFrame_.get();
+  QPointer<CChildFrame> first = main->activeChild();
+  main->instrumentWorker().run<OpenedInstrument>(
+      Text::Connecting, [] { return openAtStartup(); },
+      [this, main, first, settings](OpenedInstrument opened) {
+        CChildFrame* active = main->activeChild();
+        if (!active) active = first;
+        spreadOpenedInstrument(opened, jobManager(), settings, active ? &active->job() : nullptr);
+        main->simulatedInstrument = simulator_ && instrumentConnected();
+        if (instrumentConnected())
+          main->instrumentStateChanged(true);
+        else
+          main->updateStatus();
+      });
 }
 
 }  // namespace corvana

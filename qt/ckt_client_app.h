@@ -10,6 +10,7 @@
 namespace corvana {
 
 class CMainFrame;
+class PortMonitor;
 class SimulatorProcess;
 
 class CKTClientApp : public QApplication {
@@ -36,10 +37,14 @@ class CKTClientApp : public QApplication {
   bool launchSimulator();
   // Whether colorport-sim is there to be started.
   bool simulatorAvailable() const;
+  // The silent start-up connection on the instrument worker, the window up
+  // meanwhile; its result spreads on the UI thread.
+  void connectInstrumentAtStartup(const std::string& settings);
 
   ui::QtTranslations qtTranslations_;
   std::unique_ptr<CMainFrame> mainFrame_;
   std::unique_ptr<SimulatorProcess> simulator_;
+  std::unique_ptr<PortMonitor> portMonitor_;
   QFile log_;  // emptied at start, kept open while the program runs
   int argc_;
   char** argv_;

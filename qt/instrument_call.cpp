@@ -5,15 +5,16 @@
 namespace corvana::ui {
 
 void runInstrumentCall(InstrumentWorker& worker, Text activity, const std::function<void()>& work) {
-  worker.finish();
-  // Nothing else can start between the two: finish() lets no user input in.
-  worker.run<bool>(
+  // A device-change notice may take the worker the moment it comes free:
+  // then this call waits for that one too.
+  while (!worker.run<bool>(
       activity,
       [&work] {
         work();
         return true;
       },
-      [](bool) {});
+      [](bool) {}))
+    worker.finish();
   worker.finish();
 }
 

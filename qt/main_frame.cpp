@@ -134,6 +134,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   buildToolbar();
   connect(&instrumentWorker_, &InstrumentWorker::busyChanged, this,
           &CMainFrame::showInstrumentBusy);
+  deviceChange_ = new DeviceChangeHandler(*this);
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
     if (!closing_) updateCommandStates();
   });

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/list_layout_setting.h"
+#include "qt/device_change_handler.h"
 #include "qt/instrument_worker.h"
 
 class QLabel;
@@ -85,6 +86,8 @@ class CMainFrame : public QMainWindow {
 
   // The one way to the instrument: every driver call of the windows runs here.
   InstrumentWorker& instrumentWorker() { return instrumentWorker_; }
+  // Ports plugged in and pulled out open and close the connection here.
+  DeviceChangeHandler& deviceChange() { return *deviceChange_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -104,6 +107,7 @@ class CMainFrame : public QMainWindow {
   void showInstrumentBusy(bool busy);
 
   InstrumentWorker instrumentWorker_;
+  DeviceChangeHandler* deviceChange_ = nullptr;
   QMdiArea* mdi_ = nullptr;
   bool closing_ = false;
   QToolBar* toolbar_ = nullptr;

@@ -218,5 +218,42 @@ TEST_F(Connection, ArrivalOfAPortWithoutTheInstrumentStaysUnconnected) {
   EXPECT_FALSE(instrumentConnected());
 }
 
+TEST_F(Connection, ArrivalOpensAndReadsTheInstrumentWhileUnconnectedOnly) {
+  connect({"--model", "CM-730 Spectrophotometer"});
+  const DeviceHandle handle = currentDeviceHandle();
+  const OpenedInstrument ignored = openOnPortArrival();
+  EXPECT_NE(ignored.open, API_SUCCESS);
+  EXPECT_EQ(ignored.info.model[0], '\0');
+  EXPECT_EQ(currentDeviceHandle(), handle);
+
+  ASSERT_TRUE(handlePortRemoval({sim_->path(), {}}));
+  const OpenedInstrument opened = openOnPortArrival();
+  ASSERT_EQ(opened.open, API_SUCCESS);
+  EXPECT_EQ(opened.read, API_SUCCESS);
+  EXPECT_STREQ(opened.info.model, "CM-730 Spectrophotometer");
+  // An arrival names no job: the status dialog gives the model to its job.
+  spreadOpenedInstrument(opened, manager, settings_, nullptr);
+  EXPECT_EQ(manager.instrumentModel, "CM-730 Spectrophotometer");
+  EXPECT_EQ(setting("Instrument|Model"), "CM-730 Spectrophotometer");
+}
+
+TEST_F(Connection, OnlyAnOpenFollowedByASuccessfulReadSpreads) {
+  const struct {
+    ApiResult open, read;
+  } cases[] = {{API_SUCCESS, API_EXECUTE_REQUEST_FAILED}, {API_DEVICE_NOT_FOUND, API_SUCCESS}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.open);
+    OpenedInstrument opened{c.open, c.read, {}};
+    std::strcpy(opened.info.model, "CM-760");
+    manager.instrumentModel = "CM-750 old";
+    Job job(manager);
+    job.DeviceName = "CM-750 old";
+    spreadOpenedInstrument(opened, manager, settings_, &job);
+    EXPECT_EQ(manager.instrumentModel, "CM-750 old");
+    EXPECT_EQ(job.DeviceName, "CM-750 old");
+    EXPECT_FALSE(std::filesystem::exists(settings_));
+  }
+}
+
 }  // namespace
 }  // namespace corvana

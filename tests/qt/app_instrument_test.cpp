@@ -62,6 +62,8 @@ class AppInstrument : public ::testing::Test {
     argc_ = int(args_.size());
     app_ = std::make_unique<CKTClientApp>(argc_, argv_.data());
     ASSERT_TRUE(app_->initInstance());
+    // The start-up connection runs on the instrument worker.
+    app_->mainFrame()->instrumentWorker().finish();
     QCoreApplication::processEvents();
   }
 

@@ -146,6 +146,8 @@ int run(Options& options) {
   CKTClientApp app(argc, options.appArgs.data());
   if (!app.initInstance()) return 1;
   CMainFrame& frame = *app.mainFrame();
+  // The pictures show the program after its start-up connection.
+  frame.instrumentWorker().finish();
   QDir().mkpath(options.outDir);
   const QDir out(options.outDir);
   bool ok = true;

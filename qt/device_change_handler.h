@@ -1,0 +1,38 @@
+#pragma once
+// The main window's reaction to a serial port appearing or going away: an
+// arrival while unconnected opens the instrument, the removal of the
+// connected port closes it, and every window hears of either. The driver
+// calls run on the instrument worker; a notice that comes while the worker
+// is busy waits its turn.
+#include <QObject>
+#include <deque>
+
+#include "instrument/connection.h"
+
+namespace corvana {
+
+class CMainFrame;
+
+enum class PortChange { Arrived, Removed };
+
+class DeviceChangeHandler : public QObject {
+  Q_OBJECT
+ public:
+  explicit DeviceChangeHandler(CMainFrame& main);
+
+  // A notice from the port monitor (or a test).
+  void notice(PortChange change, const PortNotice& port);
+  // Notices not yet started.
+  std::size_t pending() const { return pending_.size(); }
+
+ private:
+  // Starts the oldest waiting notice when the worker is free.
+  void startNext();
+  void arrive();
+  void remove(const PortNotice& port);
+
+  CMainFrame& main_;
+  std::deque<std::pair<PortChange, PortNotice>> pending_;
+};
+
+}  // namespace corvana
