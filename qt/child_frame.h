@@ -59,6 +59,7 @@ class CChildFrame : public QWidget, public JobObserver {
   // An instrument was connected or disconnected: the status dialog follows.
   void instrumentStateChanged(bool connected);
   void calibrateInstrument(CalibrationKind kind);
+  void editWhiteBoard();
 
   // Job commands (the job menu reaches them through the main frame).
   void runCommand(int command);

@@ -1,7 +1,9 @@
-// The job window's instrument commands: the status dialog and calibration.
+// The job window's instrument commands: the status dialog, calibration and
+// the white board.
 #include "qt/child_frame.h"
 #include "qt/dialogs/calibrate_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
+#include "qt/dialogs/white_board_dialog.h"
 #include "qt/main_frame.h"
 
 namespace corvana {
@@ -32,6 +34,11 @@ void CChildFrame::calibrateInstrument(CalibrationKind kind) {
   const bool calibrated = dialog.exec() == QDialog::Accepted;
   // The instrument now reports the new calibration; a shown status dialog says so.
   if (calibrated && statusDialog_ && statusDialog_->isVisible()) statusDialog_->refresh();
+}
+
+void CChildFrame::editWhiteBoard() {
+  WriteWhiteBoard dialog(job_.get(), main_.instrumentWorker(), this);
+  dialog.exec();
 }
 
 }  // namespace corvana

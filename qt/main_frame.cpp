@@ -103,7 +103,9 @@ bool CMainFrame::isBuilt(int command) {
     case CmdOtherSettings:
     case CmdInstrumentStatus:
     case CmdBlackCalibration:
-    case CmdWhiteCalibration: return true;
+    case CmdWhiteCalibration:
+    case CmdWhiteBoard:
+    case CmdInputStandard: return true;
     default: return false;
   }
 }
