@@ -1,9 +1,11 @@
 #include "instrument/hand_entry.h"
 
 #include <cmath>
+#include <optional>
 
 #include "colour/cielab.h"
 #include "colour/white_point.h"
+#include "core/condition_texts.h"
 #include "core/job.h"
 #include "core/language_table.h"
 #include "core/naming.h"
@@ -28,7 +30,37 @@ float leadingNumber(const std::string& text) {
   return std::isfinite(v) ? v : 0.0f;
 }
 
+struct WrongField {
+  std::size_t index;
+  Text message;
+};
+
+// The first reflectance field in wavelength order that is empty or outside
+// 0..200 percent.
+std::optional<WrongField> wrongReflectance(const HandEntryFields& fields) {
+  for (std::size_t i = 0; i < fields.reflectance.size(); ++i) {
+    const FieldValue v = readValueField(fields.reflectance[i]);
+    if (v.state == FieldValue::Empty) return WrongField{i, Text::DataEmpty};
+    if (v.state == FieldValue::NotANumber || v.value < 0 || v.value > kHighestReflectancePercent)
+      return WrongField{i, Text::DataOverrange};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+int firstWrongReflectanceField(const HandEntryFields& fields) {
+  if (fields.mode != HandEntryMode::Reflectance) return -1;
+  const std::optional<WrongField> wrong = wrongReflectance(fields);
+  return wrong ? int(wrong->index) : -1;
+}
+
+std::string handEntryConditionLine(const Job& job) {
+  const Condition primary = job.condition(0);
+  return LookupText(Text::CurrentPrefix) + LookupText(Text::Illuminant) + ": " +
+         std::string(illuminantName(primary.illuminant)) + "  " + LookupText(Text::ObserverAngle) +
+         ": " + LookupText(observerTextRow(primary.observer));
+}
 
 std::variant<MeasurementRecord, std::string> handEntryStandard(const Job& job,
                                                                const HandEntryFields& fields,
@@ -54,14 +86,11 @@ std::variant<MeasurementRecord, std::string> handEntryStandard(const Job& job,
       break;
     }
     case HandEntryMode::Reflectance:
-      for (std::size_t i = 0; i < fields.reflectance.size(); ++i) {
-        const FieldValue v = readValueField(fields.reflectance[i]);
-        if (v.state == FieldValue::Empty) return wavelengthMessage(Text::DataEmpty, i);
-        if (v.state == FieldValue::NotANumber || v.value < 0 ||
-            v.value > kHighestReflectancePercent)
-          return wavelengthMessage(Text::DataOverrange, i);
-        record.reflectance[i] = static_cast<float>(v.value / 100.0);
-      }
+      if (const std::optional<WrongField> wrong = wrongReflectance(fields))
+        return wavelengthMessage(wrong->message, wrong->index);
+      for (std::size_t i = 0; i < fields.reflectance.size(); ++i)
+        record.reflectance[i] =
+            static_cast<float>(readValueField(fields.reflectance[i]).value / 100.0);
       record.UseReflect = true;
       break;
   }

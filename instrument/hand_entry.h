@@ -33,6 +33,14 @@ std::variant<MeasurementRecord, std::string> handEntryStandard(const Job& job,
                                                                std::uint32_t mode,
                                                                const RecordTime& now);
 
+// The reflectance field (0 = 400 nm) whose message handEntryStandard gives,
+// or -1 when every one is fine or the mode has no such fields.
+int firstWrongReflectanceField(const HandEntryFields& fields);
+
+// The dialog's condition line: "Current Illuminant: D65  Observer Angle: 10°",
+// the job's primary illuminant and its observer.
+std::string handEntryConditionLine(const Job& job);
+
 // Adds the standard, selected; the message when a field is wrong (nothing added).
 std::string enterStandardByHand(Job& job, const HandEntryFields& fields, std::uint32_t mode,
                                 const RecordTime& now);

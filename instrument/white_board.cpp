@@ -42,21 +42,34 @@ int wavelength(int i) { return 400 + 10 * i; }
 
 }  // namespace
 
-std::variant<WhiteBoardData, std::string> collectWhiteBoard(const WhiteBoardFields& fields) {
-  const std::string_view inner = trimmed(fields.inner), outer = trimmed(fields.outer);
-  if (!validBoardNumber(inner)) return LookupText(Text::InnerWhiteBoardInvalid);
-  if (!validBoardNumber(outer)) return LookupText(Text::OuterWhiteBoardInvalid);
-  WhiteBoardData data = {};
+std::optional<WhiteBoardFault> firstWhiteBoardFault(const WhiteBoardFields& fields) {
+  if (!validBoardNumber(trimmed(fields.inner)))
+    return WhiteBoardFault{WhiteBoardFault::Inner, -1, LookupText(Text::InnerWhiteBoardInvalid)};
+  if (!validBoardNumber(trimmed(fields.outer)))
+    return WhiteBoardFault{WhiteBoardFault::Outer, -1, LookupText(Text::OuterWhiteBoardInvalid)};
   for (int i = 0; i < kWhiteBoardValues; ++i) {
     const FieldValue v = readValueField(fields.values[std::size_t(i)]);
     if (v.state == FieldValue::Empty)
-      return fillPlaceholders(LookupText(Text::DataEmpty), {wavelength(i)});
+      return WhiteBoardFault{WhiteBoardFault::Value, i,
+                             fillPlaceholders(LookupText(Text::DataEmpty), {wavelength(i)})};
     if (v.state == FieldValue::NotANumber || v.value < 0 || v.value > kHighestBoardValue)
-      return fillPlaceholders(LookupText(Text::WhiteBoardDataOverrange), {wavelength(i)});
-    data.values[i] = static_cast<float>(v.value);
+      return WhiteBoardFault{
+          WhiteBoardFault::Value, i,
+          fillPlaceholders(LookupText(Text::WhiteBoardDataOverrange), {wavelength(i)})};
   }
-  storeInstrumentText(data.innerName, sizeof data.innerName, kBoardNameBytes, inner);
-  storeInstrumentText(data.outerName, sizeof data.outerName, kBoardNameBytes, outer);
+  return std::nullopt;
+}
+
+std::variant<WhiteBoardData, std::string> collectWhiteBoard(const WhiteBoardFields& fields) {
+  if (std::optional<WhiteBoardFault> fault = firstWhiteBoardFault(fields))
+    return std::move(fault->message);
+  WhiteBoardData data = {};
+  for (int i = 0; i < kWhiteBoardValues; ++i)
+    data.values[i] = static_cast<float>(readValueField(fields.values[std::size_t(i)]).value);
+  storeInstrumentText(data.innerName, sizeof data.innerName, kBoardNameBytes,
+                      trimmed(fields.inner));
+  storeInstrumentText(data.outerName, sizeof data.outerName, kBoardNameBytes,
+                      trimmed(fields.outer));
   return data;
 }
 

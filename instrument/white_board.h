@@ -3,6 +3,7 @@
 // the dialog's fields, showing what was read, the backup file, and a pasted
 // list of values spread across the value fields.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,6 +22,17 @@ struct WhiteBoardFields {
   std::string inner, outer;
   std::array<std::string, kWhiteBoardValues> values;
 };
+
+// The field collecting stops at, and its message.
+struct WhiteBoardFault {
+  enum Field { Inner, Outer, Value };
+  Field field = Inner;
+  int value = -1;  // with Value: 0 = 400 nm
+  std::string message;
+};
+
+// The first field collectWhiteBoard refuses, in its order; none when all are fine.
+std::optional<WhiteBoardFault> firstWhiteBoardFault(const WhiteBoardFields& fields);
 
 // The record the fields describe, or the first failure's message: a board
 // number (trimmed) of 1 to 20 characters that fits the instrument's field,

@@ -26,6 +26,7 @@
 #include "qt/dialogs/other_settings_dialog.h"
 #include "qt/dialogs/report_settings_dialog.h"
 #include "qt/dialogs/tolerance_dialog.h"
+#include "qt/dialogs/upload_standard_dialog.h"
 #include "qt/file_dialogs.h"
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
@@ -400,6 +401,12 @@ void CChildFrame::runCommand(int command) {
     case CmdUploadStandards: uploadStoredRecords(RecordList::Standards); break;
     case CmdUploadSamples: uploadStoredRecords(RecordList::Samples); break;
     case CmdDownloadStandard: downloadStandard(); break;
+    case CmdWhiteBoard: editWhiteBoard(); break;
+    case CmdInputStandard: {
+      UploadStandardDialog dialog(job_.get(), this);
+      dialog.exec();
+      break;
+    }
     case CmdNameOptionStandard: {
       NamingDialog dialog(job_.get(), RecordList::Standards, NamingMode::NameOption, this);
       dialog.exec();

@@ -66,6 +66,8 @@ class CChildFrame : public QWidget, public JobObserver {
   void downloadStandard();
   // Average Measure of a list: the dialog, which adds a record per finished run.
   void averageMeasure(RecordList list);
+  // White Board: read, edit and write the instrument's white-board parameters.
+  void editWhiteBoard();
 
   // Job commands (the job menu reaches them through the main frame).
   void runCommand(int command);

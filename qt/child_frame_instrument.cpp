@@ -1,5 +1,5 @@
 // The job window's instrument commands: the status dialog, calibration and
-// the transfers of stored records, average measure.
+// the transfers of stored records, average measure and the white board.
 #include <QPointer>
 
 #include "instrument/standard_download.h"
@@ -8,6 +8,7 @@
 #include "qt/dialogs/calibrate_dialog.h"
 #include "qt/dialogs/download_data_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
+#include "qt/dialogs/white_board_dialog.h"
 #include "qt/instrument_worker.h"
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
@@ -81,6 +82,11 @@ void CChildFrame::averageMeasure(RecordList list) {
                                                        : static_cast<RecordListView*>(sampleView_);
   // The new record is the current one: keep it in sight behind the dialog.
   connect(&dialog, &AverageMeasureDialog::recordAdded, view, &RecordListView::scrollToBottom);
+  dialog.exec();
+}
+
+void CChildFrame::editWhiteBoard() {
+  WriteWhiteBoard dialog(job_.get(), main_.instrumentWorker(), this);
   dialog.exec();
 }
 

@@ -52,6 +52,17 @@ QString askSaveJobPath(QWidget* parent, const QString& suggested) {
   return QString::fromStdString(withJobExtension(path.toStdString()));
 }
 
+QString askSaveTextPath(QWidget* parent, const QString& suggested) {
+  if (handler()) return handler()(true);
+  KeepCurrentDirectory keep;
+  QFileDialog dialog(parent, QString(), suggested,
+                     text(Text::TextFilesFilter) + QStringLiteral(" (*.txt)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("txt"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}
+
 void setFileDialogHandler(FileDialogHandler h) { handler() = std::move(h); }
 
 }  // namespace corvana::ui

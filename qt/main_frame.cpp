@@ -108,7 +108,9 @@ bool CMainFrame::isBuilt(int command) {
     case CmdWhiteCalibration:
     case CmdUploadStandards:
     case CmdUploadSamples:
-    case CmdDownloadStandard: return true;
+    case CmdDownloadStandard:
+    case CmdWhiteBoard:
+    case CmdInputStandard: return true;
     default: return false;
   }
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "colour/cielab.h"
 #include "colour/white_point.h"
 #include "core/job.h"
@@ -133,6 +136,42 @@ TEST_F(HandEntry, TheNameCountsTheStandardsAlreadyThere) {
   ASSERT_EQ(enterStandardByHand(job, f, 0, now), "");
   EXPECT_EQ(job.standard(2).nameUtf8(), "Std003");
   EXPECT_EQ(job.standard(2).materialUtf8().size(), 127u);
+}
+
+TEST_F(HandEntry, TheWrongFieldIsTheOneTheMessageNames) {
+  const struct {
+    std::vector<std::pair<int, const char*>> texts;  // fields changed from "50"
+    int wrong;
+  } cases[] = {
+      {{}, -1},
+      {{{0, ""}}, 0},
+      {{{30, "200.5"}}, 30},
+      {{{20, ""}, {5, "300"}}, 5},  // wavelength order, not the kind of fault
+      {{{7, "x"}, {8, ""}}, 7},
+  };
+  for (const auto& c : cases) {
+    HandEntryFields f = reflectance("50");
+    for (const auto& [field, text] : c.texts) f.reflectance[std::size_t(field)] = text;
+    EXPECT_EQ(firstWrongReflectanceField(f), c.wrong) << c.wrong;
+    const std::string m = message(f);
+    if (c.wrong >= 0) {
+      EXPECT_NE(m.find(std::to_string(400 + 10 * c.wrong)), std::string::npos) << m;
+    }
+  }
+  // Lab and XYZ never look at the curve.
+  HandEntryFields lab = reflectance("");
+  lab.mode = HandEntryMode::Lab;
+  EXPECT_EQ(firstWrongReflectanceField(lab), -1);
+}
+
+TEST_F(HandEntry, ConditionLineNamesThePrimaryIlluminantAndObserver) {
+  job.illuminants[0] = F11;
+  job.observer = Observer2;
+  EXPECT_EQ(handEntryConditionLine(job), "Current Illuminant: F11  Observer Angle: 2");
+  job.illuminants[0] = D65;
+  job.observer = Observer10;
+  testing::LanguageScope l(ChineseTraditional);
+  EXPECT_EQ(handEntryConditionLine(job), "當前光源: D65  觀察者角度: 10°");
 }
 
 }  // namespace

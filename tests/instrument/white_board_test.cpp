@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "language_scope.h"
 
@@ -60,6 +62,34 @@ TEST(CollectWhiteBoard, ChecksInTheirOrder) {
     f.values[std::size_t(c.field)] = c.value;
     EXPECT_EQ(messageOf(f), c.message) << c.inner << "|" << c.outer << "|" << c.value;
   }
+}
+
+TEST(CollectWhiteBoard, TheFaultNamesTheFieldItStopsAt) {
+  using F = WhiteBoardFault;
+  const struct {
+    const char* inner;
+    const char* outer;
+    std::vector<std::pair<int, const char*>> values;  // fields changed from "94.5"
+    F::Field field;
+    int value;
+  } cases[] = {
+      {" ", "", {{0, ""}}, F::Inner, -1},
+      {"W123", " ", {{0, ""}}, F::Outer, -1},
+      {"W123", "W456", {{30, ""}}, F::Value, 30},
+      {"W123", "W456", {{25, ""}, {4, "101"}}, F::Value, 4},  // wavelength order
+  };
+  for (const auto& c : cases) {
+    WhiteBoardFields f = filled();
+    f.inner = c.inner;
+    f.outer = c.outer;
+    for (const auto& [field, text] : c.values) f.values[std::size_t(field)] = text;
+    const std::optional<WhiteBoardFault> fault = firstWhiteBoardFault(f);
+    ASSERT_TRUE(fault) << c.inner << "|" << c.outer;
+    EXPECT_EQ(fault->field, c.field) << c.inner << "|" << c.outer;
+    EXPECT_EQ(fault->value, c.value) << c.inner << "|" << c.outer;
+    EXPECT_EQ(fault->message, messageOf(f));
+  }
+  EXPECT_FALSE(firstWhiteBoardFault(filled()));
 }
 
 TEST(CollectWhiteBoard, TheRecordTrimmedAndTerminated) {

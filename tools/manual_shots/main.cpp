@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -27,6 +28,7 @@
 #include "qt/dialogs/average_measure_dialog.h"
 #include "qt/dialogs/download_data_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
+#include "qt/dialogs/upload_standard_dialog.h"
 #include "qt/help_window.h"
 #include "qt/instrument_worker.h"
 #include "qt/main_frame.h"
@@ -247,14 +249,30 @@ int run(Options& options) {
           ok = false;
         }
       }
+      // Hand entry and the white board: the hand-entry dialog with a curve
+      // typed in, and the white board as the connected instrument holds it.
+      QTimer::singleShot(150, [] {
+        auto* entry = qobject_cast<UploadStandardDialog*>(QApplication::activeModalWidget());
+        if (!entry) return;
+        entry->setMode(HandEntryMode::Reflectance);
+        for (int i = 0; i < 31; ++i) {
+          // A warm red: low in the blue, rising steeply past 580 nm.
+          const double percent = 6.0 + 72.0 / (1.0 + std::exp(-(400.0 + 10 * i - 600.0) / 18.0));
+          entry->reflectanceField(i)->setText(QString::number(percent, 'f', 2));
+        }
+        entry->materialField()->setText(QStringLiteral("Wool 2/48"));
+      });
+      ok &= shootModal(frame, CmdInputStandard, out.filePath("hand-entry.png"));
+      ok &= shootModal(frame, CmdWhiteBoard, out.filePath("white-board.png"));
       selectSample(frame, 6);
       ok &= shootModal(frame, CmdRenameSample, out.filePath("rename-sample.png"));
       ok &= shootModal(frame, CmdMaterialSample, out.filePath("material-sample.png"));
       ok &= shootModal(frame, CmdDeleteSample, out.filePath("delete-sample.png"));
     }
-    for (CChildFrame* child : frame.children()) child->job().setModified(false);
-    return ok ? 0 : 1;
   }
+  for (CChildFrame* child : frame.children()) child->job().setModified(false);
+  return ok ? 0 : 1;
+}
 
 }  // namespace
 }  // namespace corvana

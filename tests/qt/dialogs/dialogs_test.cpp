@@ -18,6 +18,7 @@
 #include "qt/dialogs/other_settings_dialog.h"
 #include "qt/dialogs/report_settings_dialog.h"
 #include "qt/dialogs/tolerance_dialog.h"
+#include "qt/dialogs/upload_standard_dialog.h"
 
 namespace corvana::testing {
 namespace {
@@ -254,6 +255,7 @@ TEST_P(DialogTitleTest, TitleFitsTheDialog) {
        [](Job* j) { return std::make_unique<OtherSettingsDialog>(j, false, nullptr); }},
       {"report settings",
        [](Job* j) { return std::make_unique<ReportSettingsDialog>(j, nullptr); }},
+      {"hand entry", [](Job* j) { return std::make_unique<UploadStandardDialog>(j); }},
   };
   QFont titleFont = QApplication::font("QTitleBar");
   titleFont.setBold(true);
