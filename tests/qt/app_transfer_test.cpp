@@ -72,6 +72,8 @@ class AppTransfer : public ::testing::Test {
     }
     app_ = std::make_unique<CKTClientApp>(argc_, argv_);
     ASSERT_TRUE(app_->initInstance());
+    // The start-up connection runs on the instrument worker.
+    main().instrumentWorker().finish();
     QCoreApplication::processEvents();
     ASSERT_EQ(instrumentConnected(), connected);
   }
