@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 
 #include "core/job.h"
 #include "core/job_manager.h"
@@ -19,13 +20,31 @@ namespace {
 // while the UI thread asks whether the program is connected.
 std::atomic<DeviceHandle> handle{0};
 
+// The open port's device path, asked of the driver once, on the thread that
+// opened it. The UI thread reads it (status bar, removal notices) while the
+// worker may be closing or reopening the device, so it never asks the driver.
+std::mutex portPathMutex;
+std::string openPortPath;
+
+void setOpenPortPath(std::string path) {
+  const std::lock_guard lock(portPathMutex);
+  openPortPath = std::move(path);
+}
+
 void closeOpenHandle() {
+  setOpenPortPath({});
   if (const DeviceHandle h = handle.exchange(0); h != 0) ZW_CloseDevice(h);
 }
 
 ApiResult openDevice() {
   DeviceHandle opened = 0;
   const ApiResult r = ZW_OpenDevice(&opened);
+  std::string path;
+  if (r == API_SUCCESS) {
+    char buffer[4096] = {};
+    if (ZW_GetDevicePortPath(opened, buffer, sizeof buffer) == API_SUCCESS) path = buffer;
+  }
+  setOpenPortPath(std::move(path));
   handle = r == API_SUCCESS ? opened : 0;
   return r;
 }
@@ -128,9 +147,9 @@ bool noticeNamesPort(const PortNotice& notice, const std::string& connectedPath)
 }
 
 std::string connectedPortPath() {
-  char path[4096] = {};
-  if (ZW_GetDevicePortPath(handle, path, sizeof path) != API_SUCCESS) return {};
-  return path;
+  if (!instrumentConnected()) return {};
+  const std::lock_guard lock(portPathMutex);
+  return openPortPath;
 }
 
 bool handlePortArrival() {

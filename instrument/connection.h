@@ -88,7 +88,8 @@ PortNotice portNoticeFromUdev(std::string_view devName, std::string_view devLink
 // True when the notice names the connected port's device path.
 bool noticeNamesPort(const PortNotice& notice, const std::string& connectedPath);
 
-// The connected port's device path; empty while unconnected.
+// The connected port's device path, as the driver gave it when the port
+// opened; empty while unconnected. Any thread: it never calls the driver.
 std::string connectedPortPath();
 
 // A port arrived: while unconnected, open the instrument. True when that
