@@ -34,6 +34,7 @@
 #include "qt/views/plot_placeholder.h"
 #include "qt/views/record_list_pane.h"
 #include "qt/views/record_list_view.h"
+#include "qt/views/wavelength_reflectance_view.h"
 
 namespace corvana {
 
@@ -461,7 +462,7 @@ void CChildFrame::runCommand(int command) {
 
 void CChildFrame::refreshPlots() {
   chromaView_->update();
-  reflectanceView_->update();
+  reflectanceView_->refresh();
   // Every change the plots show also changes the status bar's counts.
   main_.jobChanged(this);
 }

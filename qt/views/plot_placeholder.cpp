@@ -25,9 +25,4 @@ ChromaView::ChromaView(const Job& job, QWidget* parent)
   setObjectName("chromaView");
 }
 
-WavelengthReflectanceView::WavelengthReflectanceView(const Job& job, QWidget* parent)
-    : PlotPane(job, Text::Reflectance, parent) {
-  setObjectName("reflectanceView");
-}
-
 }  // namespace corvana
