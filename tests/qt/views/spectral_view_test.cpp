@@ -53,6 +53,75 @@ int countIn(const QImage& image, const QRect& box, const ColourTest& test) {
   return n;
 }
 
+// The dark pixels' bounding box of an image.
+QRect inkBox(const QImage& image) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (isDark(image.pixel(x, y))) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+QImage replay(const spectral::DrawList& list, QSize size = {300, 300}) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  SpectralPainter().paint(p, list);
+  return image;
+}
+
+TEST(SpectralPainter, TextLiesAlongItsBoxAndUpwardsAcrossIt) {
+  struct Case {
+    spectral::Rect box;
+    bool upwards;
+    bool tall;  // the ink higher than wide
+  };
+  const Case cases[] = {{{20, 130, 260, 40}, false, false}, {{130, 20, 40, 260}, true, true}};
+  for (const Case& c : cases) {
+    spectral::DrawList list({0, 0, 300, 300});
+    list.text(c.box, "Reflectance(%)",
+              spectral::AlignHCenter | spectral::AlignVCenter | spectral::SingleLine,
+              {spectral::FontFace::Arial, 16, spectral::FontUnit::Pixels}, 0xFF000000, c.upwards);
+    const QRect ink = inkBox(replay(list));
+    ASSERT_FALSE(ink.isEmpty()) << c.upwards;
+    EXPECT_EQ(ink.height() > ink.width(), c.tall) << c.upwards;
+    EXPECT_GT(std::max(ink.width(), ink.height()), 60) << c.upwards;
+    // Centred on the box.
+    const QRect box(c.box.x, c.box.y, c.box.width, c.box.height);
+    EXPECT_LE((ink.center() - box.center()).manhattanLength(), 6) << c.upwards;
+  }
+}
+
+TEST(SpectralPainter, PointsAreLargerThanTheSameNumberOfPixels) {
+  const auto capHeight = [](spectral::FontUnit unit) {
+    spectral::DrawList list({0, 0, 300, 300});
+    list.text({0, 0, 300, 300}, "H", spectral::AlignHCenter | spectral::AlignVCenter,
+              {spectral::FontFace::Arial, 30, unit}, 0xFF000000);
+    return inkBox(replay(list)).height();
+  };
+  const int pixels = capHeight(spectral::FontUnit::Pixels);
+  const int points = capHeight(spectral::FontUnit::Points);
+  EXPECT_GT(pixels, 15);
+  EXPECT_GT(points, pixels + 3);  // 30 pt are 40 pixels at 96 dots per inch
+}
+
+TEST(SpectralPainter, CurvesAreSmoothedOnlyWhenAsked) {
+  for (bool antialiased : {false, true}) {
+    spectral::BezierChain chain;
+    chain.start = {10, 10};
+    chain.points = {{100, 60}, {200, 160}, {290, 280}};
+    chain.argb = 0xFF000000;
+    chain.antialiased = antialiased;
+    spectral::DrawList list({0, 0, 300, 300});
+    list.bezier(chain);
+    const QImage image = replay(list);
+    const int partial = countIn(
+        image, image.rect(), [](QRgb c) { return c != qRgb(0, 0, 0) && c != qRgb(255, 255, 255); });
+    EXPECT_EQ(partial > 0, antialiased);
+    EXPECT_GT(countIn(image, image.rect(), isDark), 200);
+  }
+}
+
 class SpectralPaneTest : public ::testing::Test {
  protected:
   static constexpr int kWidth = 900, kHeight = 500;
