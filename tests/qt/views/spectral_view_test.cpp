@@ -250,6 +250,20 @@ TEST_F(SpectralPaneTest, TwiceTheDevicePixelsKeepTheSameDrawing) {
   EXPECT_LE(thick, 4);
 }
 
+TEST_F(SpectralPaneTest, TheWidgetShowsWhatThePictureShows) {
+  job.addStandard(flatCurve("Std", 0.5f), true);
+  job.addSample(flatCurve("Smp", 0.25f), true);
+  WavelengthReflectanceView view(job);
+  view.resize(kWidth, kHeight);
+  view.show();
+  QApplication::processEvents();
+  const QImage shown = view.plotWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage picture = render().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shown.size(), picture.size());
+  EXPECT_EQ(countIn(shown, shown.rect(), isBlue), countIn(picture, picture.rect(), isBlue));
+  EXPECT_TRUE(shown == picture);
+}
+
 // The plot control's static parts and its drawing onto another surface.
 class ReflectancePlotTest : public ::testing::Test {
  protected:
