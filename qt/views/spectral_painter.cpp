@@ -54,6 +54,9 @@ int qtAlignment(unsigned flags) {
 }
 
 void drawText(QPainter& p, const TextBox& t) {
+  // A font of no size cannot be made; the text is left out, as a failed
+  // drawing call would leave it.
+  if (!(t.font.size > 0)) return;
   const QFont font = spectralFont(t.font);
   QString text = QString::fromUtf8(t.text.data(), qsizetype(t.text.size()));
   int flags = qtAlignment(t.flags);
@@ -118,6 +121,7 @@ QFont spectralFont(const spectral::Font& font) {
 
 spectral::TextWidth spectralTextWidth() {
   return [](std::string_view text, const spectral::Font& font) {
+    if (!(font.size > 0)) return 0;
     return QFontMetrics(spectralFont(font))
         .horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
   };

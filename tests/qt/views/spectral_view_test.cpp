@@ -105,6 +105,16 @@ TEST(SpectralPainter, PointsAreLargerThanTheSameNumberOfPixels) {
   EXPECT_GT(points, pixels + 3);  // 30 pt are 40 pixels at 96 dots per inch
 }
 
+TEST(SpectralPainter, AFontOfNoSizeDrawsNothing) {
+  // The pane's table font is 0 pt for client heights 150 to 172.
+  spectral::DrawList list({0, 0, 300, 300});
+  const spectral::Font none{spectral::FontFace::UserInterface, 0, spectral::FontUnit::Points};
+  list.text({0, 0, 300, 300}, "400", spectral::AlignLeft | spectral::AlignVCenter, none,
+            0xFF000000);
+  EXPECT_TRUE(inkBox(replay(list)).isEmpty());
+  EXPECT_EQ(spectralTextWidth()("400", none), 0);
+}
+
 TEST(SpectralPainter, CurvesAreSmoothedOnlyWhenAsked) {
   for (bool antialiased : {false, true}) {
     spectral::BezierChain chain;
