@@ -92,6 +92,26 @@ TEST(SpectralPainter, TextLiesAlongItsBoxAndUpwardsAcrossIt) {
   }
 }
 
+TEST(SpectralPainter, LongTextsWrapUnlessSingleLineOrElided) {
+  struct Case {
+    unsigned flags;
+    bool oneLine;
+  };
+  const Case cases[] = {{spectral::AlignLeft | spectral::AlignTop, false},
+                        {spectral::AlignLeft | spectral::AlignTop | spectral::SingleLine, true},
+                        {spectral::AlignLeft | spectral::AlignTop | spectral::ElideRight, true}};
+  const spectral::Rect box{10, 10, 120, 200};
+  for (const Case& c : cases) {
+    spectral::DrawList list({0, 0, 300, 300});
+    list.text(box, "Standard red 2024 for the autumn knit range", c.flags,
+              {spectral::FontFace::Arial, 14, spectral::FontUnit::Pixels}, 0xFF000000);
+    const QRect ink = inkBox(replay(list));
+    EXPECT_EQ(ink.height() < 20, c.oneLine) << c.flags;
+    EXPECT_LE(ink.right(), box.right() - 1) << c.flags;
+    if (c.oneLine) EXPECT_GE(ink.right(), box.right() - 25) << "the line fills the box";
+  }
+}
+
 TEST(SpectralPainter, PointsAreLargerThanTheSameNumberOfPixels) {
   const auto capHeight = [](spectral::FontUnit unit) {
     spectral::DrawList list({0, 0, 300, 300});
