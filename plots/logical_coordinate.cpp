@@ -110,8 +110,19 @@ void LogicalCoordinate2::drawGrid(DrawList& out, const Rect&) const {
 
 void LogicalCoordinate2::drawCurves(DrawList& out, const Rect& visible) const {
   const int series = seriesCount();
+  // The other samples first, so that their grey curves never hide the curves
+  // the operator compares: the standard, then the current sample on top.
+  const int currentSeries = currentSample >= 0 && currentSample + (standardSeries ? 1 : 0) < series
+                                ? currentSample + (standardSeries ? 1 : 0)
+                                : -1;
+  std::vector<int> order;
+  order.reserve(std::size_t(std::max(series, 0)));
+  for (int s = 0; s < series; ++s)
+    if (!(standardSeries && s == 0) && s != currentSeries) order.push_back(s);
+  if (standardSeries && series > 0) order.push_back(0);
+  if (currentSeries >= 0) order.push_back(currentSeries);
   std::vector<Point> points;
-  for (int s = 0; s < series; ++s) {
+  for (const int s : order) {
     points.clear();
     const int n = pointCount(s);
     for (int i = 0; i < n; ++i) {

@@ -198,12 +198,15 @@ struct ColourCase {
   std::vector<std::uint32_t> colours;
 };
 
-TEST(LogicalCoordinateCurves, ColourOfTheRecord) {
+// In drawing order: the other samples, then the standard, the current sample last.
+TEST(LogicalCoordinateCurves, ColourOfTheRecordAndDrawingOrder) {
   const std::uint32_t G = kStandardGreen, B = kSampleBlue, Y = kOtherSampleGrey;
   const ColourCase cases[] = {
-      {true, 1, {G, Y, B}},   // standard, sample 0, current sample 1
-      {true, -1, {G, Y, Y}},  // no current sample
-      {false, 0, {B, Y, Y}},  // no standard: the first sample is the current one
+      {true, 1, {Y, G, B}},   // standard, sample 0, current sample 1
+      {true, 0, {Y, G, B}},   // current sample 0 is series 1
+      {true, -1, {Y, Y, G}},  // no current sample
+      {true, 5, {Y, Y, G}},   // a current sample beyond the series is none
+      {false, 0, {Y, Y, B}},  // no standard: the first sample is the current one
       {false, 2, {Y, Y, B}}, {false, -1, {Y, Y, Y}},  // never green without a standard
   };
   for (const ColourCase& c : cases) {

@@ -189,7 +189,7 @@ TEST_F(SpectralPlotTest, SampleWithoutCurveShowsDashesAndNoCurve) {
   EXPECT_EQ(t.sample.rows[3], "--");
   EXPECT_EQ(t.difference.rows[3], "--");
   // The standard and the other sample keep their curves; the typed one has none.
-  EXPECT_EQ(curveColours(paint()), (std::vector<std::uint32_t>{kStandardGreen, kOtherSampleGrey}));
+  EXPECT_EQ(curveColours(paint()), (std::vector<std::uint32_t>{kOtherSampleGrey, kStandardGreen}));
 }
 
 TEST_F(SpectralPlotTest, StandardWithoutCurveShowsDashesInValueAndDifference) {
@@ -205,7 +205,7 @@ TEST_F(SpectralPlotTest, StandardWithoutCurveShowsDashesInValueAndDifference) {
 TEST_F(SpectralPlotTest, WithoutAStandardNoCurveIsGreen) {
   job.addSample(flatCurve("A", 0.2f), true);
   job.addSample(flatCurve("B", 0.4f), false);
-  EXPECT_EQ(curveColours(paint()), (std::vector<std::uint32_t>{kSampleBlue, kOtherSampleGrey}));
+  EXPECT_EQ(curveColours(paint()), (std::vector<std::uint32_t>{kOtherSampleGrey, kSampleBlue}));
   job.selectSample(1);
   EXPECT_EQ(curveColours(paint()), (std::vector<std::uint32_t>{kOtherSampleGrey, kSampleBlue}));
   const SpectralTable t = spectralTable(job);
