@@ -20,11 +20,6 @@ void PlotPane::paintEvent(QPaintEvent*) {
   p.drawText(rect().adjusted(8, 6, -8, -6), Qt::AlignLeft | Qt::AlignTop, ui::text(caption_));
 }
 
-ChromaView::ChromaView(const Job& job, QWidget* parent)
-    : PlotPane(job, Text::ColorSimulation, parent) {
-  setObjectName("chromaView");
-}
-
 WavelengthReflectanceView::WavelengthReflectanceView(const Job& job, QWidget* parent)
     : PlotPane(job, Text::Reflectance, parent) {
   setObjectName("reflectanceView");

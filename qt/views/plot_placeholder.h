@@ -1,7 +1,6 @@
 #pragma once
-// The chromaticity view and the reflectance plot panes of the job window.
-// They reserve their panes and repaint with the job; their drawing arrives
-// with the plot work.
+// The reflectance plot pane of the job window. It reserves its pane and
+// repaints with the job; its drawing arrives with the plot work.
 #include <QWidget>
 
 #include "core/language_table.h"
@@ -21,12 +20,6 @@ class PlotPane : public QWidget {
 
  private:
   Text caption_;
-};
-
-class ChromaView : public PlotPane {
-  Q_OBJECT
- public:
-  explicit ChromaView(const Job& job, QWidget* parent = nullptr);
 };
 
 class WavelengthReflectanceView : public PlotPane {
