@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace corvana::ui {
 
@@ -34,15 +35,32 @@ void fillTriangle(QImage& image, const QPoint& origin, QPointF c, QPointF p, QPo
   // A small margin closes hairline gaps between triangles; overlap paints
   // the same colour since both sides interpolate the same edge.
   constexpr double kEdge = -1e-6;
+  // The weights are linear in x along a row: w = k·x + m.
+  const double kp = (q.y() - c.y()) / area, kq = -(p.y() - c.y()) / area, kc = -(kp + kq);
   for (int y = y0; y <= y1; ++y) {
-    QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
     const double py = origin.y() + y + 0.5;
-    for (int x = x0; x <= x1; ++x) {
+    const double mp = (-c.x() * (q.y() - c.y()) - (q.x() - c.x()) * (py - c.y())) / area;
+    const double mq = ((p.x() - c.x()) * (py - c.y()) + c.x() * (p.y() - c.y())) / area;
+    const double mc = 1 - mp - mq;
+    // The span of pixel centres where every weight is at least kEdge.
+    double lo = origin.x() + x0 + 0.5, hi = origin.x() + x1 + 0.5;
+    bool empty = false;
+    for (const auto [k, m] : {std::pair{kp, mp}, std::pair{kq, mq}, std::pair{kc, mc}}) {
+      if (k > 0)
+        lo = std::max(lo, (kEdge - m) / k);
+      else if (k < 0)
+        hi = std::min(hi, (kEdge - m) / k);
+      else if (m < kEdge)
+        empty = true;
+    }
+    if (empty || lo > hi) continue;
+    QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const int from = std::max(x0, int(std::ceil(lo - 0.5 - origin.x())));
+    const int to = std::min(x1, int(std::floor(hi - 0.5 - origin.x())));
+    for (int x = from; x <= to; ++x) {
       const double px = origin.x() + x + 0.5;
-      const double wp = ((px - c.x()) * (q.y() - c.y()) - (q.x() - c.x()) * (py - c.y())) / area;
-      const double wq = ((p.x() - c.x()) * (py - c.y()) - (px - c.x()) * (p.y() - c.y())) / area;
-      const double wc = 1 - wp - wq;
-      if (wp < kEdge || wq < kEdge || wc < kEdge) continue;
+      const double wp = kp * px + mp, wq = kq * px + mq, wc = 1 - wp - wq;
+      if (wp < kEdge || wq < kEdge || wc < kEdge) continue;  // rounding at the span's ends
       const auto mix = [&](float Channels::*ch) {
         return float(wc * cc.*ch + wp * pc.*ch + wq * qc.*ch);
       };

@@ -237,7 +237,9 @@ TEST(PathGradient, NoSeamsBetweenTheTrianglesOfTheFan) {
   EXPECT_EQ(qAlpha(smooth.pixel(50, 50)), 255);
 }
 
-// The job window: a new current sample brings the plot and its values.
+// The job window: a new current sample brings the plot and its values; the
+// current sample, the conditions, the display mode, the language and the
+// size follow.
 TEST(ChromaPaneInJobWindow, FollowsRecordsConditionsAndLanguage) {
   LanguageIndex = English;
   auto frame = std::make_unique<CMainFrame>();
@@ -263,6 +265,26 @@ TEST(ChromaPaneInJobWindow, FollowsRecordsConditionsAndLanguage) {
   const QImage after = grab();
   EXPECT_GT(countPixels(after, kRed), 0) << "the plot came with the sample";
   EXPECT_GT(countPixels(after, kBlue), 0) << "the sample's values and marker";
+
+  // Another current sample: other values and the marker elsewhere.
+  constexpr QRgb kGrey = chroma::kOtherSamplesGrey;
+  job.addSample(curveSample("other", 6), false);
+  const QImage withOther = grab();
+  EXPECT_GT(countPixels(withOther, kGrey), countPixels(after, kGrey) + 20)
+      << "the other sample's grey markers";
+  job.selectSample(1, true);
+  const QImage selected = grab();
+  EXPECT_NE(selected, withOther);
+  EXPECT_GT(countPixels(selected, kGrey), countPixels(after, kGrey) + 20)
+      << "the first sample's markers turned grey";
+
+  // A condition change: RGB has no plot.
+  job.colorSpace = CieRgb;
+  job.recomputeAll();
+  EXPECT_EQ(countPixels(grab(), kRed), 0) << "RGB: no plot";
+  job.colorSpace = CieLab;
+  job.recomputeAll();
+  EXPECT_GT(countPixels(grab(), kRed), 0);
 
   job.setIlluminantCount(3);
   EXPECT_EQ(view->plot()->state().illuminantGroups, 2);
