@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVector>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -104,13 +105,14 @@ bool coversWholePixels(const LinePrimitive& line) {
 }
 
 // Short antialiased lines (the markers of thousands of samples) are
-// stamped: each distinct line, at a quarter-pixel phase, is rendered once
+// stamped: each distinct line or cross, at a quarter-pixel phase, is rendered once
 // into a small device-pixel image and copied, which is several times faster
 // than stroking every one and differs by at most an eighth of a pixel.
 class LineStamps {
  public:
   static constexpr double kMaxLength = 40;  // device pixels
   static constexpr int kPhases = 4;
+  static constexpr std::size_t kMaxStamps = 256;  // per paint
 
   // False when the painter's transform is not a plain scale and shift.
   bool usable(const QPainter& painter) const {
@@ -126,21 +128,40 @@ class LineStamps {
     painter.save();
     bool invertible = false;
     painter.setWorldTransform(device.inverted(&invertible) * painter.worldTransform(), false);
-    for (const QLineF& line : lines) {
-      const QLineF d = device.map(line);
-      const auto split = [](double v, int& whole) {
-        whole = int(std::floor(v));
-        int phase = int(std::lround((v - whole) * kPhases));
-        if (phase == kPhases) ++whole, phase = 0;
-        return phase;
-      };
+    const auto split = [](double v, int& whole) {
+      whole = int(std::floor(v));
+      int phase = int(std::lround((v - whole) * kPhases));
+      if (phase == kPhases) ++whole, phase = 0;
+      return phase;
+    };
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      const QLineF d = device.map(lines[i]);
       int ix = 0, iy = 0;
       const int px = split(d.x1(), ix), py = split(d.y1(), iy);
-      const Key key{color, width * scale, d.dx(), d.dy(), px, py};
+      Key key{color, width * scale, d.dx(), d.dy(), false, 0, 0, 0, 0, px, py};
+      // The two strokes of a cross share their box: one stamp for both.
+      if (i + 1 < lines.size()) {
+        const QLineF e = device.map(lines[i + 1]);
+        if (boxOf(d) == boxOf(e)) {
+          key.pair = true;
+          key.ox = e.x1() - d.x1(), key.oy = e.y1() - d.y1(), key.dx2 = e.dx(), key.dy2 = e.dy();
+        }
+      }
       auto it = cache_.find(key);
-      if (it == cache_.end()) it = cache_.emplace(key, render(key)).first;
+      if (it == cache_.end()) {
+        if (cache_.size() >= kMaxStamps) {  // lines that hardly repeat: stroked
+          QPen pen(QColor::fromRgba(color), width * scale);
+          pen.setCapStyle(Qt::FlatCap);
+          painter.setPen(pen);
+          painter.setRenderHint(QPainter::Antialiasing, true);
+          painter.drawLine(d);
+          continue;
+        }
+        it = cache_.emplace(key, render(key)).first;
+      }
       painter.drawImage(QPoint(ix - it->second.origin.x(), iy - it->second.origin.y()),
                         it->second.image);
+      if (key.pair) ++i;
     }
     painter.restore();
   }
@@ -149,19 +170,24 @@ class LineStamps {
   struct Key {
     QRgb color;
     double width, dx, dy;
+    bool pair;                // a second line, starting at (ox, oy) from the first
+    double ox, oy, dx2, dy2;  // zero without one
     int phaseX, phaseY;
     auto operator<=>(const Key&) const = default;
   };
   struct Stamp {
     QImage image;
-    QPoint origin;  // where the line starts, in whole pixels of the image
+    QPoint origin;  // where the first line starts, in whole pixels of the image
   };
+  static QRectF boxOf(const QLineF& l) { return QRectF(l.p1(), l.p2()).normalized(); }
   static Stamp render(const Key& k) {
+    const double xs[] = {0, k.dx, k.ox, k.ox + k.dx2}, ys[] = {0, k.dy, k.oy, k.oy + k.dy2};
+    const double left = *std::min_element(xs, xs + 4), right = *std::max_element(xs, xs + 4);
+    const double top = *std::min_element(ys, ys + 4), bottom = *std::max_element(ys, ys + 4);
     const int pad = int(std::ceil(k.width)) + 2;
-    const QPoint origin(pad + int(std::ceil(std::max(0.0, -k.dx))),
-                        pad + int(std::ceil(std::max(0.0, -k.dy))));
-    const QSize size(int(std::ceil(std::abs(k.dx))) + 2 * pad + 1,
-                     int(std::ceil(std::abs(k.dy))) + 2 * pad + 1);
+    const QPoint origin(pad + int(std::ceil(-left)), pad + int(std::ceil(-top)));
+    const QSize size(int(std::ceil(right - left)) + 2 * pad + 2,
+                     int(std::ceil(bottom - top)) + 2 * pad + 2);
     Stamp stamp{QImage(size, QImage::Format_ARGB32_Premultiplied), origin};
     stamp.image.fill(Qt::transparent);
     QPainter p(&stamp.image);
@@ -172,6 +198,10 @@ class LineStamps {
     const QPointF from(origin.x() + double(k.phaseX) / kPhases,
                        origin.y() + double(k.phaseY) / kPhases);
     p.drawLine(QLineF(from, from + QPointF(k.dx, k.dy)));
+    if (k.pair) {
+      const QPointF second = from + QPointF(k.ox, k.oy);
+      p.drawLine(QLineF(second, second + QPointF(k.dx2, k.dy2)));
+    }
     return stamp;
   }
   std::map<Key, Stamp> cache_;
