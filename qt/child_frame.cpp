@@ -31,7 +31,7 @@
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
 #include "qt/ui_text.h"
-#include "qt/views/plot_placeholder.h"
+#include "qt/views/chroma_view.h"
 #include "qt/views/record_list_pane.h"
 #include "qt/views/record_list_view.h"
 #include "qt/views/wavelength_reflectance_view.h"
@@ -133,6 +133,7 @@ void CChildFrame::relabel() {
   standardView_->rebuild();
   sampleView_->rebuild();
   placePlotSplitter();
+  chromaView_->relabel();
   refreshPlots();
   updateTitle();
   if (statusDialog_) statusDialog_->relabel();
@@ -461,7 +462,7 @@ void CChildFrame::runCommand(int command) {
 }
 
 void CChildFrame::refreshPlots() {
-  chromaView_->update();
+  chromaView_->refresh();
   reflectanceView_->refresh();
   // Every change the plots show also changes the status bar's counts.
   main_.jobChanged(this);
