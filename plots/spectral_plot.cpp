@@ -130,8 +130,10 @@ DrawList SpectralPlot::paint(const Rect& update, const TextWidth& textWidth) {
   const SpectralTable table = spectralTable(job);
   auto column = [&](const SpectralColumn& c, const ColumnSpan& span) {
     if (!c.shown) return;
-    out.text({span.x, int(2.5f * fs), span.width, line}, c.heading, cellFlags, tableFont,
-             kPlotText);
+    // A heading wider than its column ("Standard" beside three decimals) is
+    // cut with an ellipsis rather than clipped mid-letter or run into the next.
+    out.text({span.x, int(2.5f * fs), span.width, line}, c.heading,
+             AlignLeft | AlignVCenter | ElideRight, tableFont, kPlotText);
     for (int i = 0; i < kCurvePoints; ++i)
       out.text({span.x, int((float(i) + 3.5f) * fs), span.width, line}, c.rows[std::size_t(i)],
                cellFlags, tableFont, c.colours[std::size_t(i)]);
