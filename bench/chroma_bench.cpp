@@ -5,23 +5,13 @@
 #include <cmath>
 #include <random>
 
+#include "bench/bench_records.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "plots/chroma_pane.h"
 
 namespace corvana {
 namespace {
-
-MeasurementRecord randomRecord(std::mt19937& rng) {
-  std::uniform_real_distribution<float> centre(450, 650), level(0.05f, 0.8f);
-  MeasurementRecord r;
-  const float c = centre(rng), l = level(rng);
-  for (int i = 0; i < kCurvePoints; ++i)
-    r.reflectance[std::size_t(i)] =
-        0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
-  r.UseReflect = true;
-  return r;
-}
 
 // Seven pixels per byte stands in for font metrics.
 double measure(std::string_view text, FontRole, int) { return 7.0 * double(text.size()); }

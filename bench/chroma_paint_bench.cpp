@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <random>
 
+#include "bench/bench_records.h"
+#include "bench/qt_bench_main.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "plots/chroma_pane.h"
@@ -16,17 +18,6 @@
 
 namespace corvana {
 namespace {
-
-MeasurementRecord randomRecord(std::mt19937& rng) {
-  std::uniform_real_distribution<float> centre(450, 650), level(0.05f, 0.8f);
-  MeasurementRecord r;
-  const float c = centre(rng), l = level(rng);
-  for (int i = 0; i < kCurvePoints; ++i)
-    r.reflectance[std::size_t(i)] =
-        0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
-  r.UseReflect = true;
-  return r;
-}
 
 // Primitives, then every one painted: what one paint event of the whole pane
 // does, with 10 000 samples and with one.
@@ -63,11 +54,4 @@ BENCHMARK(BM_ChromaPaneFullRepaint)
 }  // namespace
 }  // namespace corvana
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+CORVANA_QT_BENCHMARK_MAIN()

@@ -4,22 +4,12 @@
 #include <cmath>
 #include <random>
 
+#include "bench/bench_records.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 
 namespace corvana {
 namespace {
-
-MeasurementRecord randomRecord(std::mt19937& rng) {
-  std::uniform_real_distribution<float> centre(450, 650), level(0.05f, 0.8f);
-  MeasurementRecord r;
-  const float c = centre(rng), l = level(rng);
-  for (int i = 0; i < kCurvePoints; ++i)
-    r.reflectance[std::size_t(i)] =
-        0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
-  r.UseReflect = true;
-  return r;
-}
 
 // 10 000 samples and 10 standards under D65, A and F11 (a 5 nm table), CIE 2000.
 void BM_RecomputeAll(benchmark::State& state) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "bench/qt_bench_main.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "qt/views/record_list_view.h"
@@ -74,10 +75,4 @@ BENCHMARK(BM_DrawOneScreen)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace corvana
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+CORVANA_QT_BENCHMARK_MAIN()

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/qt_bench_main.h"
 #include "core/command_table.h"
 #include "core/job.h"
 #include "instrument/connection.h"
@@ -192,10 +193,4 @@ BENCHMARK(LongestEventLoopGapWhileTheInstrumentIsSilent)
 }  // namespace
 }  // namespace corvana
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+CORVANA_QT_BENCHMARK_MAIN()

@@ -5,6 +5,7 @@
 #include <random>
 #include <string_view>
 
+#include "bench/bench_records.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "plots/spectral_plot.h"
@@ -12,26 +13,14 @@
 namespace corvana::spectral {
 namespace {
 
-MeasurementRecord randomRecord(std::mt19937& rng) {
-  std::uniform_real_distribution<float> centre(450, 650), level(0.05f, 0.8f);
-  MeasurementRecord r;
-  r.setName("Sample");
-  const float c = centre(rng), l = level(rng);
-  for (int i = 0; i < kCurvePoints; ++i)
-    r.reflectance[std::size_t(i)] =
-        0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(i)) - c) / 15.0f));
-  r.UseReflect = true;
-  return r;
-}
-
 // A 1000 x 690 pane (Fs = 20) showing a standard and 49 samples: 50 curves,
 // the table of 31 rows and the grid, for a paint of the whole pane.
 void BM_ReflectancePanePrimitives(benchmark::State& state) {
   JobManager manager;
   Job job(manager);
   std::mt19937 rng(5);
-  job.addStandard(randomRecord(rng), true);
-  for (int i = 0; i < 49; ++i) job.addSample(randomRecord(rng), i == 0);
+  job.addStandard(randomRecord(rng, "Sample"), true);
+  for (int i = 0; i < 49; ++i) job.addSample(randomRecord(rng, "Sample"), i == 0);
   SpectralPlot plot;
   plot.setJob(&job);
   plot.resize(1000, 690);

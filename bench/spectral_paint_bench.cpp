@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "bench/qt_bench_main.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "qt/views/wavelength_reflectance_view.h"
@@ -45,11 +46,4 @@ BENCHMARK(BM_SpectralPaneFullRepaint)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace corvana
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+CORVANA_QT_BENCHMARK_MAIN()
