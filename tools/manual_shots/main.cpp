@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "core/command_table.h"
+#include "core/job.h"
 #include "qt/child_frame.h"
 #include "qt/ckt_client_app.h"
 #include "qt/dialogs/average_measure_dialog.h"
@@ -33,7 +34,9 @@
 #include "qt/instrument_worker.h"
 #include "qt/main_frame.h"
 #include "qt/user_manual.h"
+#include "qt/views/chroma_view.h"
 #include "qt/views/record_list_view.h"
+#include "qt/views/wavelength_reflectance_view.h"
 
 namespace corvana {
 namespace {
@@ -141,6 +144,37 @@ void selectSample(CMainFrame& frame, int record) {
     child->sampleView()->selectRecords({record});
     child->sampleView()->setFocus();
   }
+}
+
+// The plot panes at sizes where every text reads, drawn by the panes' own
+// code: CIE LAB and CIE XYZ with one illuminant, then three illuminants,
+// then the reflectance pane. The job's conditions are put back afterwards.
+bool shootPlots(Job& job, const QDir& out) {
+  const ColorSpace space = job.colorSpace;
+  const std::uint32_t illuminants = job.IlluminantCount;
+  const int current = job.currentSample;
+  // A lot outside its tolerance shows the markers away from the centre.
+  if (job.sampleCount() > 6) job.selectSample(6);
+  auto save = [&](const QImage& image, const char* name) {
+    const QString path = out.filePath(name);
+    const bool saved = image.save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+  };
+  bool ok = true;
+  job.setIlluminantCount(1);
+  ok &= save(renderChromaPane(&job, QSize(900, 520)), "plot-lab.png");
+  job.colorSpace = CieXyz;
+  job.recomputeAll();
+  ok &= save(renderChromaPane(&job, QSize(900, 560)), "plot-xy.png");
+  job.colorSpace = space;
+  job.recomputeAll();
+  job.setIlluminantCount(3);
+  ok &= save(renderChromaPane(&job, QSize(1000, 440)), "plot-3-illuminants.png");
+  ok &= save(renderSpectralPane(&job, QSize(1000, 560)), "plot-reflectance.png");
+  job.setIlluminantCount(illuminants);
+  if (current >= 0) job.selectSample(current);
+  return ok;
 }
 
 int run(Options& options) {
@@ -268,6 +302,7 @@ int run(Options& options) {
       ok &= shootModal(frame, CmdRenameSample, out.filePath("rename-sample.png"));
       ok &= shootModal(frame, CmdMaterialSample, out.filePath("material-sample.png"));
       ok &= shootModal(frame, CmdDeleteSample, out.filePath("delete-sample.png"));
+      ok &= shootPlots(child->job(), out);
     }
   }
   for (CChildFrame* child : frame.children()) child->job().setModified(false);
