@@ -25,6 +25,12 @@ TextPrimitive textBox(const PlotBox& box, std::string text, unsigned flags, Font
   return t;
 }
 
+int fittingPointSize(const TextMeasure& measure, std::string_view text, FontRole font, int points,
+                     double width) {
+  while (points > 1 && measure(text, font, points) > width) --points;
+  return points;
+}
+
 LinePrimitive line(double x1, double y1, double x2, double y2, std::uint32_t color,
                    double penWidth) {
   LinePrimitive l;

@@ -31,6 +31,10 @@ bool hasCurrentSample(const Job& job);
 // A text box in a font role sized from F; single-line texts lose their "\n".
 TextPrimitive textBox(const PlotBox& box, std::string text, unsigned flags, FontRole font, float F,
                       std::uint32_t color);
+// The largest point size up to `points` at which the text fits `width`; 1 at
+// the least.
+int fittingPointSize(const TextMeasure& measure, std::string_view text, FontRole font, int points,
+                     double width);
 LinePrimitive line(double x1, double y1, double x2, double y2, std::uint32_t color,
                    double penWidth = 1);
 // An upright cross of half size m.

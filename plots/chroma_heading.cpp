@@ -59,11 +59,16 @@ void addHeading(const ChromaContext& context, PlotPrimitives& out) {
 
   const Text observer =
       job.observer == Observer2 ? Text::Observer2Degrees : Text::Observer10Degrees;
-  out.push_back(textBox(
+  TextPrimitive conditions = textBox(
       {2, double(y1), double(context.width - 5), F},
       fillPlaceholders("%s: %s  %s: %s", {LookupText(Text::ObserverAngle), LookupText(observer),
                                           LookupText(Text::MeasurementMode), headingModeText(job)}),
-      AlignLeft, FontRole::Table, F, chroma::kBlack));
+      AlignLeft, FontRole::Table, F, chroma::kBlack);
+  // The table's unit can make this line wider than the pane (RGB or several
+  // illuminants in a narrow pane); a smaller font keeps it whole.
+  conditions.pointSize = fittingPointSize(context.measure, conditions.text, FontRole::Table,
+                                          conditions.pointSize, conditions.box.width);
+  out.push_back(std::move(conditions));
 
   double x = 2;
   for (int g = 0; g <= context.illuminantGroups; ++g) {

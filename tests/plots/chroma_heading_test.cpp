@@ -66,6 +66,26 @@ TEST_F(HeadingJob, NamesObserverModeIlluminantAndFullScale) {
   EXPECT_EQ(scale.flags, unsigned(AlignHCenter));
 }
 
+// A measure that grows with the point size: the observer line shrinks until
+// it fits the pane; where it fits, it keeps the table's size.
+TEST_F(HeadingJob, ObserverLineShrinksToFitThePane) {
+  measure = [](std::string_view text, FontRole, int points) {
+    return 0.5 * points * double(text.size());
+  };
+  struct Case {
+    int width;
+    int points;  // (int)(0.72 × 20) = 14 when it fits
+  };
+  // The line has 66 bytes: 33 px per point, in a box 5 px narrower than the pane.
+  for (const Case c : {Case{900, 14}, Case{400, 11}, Case{40, 1}}) {
+    const PlotPrimitives out = chromaPanePrimitives(&job, state, c.width, 500, measure);
+    const std::vector<TextPrimitive> found =
+        textsEqual(out, "Observer Angle: 10\xC2\xB0  Measurement Mode: Standard(SCI), Sample(SCE)");
+    ASSERT_EQ(found.size(), 1u) << c.width;
+    EXPECT_EQ(found[0].pointSize, c.points) << c.width;
+  }
+}
+
 TEST_F(HeadingJob, ThreeGroupsNameEachIlluminantAndNoFullScale) {
   state.illuminantGroups = 2;
   const PlotPrimitives out = paint();
