@@ -110,6 +110,8 @@ std::vector<SheetCell> exportSheetCells(const Job& job, std::span<const int> sta
   const std::vector<std::string> differences =
       labels(differenceLabelRows(job.colorSpace, job.colorFormula, false), D);
 
+  cells.reserve(std::size_t(1 + (1 + C + kCurvePoints) * (1 + int(standards.size())) +
+                            (1 + C + D + kCurvePoints) * (1 + int(samples.size()))));
   const int r0 = kSheetStandardRow;
   const int H = writeHeader(out, r0, Text::Standard, values);
   int column = 2;

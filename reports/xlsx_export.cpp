@@ -7,6 +7,7 @@
 #include <limits>
 #include <map>
 #include <system_error>
+#include <tuple>
 
 #include "core/file_io.h"
 
@@ -101,7 +102,23 @@ std::optional<std::string> writeXlsx(const std::filesystem::path& path,
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
 
   int lastColumn = 1;
+  // One format per distinct code; the code depends on the text only for
+  // padded negative numbers, so the others are found by their shape.
   std::map<std::string, lxw_format*> formats;
+  std::map<std::tuple<int, int, bool>, lxw_format*> byShape;
+  const auto formatOf = [&](const SheetCell& cell) {
+    const bool padded = cell.width > 0 && !cell.percent && cell.text.find('-') != std::string::npos;
+    lxw_format** shaped = padded ? nullptr : &byShape[{cell.decimals, cell.width, cell.percent}];
+    if (shaped && *shaped) return *shaped;
+    const std::string code = xlsxNumberFormat(cell);
+    lxw_format*& format = formats[code];
+    if (!format) {
+      format = workbook_add_format(workbook);
+      format_set_num_format(format, code.c_str());
+    }
+    if (shaped) *shaped = format;
+    return format;
+  };
   lxw_error failed = LXW_NO_ERROR;
   for (const SheetCell& cell : cells) {
     const auto row = lxw_row_t(cell.row - 1);
@@ -110,13 +127,7 @@ std::optional<std::string> writeXlsx(const std::filesystem::path& path,
     const std::optional<double> value = cell.number ? cellNumber(cell) : std::nullopt;
     lxw_error error;
     if (value) {
-      const std::string code = xlsxNumberFormat(cell);
-      lxw_format*& format = formats[code];
-      if (!format) {
-        format = workbook_add_format(workbook);
-        format_set_num_format(format, code.c_str());
-      }
-      error = worksheet_write_number(sheet, row, column, *value, format);
+      error = worksheet_write_number(sheet, row, column, *value, formatOf(cell));
     } else {
       error = worksheet_write_string(sheet, row, column, cell.text.c_str(), nullptr);
     }
