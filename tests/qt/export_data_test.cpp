@@ -1,4 +1,4 @@
-// File > Export Data through the job window: the workbook lands in the
+// Job > Export Data through the job window: the workbook lands in the
 // documents folder and goes to the desktop, which the test stands in for.
 #include <gtest/gtest.h>
 
