@@ -35,8 +35,9 @@ QString exportData(QWidget* parent, const Job& job, const std::vector<int>& stan
                    const std::vector<int>& samples) {
   const std::filesystem::path folder = userDocumentsFolder();
   std::optional<std::string> error = ensureFolder(folder);
+  // A second export within the same second keeps the first file.
   const std::filesystem::path file =
-      folder / reportFileName("Export Data", currentLocalTime(), ".xlsx");
+      unusedReportPath(folder, reportFileName("Export Data", currentLocalTime(), ".xlsx"));
   if (!error) {
     WaitCursor busy;
     error = writeXlsx(file, exportSheetCells(job, standards, samples));

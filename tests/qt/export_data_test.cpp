@@ -158,5 +158,15 @@ TEST_F(ExportDataTest, AFolderThatCannotBeMadeIsReportedWithTheReason) {
   EXPECT_TRUE(messages.messages[0].text.contains("Not a directory"));
 }
 
+TEST_F(ExportDataTest, ExportingAgainKeepsTheEarlierWorkbook) {
+  testing::MessageRecorder messages;
+  // Usually within the same second, so under the same name but for " (2)".
+  child->runCommand(CmdExportData);
+  child->runCommand(CmdExportData);
+  EXPECT_EQ(exported().size(), 2) << exported().join(", ").toStdString();
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_NE(opened[0], opened[1]);
+}
+
 }  // namespace
 }  // namespace corvana
