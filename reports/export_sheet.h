@@ -23,7 +23,7 @@ struct SheetCell {
   bool percent = false;
 };
 
-// First rows of the two blocks.
+// The first row of the standard block.
 constexpr int kSheetStandardRow = 3;
 // Rows between the standard header's last row and the sample block.
 constexpr int kSheetBlockGap = 2;
