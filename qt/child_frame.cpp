@@ -27,6 +27,7 @@
 #include "qt/dialogs/report_settings_dialog.h"
 #include "qt/dialogs/tolerance_dialog.h"
 #include "qt/dialogs/upload_standard_dialog.h"
+#include "qt/export_data_command.h"
 #include "qt/file_dialogs.h"
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
@@ -35,6 +36,7 @@
 #include "qt/views/record_list_pane.h"
 #include "qt/views/record_list_view.h"
 #include "qt/views/wavelength_reflectance_view.h"
+#include "reports/export_sheet.h"
 
 namespace corvana {
 
@@ -404,6 +406,7 @@ void CChildFrame::runCommand(int command) {
     case CmdUploadSamples: uploadStoredRecords(RecordList::Samples); break;
     case CmdDownloadStandard: downloadStandard(); break;
     case CmdWhiteBoard: editWhiteBoard(); break;
+    case CmdExportData: exportSheet(); break;
     case CmdInputStandard: {
       UploadStandardDialog dialog(job_.get(), this);
       dialog.exec();
@@ -459,6 +462,15 @@ void CChildFrame::runCommand(int command) {
     }
     default: break;
   }
+}
+
+void CChildFrame::exportSheet() {
+  const RecordListRows& shown = sampleView_->model().rows();
+  std::vector<int> shownSamples;
+  shownSamples.reserve(std::size_t(shown.rowCount()));
+  for (int row = 0; row < shown.rowCount(); ++row) shownSamples.push_back(shown.recordAt(row));
+  exportData(this, *job_, exportedStandards(*job_, standardView_->selectedRecords()),
+             exportedSamples(sampleView_->selectedRecords(), std::move(shownSamples)));
 }
 
 void CChildFrame::refreshPlots() {

@@ -110,6 +110,9 @@ class CChildFrame : public QWidget, public JobObserver {
   void renameRecord(RecordList list);
   void modifyMaterial(RecordList list);
   void refreshPlots();
+  // Export Data: the selected rows of each list in list order; with none
+  // selected, the current standard and every sample the list shows.
+  void exportSheet();
   void runDialog(TabbedDialog& dialog);
   // Measure standard / sample: names the record, measures off the UI thread
   // and adds the record to this job, selected.

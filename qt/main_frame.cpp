@@ -110,6 +110,7 @@ bool CMainFrame::isBuilt(int command) {
     case CmdUploadSamples:
     case CmdDownloadStandard:
     case CmdWhiteBoard:
+    case CmdExportData:
     case CmdInputStandard: return true;
     default: return false;
   }

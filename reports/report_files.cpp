@@ -89,4 +89,15 @@ std::string reportFileName(std::string_view title, const RecordTime& time,
   return name + stamp + std::string(extension);
 }
 
+std::filesystem::path unusedReportPath(const std::filesystem::path& folder,
+                                       const std::string& fileName) {
+  std::filesystem::path candidate = folder / fileName;
+  const std::filesystem::path name(fileName);
+  std::error_code ec;
+  for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(candidate, ec)); ++n)
+    candidate = folder /
+                (name.stem().string() + " (" + std::to_string(n) + ")" + name.extension().string());
+  return candidate;
+}
+
 }  // namespace corvana

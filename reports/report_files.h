@@ -32,4 +32,9 @@ std::optional<std::string> ensureFolder(const std::filesystem::path& folder);
 std::string reportFileName(std::string_view title, const RecordTime& time,
                            std::string_view extension);
 
+// `folder`/`fileName`, or when a file of that name exists (a report made in
+// the same second) the first free "<stem> (2)<extension>", "(3)", ...
+std::filesystem::path unusedReportPath(const std::filesystem::path& folder,
+                                       const std::string& fileName);
+
 }  // namespace corvana

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <map>
 
+#include <unistd.h>
+
 namespace corvana {
 namespace {
 
@@ -61,6 +63,19 @@ TEST(ReportFileName, TitleDateAndTime) {
   EXPECT_EQ(reportFileName("Export Data", t, ".xlsx"), "Export Data 2024-03-02 09-05-03.xlsx");
   EXPECT_EQ(reportFileName("色差报告", t, ".docx"), "色差报告 2024-03-02 09-05-03.docx");
   EXPECT_EQ(reportFileName("a/b", t, ".pdf"), "a_b 2024-03-02 09-05-03.pdf");
+}
+
+TEST(ReportFileName, AnExistingFileIsNeverReplaced) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("report-files-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  const std::string name = "Export Data 2024-03-02 09-05-03.xlsx";
+  EXPECT_EQ(unusedReportPath(folder, name), folder / name);
+  std::ofstream(folder / name) << "first";
+  EXPECT_EQ(unusedReportPath(folder, name), folder / "Export Data 2024-03-02 09-05-03 (2).xlsx");
+  std::ofstream(folder / "Export Data 2024-03-02 09-05-03 (2).xlsx") << "second";
+  EXPECT_EQ(unusedReportPath(folder, name), folder / "Export Data 2024-03-02 09-05-03 (3).xlsx");
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <istream>
 
+#include "colour/spectral.h"
+#include "core/language_table.h"
+
 namespace corvana::cli {
 
 std::string formatNumber(float value) {
@@ -61,6 +64,18 @@ bool nextDataLine(std::istream& in, InputLine& line, int& lineNumber) {
     return true;
   }
   return false;
+}
+
+bool selectLanguage(std::string_view code) {
+  if (equalsIgnoreCase(code, "eng"))
+    LanguageIndex = English;
+  else if (equalsIgnoreCase(code, "chs"))
+    LanguageIndex = ChineseSimplified;
+  else if (equalsIgnoreCase(code, "cht"))
+    LanguageIndex = ChineseTraditional;
+  else
+    return false;
+  return true;
 }
 
 }  // namespace corvana::cli

@@ -23,4 +23,8 @@ struct InputLine {
 };
 bool nextDataLine(std::istream& in, InputLine& line, int& lineNumber);
 
+// --lang eng|chs|cht (any case): sets the language of every text; false for
+// any other code.
+bool selectLanguage(std::string_view code);
+
 }  // namespace corvana::cli

@@ -166,6 +166,7 @@ void printUsage(std::ostream& err) {
          "input lines: name,r400,...,r700 (31 fractions) or with --lab name,L,a,b;\n"
          "diff reads name, then the standard, then the sample on one line\n"
          "  corvana-cli job FILE [--save OUT] [--lang eng|chs|cht]\n"
+         "  corvana-cli report KIND JOB OUT [--lang eng|chs|cht]   KIND: spreadsheet\n"
          "  corvana-cli name TEMPLATE COUNTER\n";
 }
 

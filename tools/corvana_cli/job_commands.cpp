@@ -9,6 +9,7 @@
 #include "core/job_manager.h"
 #include "core/language_table.h"
 #include "core/record_list_rows.h"
+#include "tools/corvana_cli/cli_input.h"
 
 namespace corvana::cli {
 
@@ -38,15 +39,7 @@ int runJob(std::span<const std::string_view> args, std::ostream& out, std::ostre
     if (args[i] == "--save" && i + 1 < args.size()) {
       saveTo = std::string(args[++i]);
     } else if (args[i] == "--lang" && i + 1 < args.size()) {
-      const std::string_view lang = args[++i];
-      if (equalsIgnoreCase(lang, "eng"))
-        LanguageIndex = English;
-      else if (equalsIgnoreCase(lang, "chs"))
-        LanguageIndex = ChineseSimplified;
-      else if (equalsIgnoreCase(lang, "cht"))
-        LanguageIndex = ChineseTraditional;
-      else
-        return usage(err);
+      if (!selectLanguage(args[++i])) return usage(err);
     } else if (!args[i].starts_with("--") && file.empty()) {
       file = std::string(args[i]);
     } else {

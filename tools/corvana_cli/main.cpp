@@ -1,4 +1,4 @@
-// corvana-cli: colour values and differences from the shell.
+// corvana-cli: colour values, differences, jobs and reports from the shell.
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -7,6 +7,7 @@
 #include "tools/corvana_cli/cli_input.h"
 #include "tools/corvana_cli/colour_commands.h"
 #include "tools/corvana_cli/job_commands.h"
+#include "tools/corvana_cli/report_command.h"
 
 int main(int argc, char** argv) {
   using namespace corvana::cli;
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   if (command == "values") return runValues(args, std::cin, std::cout, std::cerr);
   if (command == "diff") return runDiff(args, std::cin, std::cout, std::cerr);
   if (command == "job") return runJob(args, std::cout, std::cerr);
+  if (command == "report") return runReport(args, std::cout, std::cerr);
   if (command == "name") {
     const auto counter = args.size() == 2 ? parseInt(args[1]) : std::nullopt;
     if (!counter) {

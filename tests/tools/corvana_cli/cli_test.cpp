@@ -224,4 +224,66 @@ TEST(CorvanaCli, NameTemplates) {
   EXPECT_EQ(cli("name 'x'", "").status, 2);
 }
 
+TEST(CorvanaCli, ReportSpreadsheet) {
+  corvana::JobManager manager;
+  corvana::Job job(manager);
+  corvana::MeasurementRecord r;
+  r.reflectance.fill(0.4f);
+  r.UseReflect = true;
+  r.setName("first standard");
+  job.addStandard(r, false);
+  r.setName("current standard");
+  job.addStandard(r, true);
+  for (const char* name : {"lot 1", "lot 2"}) {
+    r.setName(name);
+    job.addSample(r, false);
+  }
+  char dir[] = "/tmp/corvana-cli-report-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string base = dir, path = base + "/a.job", out = base + "/a.xlsx";
+  ASSERT_TRUE(corvana::writeJobFile(job, path));
+  std::ofstream(base + "/plain") << "x";
+  const auto part = [&](const char* name) {
+    const std::string copy = base + "/part";
+    std::system(("unzip -p '" + out + "' " + name + " > '" + copy + "'").c_str());
+    return slurp(copy);
+  };
+
+  const CliRun written = cli("report spreadsheet '" + path + "' '" + out + "'", "");
+  ASSERT_EQ(written.status, 0) << written.err;
+  const std::string strings = part("xl/sharedStrings.xml");
+  EXPECT_NE(strings.find(">current standard<"), std::string::npos) << strings;
+  EXPECT_EQ(strings.find(">first standard<"), std::string::npos) << strings;
+  EXPECT_NE(strings.find(">lot 2<"), std::string::npos) << strings;
+  EXPECT_NE(strings.find(">Standard<"), std::string::npos) << strings;
+  // The samples in record order from column B of the sample block (row 42).
+  const std::string sheet = part("xl/worksheets/sheet1.xml");
+  EXPECT_NE(sheet.find("<c r=\"B42\" t=\"s\">"), std::string::npos);
+  EXPECT_NE(sheet.find("<c r=\"C42\" t=\"s\">"), std::string::npos);
+  EXPECT_EQ(sheet.find("<c r=\"C3\""), std::string::npos);  // one standard
+
+  ASSERT_EQ(cli("report spreadsheet '" + path + "' '" + out + "' --lang cht", "").status, 0);
+  EXPECT_NE(part("xl/sharedStrings.xml").find(">標樣<"), std::string::npos);
+
+  const struct {
+    std::string args;
+    int status;
+    const char* message;
+  } failures[] = {
+      {"report spreadsheet '" + base + "/none.job' '" + out + "'", 1, "Open file failed!"},
+      {"report spreadsheet '" + path + "' '" + base + "/plain/a.xlsx'", 1, "Not a directory"},
+      {"report cumulative-pie '" + path + "' '" + out + "'", 2, "unknown report kind"},
+      {"report spreadsheet '" + path + "'", 2, "usage:"},
+      {"report spreadsheet '" + path + "' '" + out + "' --lang xx", 2, "usage:"},
+  };
+  for (const auto& f : failures) {
+    const CliRun r = cli(f.args, "");
+    EXPECT_EQ(r.status, f.status) << f.args;
+    EXPECT_NE(r.err.find(f.message), std::string::npos) << f.args << ": " << r.err;
+  }
+  EXPECT_NE(cli("report cumulative-pie '" + path + "' '" + out + "'", "").err.find("spreadsheet"),
+            std::string::npos);
+  std::system(("rm -rf '" + base + "'").c_str());
+}
+
 }  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+// Saved reports go to the desktop's default application for their type.
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+namespace corvana::ui {
+
+// Opens the file with the desktop's application for it
+// (QDesktopServices::openUrl); false when none took it.
+bool openDocument(const QString& path);
+
+// Tests stand in for the desktop: the opener sees each file's URL and says
+// whether an application took it. An empty opener restores the desktop's.
+using DocumentOpener = std::function<bool(const QUrl&)>;
+void setDocumentOpener(DocumentOpener opener);
+
+}  // namespace corvana::ui

@@ -1,0 +1,81 @@
+#include "tools/corvana_cli/report_command.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/job.h"
+#include "core/job_file.h"
+#include "core/job_manager.h"
+#include "reports/export_sheet.h"
+#include "reports/xlsx_export.h"
+#include "tools/corvana_cli/cli_input.h"
+
+namespace corvana::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: corvana-cli report KIND JOB OUT [--lang eng|chs|cht]\n"
+    "  KIND: spreadsheet  the Export Data workbook (.xlsx): the current standard and\n"
+    "                     every sample in record order\n";
+
+int usage(std::ostream& err) {
+  err << kUsage;
+  return 2;
+}
+
+// The sheet the program's Export Data writes with nothing selected in a list
+// sorted by record: the file's current standard, every sample.
+std::optional<std::string> writeSpreadsheet(const Job& job, const std::string& out) {
+  std::vector<int> samples(std::size_t(job.sampleCount()));
+  for (int i = 0; i < job.sampleCount(); ++i) samples[std::size_t(i)] = i;
+  const std::vector<int> standards = exportedStandards(job, {});
+  return writeXlsx(out, exportSheetCells(job, standards, samples));
+}
+
+using ReportWriter = std::optional<std::string> (*)(const Job&, const std::string&);
+
+struct ReportKind {
+  std::string_view name;
+  ReportWriter write;
+};
+
+constexpr ReportKind kKinds[] = {{"spreadsheet", writeSpreadsheet}};
+
+}  // namespace
+
+int runReport(std::span<const std::string_view> args, std::ostream&, std::ostream& err) {
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--lang" && i + 1 < args.size()) {
+      if (!selectLanguage(args[++i])) return usage(err);
+    } else if (args[i].starts_with("--")) {
+      return usage(err);
+    } else {
+      positional.emplace_back(args[i]);
+    }
+  }
+  if (positional.size() != 3) return usage(err);
+  const std::string &kind = positional[0], &file = positional[1], &outFile = positional[2];
+  const ReportKind* chosen = nullptr;
+  for (const ReportKind& k : kKinds)
+    if (k.name == kind) chosen = &k;
+  if (!chosen) {
+    err << "corvana-cli: unknown report kind '" << kind << "'\n" << kUsage;
+    return 2;
+  }
+  Job job(jobManager());
+  std::string error;
+  if (!readJobFile(job, file, &error)) {
+    err << "corvana-cli: " << file << ": " << error << "\n";
+    return 1;
+  }
+  if (const std::optional<std::string> failed = chosen->write(job, outFile)) {
+    err << "corvana-cli: " << *failed << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace corvana::cli
