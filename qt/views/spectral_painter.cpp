@@ -116,6 +116,7 @@ QFont spectralFont(const spectral::Font& font) {
     f.setFamilies({CKTClientApp::interfaceFontFace(), fallback});
   const double pixels = font.unit == FontUnit::Pixels ? font.size : font.size * pixelsPerPoint();
   f.setPixelSize(std::max(1, int(pixels + 0.5)));
+  if (font.bold) f.setWeight(QFont::Bold);
   return f;
 }
 
