@@ -30,6 +30,7 @@
 #include "qt/file_dialogs.h"
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
+#include "qt/print/print_frame.h"
 #include "qt/ui_text.h"
 #include "qt/views/chroma_view.h"
 #include "qt/views/record_list_pane.h"
@@ -404,6 +405,8 @@ void CChildFrame::runCommand(int command) {
     case CmdUploadSamples: uploadStoredRecords(RecordList::Samples); break;
     case CmdDownloadStandard: downloadStandard(); break;
     case CmdWhiteBoard: editWhiteBoard(); break;
+    case CmdPrintColorDiff: printReport(true); break;
+    case CmdPrintCumulative: printReport(false); break;
     case CmdInputStandard: {
       UploadStandardDialog dialog(job_.get(), this);
       dialog.exec();
@@ -459,6 +462,22 @@ void CChildFrame::runCommand(int command) {
     }
     default: break;
   }
+}
+
+void CChildFrame::printReport(bool colorDiff) {
+  std::unique_ptr<ui::PrintView> view;
+  if (colorDiff) {
+    view = std::make_unique<ui::PrintView>(*job_);
+  } else {
+    const SortKey& key = sampleView_->model().rows().key(0);
+    const ListSortMode sort = key.column < 0  ? ListSortMode::Unsorted
+                              : key.ascending ? ListSortMode::Ascending
+                                              : ListSortMode::Descending;
+    view = std::make_unique<ui::PrintView>(*job_, sampleView_->selectedRecords(), sort);
+  }
+  // The frame lives for this one print run.
+  ui::PrintFrame frame(this, std::move(view));
+  frame.run();
 }
 
 void CChildFrame::refreshPlots() {

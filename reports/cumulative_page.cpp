@@ -42,8 +42,8 @@ void CumulativePages::drawRuledRow(spectral::DrawList& list, int y, const std::v
     const std::string& text = c < cells.size() ? cells[c] : std::string();
     if (!text.empty()) {
       if (int(c) == nameColumn)
-        list.text({cell.x + u / 4, y, cell.width - u / 2, u}, text, spectral::ElideRight, font,
-                  kPrintBlack);
+        list.text({cell.x + u / 4, y, cell.width - u / 2, u}, text, kLeft | spectral::ElideRight,
+                  font, kPrintBlack);
       else
         list.text(cell, text, kCentred, font, kPrintBlack);
     }
