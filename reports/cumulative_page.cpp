@@ -36,9 +36,13 @@ void CumulativePages::drawRuledRow(spectral::DrawList& list, int y, const std::v
   const int u = metrics_.u;
   const spectral::Font font = printFont(u);
   int x = kPrintMargin + u;
+  // The row's outline and a line between cells: the ruling of the cells.
+  int rowWidth = 0;
+  for (int w : widths) rowWidth += w;
+  list.frame({x, y, rowWidth, u}, kPrintBlack);
   for (std::size_t c = 0; c < widths.size(); ++c) {
     const spectral::Rect cell{x, y, widths[c], u};
-    list.frame(cell, kPrintBlack);
+    if (c > 0) list.line({x, y}, {x, y + u}, kPrintBlack);
     const std::string& text = c < cells.size() ? cells[c] : std::string();
     if (!text.empty()) {
       if (int(c) == nameColumn)

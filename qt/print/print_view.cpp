@@ -12,6 +12,7 @@ namespace corvana::ui {
 void paintPrintPage(QPainter& painter, const PrintPage& page) {
   const PlotBox whole{0, 0, double(page.width()), double(page.height())};
   SpectralPainter lists;
+  lists.setClipOnlyWiderTexts(true);
   painter.save();
   painter.setBackgroundMode(Qt::TransparentMode);
   for (const PrintLayer& layer : page.layers()) {
