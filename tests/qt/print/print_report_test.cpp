@@ -2,21 +2,29 @@
 // read back with poppler's tools, and the command-line report's failures.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 #include <filesystem>
 #include <numeric>
 #include <string>
 
+#include "core/command_table.h"
 #include "core/job.h"
 #include "core/job_file.h"
 #include "core/job_manager.h"
+#include "qt/child_frame.h"
+#include "qt/main_frame.h"
 #include "qt/print/print_frame.h"
 #include "qt/print/print_view.h"
+#include "qt/views/record_list_view.h"
 #include "reports/cumulative_pages.h"
 #include "reports/print_layout.h"
 #include "tests/core/job_fixtures.h"
@@ -235,6 +243,42 @@ TEST_F(PrintJob, PrintFrameOwnsItsPrinterAtThreeHundredDpi) {
   EXPECT_EQ(frame.kind(), ui::ReportKind::ColorDiff);
   EXPECT_EQ(frame.printer().resolution(), 300);
   EXPECT_EQ(frame.printer().docName(), QStringLiteral("Print Color Diff Report"));
+}
+
+TEST(PrintCommands, PreviewComesFirst) {
+  // Both commands are on; the cumulative one previews the selected samples'
+  // pages in a dialog titled with the command, whose print button would
+  // open the print dialog. Closing the preview prints nothing.
+  LanguageIndex = English;
+  CMainFrame frame;
+  CChildFrame* child = frame.newJob();
+  frame.show();
+  Job& job = child->job();
+  job.addStandard(curveSample("Std"), true);
+  for (int i = 0; i < 120; ++i)
+    job.addSample(curveSample("Lot " + std::to_string(i), i % 9), false);
+  std::vector<int> selected(120);
+  std::iota(selected.begin(), selected.end(), 0);
+  child->sampleView()->selectRecords(selected);
+  EXPECT_TRUE(frame.action(CmdPrintColorDiff)->isEnabled());
+  EXPECT_TRUE(frame.action(CmdPrintCumulative)->isEnabled());
+  QString title;
+  int pages = -1;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* preview = qobject_cast<QPrintPreviewDialog*>(w)) {
+        title = preview->windowTitle();
+        if (auto* widget = preview->findChild<QPrintPreviewWidget*>()) pages = widget->pageCount();
+        // PRINT_TESTS_SHOT=FILE.png keeps a picture of the preview.
+        if (const char* shot = std::getenv("PRINT_TESTS_SHOT")) preview->grab().save(shot);
+        preview->reject();
+      }
+  });
+  frame.runCommand(CmdPrintCumulative);
+  EXPECT_EQ(title, QStringLiteral("Print Color Diff Cumulative Report"));
+  // 120 samples, one line each, on the printer's default page.
+  EXPECT_GE(pages, 2);
+  for (CChildFrame* c : frame.children()) c->job().setModified(false);
 }
 
 }  // namespace
