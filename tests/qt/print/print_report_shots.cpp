@@ -1,7 +1,6 @@
 // Not a test: the printed reports of the example jobs as PDFs to look at
 // (print_report_shots FOLDER), in English and Simplified Chinese, both
 // reports, and the colour-difference report once more in CIE XYZ.
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,8 +16,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: print_report_shots FOLDER\n");
     return 2;
   }
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QGuiApplication app(argc, argv);
+  // No application here: each report makes its own without a display, as
+  // the command line runs it.
   const std::string folder = argv[1], examples = CORVANA_EXAMPLES;
   const struct {
     const char* file;
