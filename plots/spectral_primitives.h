@@ -57,6 +57,7 @@ struct Font {
   FontFace face = FontFace::UserInterface;
   double size = 8;
   FontUnit unit = FontUnit::Points;
+  bool bold = false;
   friend bool operator==(const Font&, const Font&) = default;
 };
 

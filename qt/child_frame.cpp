@@ -31,6 +31,7 @@
 #include "qt/file_dialogs.h"
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
+#include "qt/print/print_frame.h"
 #include "qt/ui_text.h"
 #include "qt/views/chroma_view.h"
 #include "qt/views/record_list_pane.h"
@@ -407,6 +408,8 @@ void CChildFrame::runCommand(int command) {
     case CmdDownloadStandard: downloadStandard(); break;
     case CmdWhiteBoard: editWhiteBoard(); break;
     case CmdExportData: exportSheet(); break;
+    case CmdPrintColorDiff: printReport(true); break;
+    case CmdPrintCumulative: printReport(false); break;
     case CmdInputStandard: {
       UploadStandardDialog dialog(job_.get(), this);
       dialog.exec();
@@ -471,6 +474,22 @@ void CChildFrame::exportSheet() {
   for (int row = 0; row < shown.rowCount(); ++row) shownSamples.push_back(shown.recordAt(row));
   exportData(this, *job_, exportedStandards(*job_, standardView_->selectedRecords()),
              exportedSamples(sampleView_->selectedRecords(), std::move(shownSamples)));
+}
+
+void CChildFrame::printReport(bool colorDiff) {
+  std::unique_ptr<ui::PrintView> view;
+  if (colorDiff) {
+    view = std::make_unique<ui::PrintView>(*job_);
+  } else {
+    const SortKey& key = sampleView_->model().rows().key(0);
+    const ListSortMode sort = key.column < 0  ? ListSortMode::Unsorted
+                              : key.ascending ? ListSortMode::Ascending
+                                              : ListSortMode::Descending;
+    view = std::make_unique<ui::PrintView>(*job_, sampleView_->selectedRecords(), sort);
+  }
+  // The frame lives for this one print run.
+  ui::PrintFrame frame(this, std::move(view));
+  frame.run();
 }
 
 void CChildFrame::refreshPlots() {

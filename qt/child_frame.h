@@ -117,6 +117,9 @@ class CChildFrame : public QWidget, public JobObserver {
   // Measure standard / sample: names the record, measures off the UI thread
   // and adds the record to this job, selected.
   void measure(RecordList list);
+  // Print Color Diff Report (colour difference) or Print Color Diff
+  // Cumulative Report: a preview of the pages, then the print dialog.
+  void printReport(bool colorDiff);
 
   CMainFrame& main_;
   std::unique_ptr<Job> job_;

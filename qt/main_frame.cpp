@@ -111,7 +111,9 @@ bool CMainFrame::isBuilt(int command) {
     case CmdDownloadStandard:
     case CmdWhiteBoard:
     case CmdExportData:
-    case CmdInputStandard: return true;
+    case CmdInputStandard:
+    case CmdPrintColorDiff:
+    case CmdPrintCumulative: return true;
     default: return false;
   }
 }

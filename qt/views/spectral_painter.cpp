@@ -53,7 +53,7 @@ int qtAlignment(unsigned flags) {
   return a;
 }
 
-void drawText(QPainter& p, const TextBox& t) {
+void drawText(QPainter& p, const TextBox& t, bool clipOnlyWider) {
   // A font of no size cannot be made; the text is left out, as a failed
   // drawing call would leave it.
   if (!(t.font.size > 0)) return;
@@ -85,7 +85,9 @@ void drawText(QPainter& p, const TextBox& t) {
     layout.moveTo(t.box.x, t.box.y);
   }
   // Texts stay inside their boxes.
-  p.setClipRect(layout, Qt::IntersectClip);
+  const bool clip = !clipOnlyWider || (flags & Qt::TextWordWrap) ||
+                    QFontMetrics(font, p.device()).horizontalAdvance(text) > along;
+  if (clip) p.setClipRect(layout, Qt::IntersectClip);
   p.drawText(layout, flags, text);
   p.restore();
 }
@@ -116,6 +118,7 @@ QFont spectralFont(const spectral::Font& font) {
     f.setFamilies({CKTClientApp::interfaceFontFace(), fallback});
   const double pixels = font.unit == FontUnit::Pixels ? font.size : font.size * pixelsPerPoint();
   f.setPixelSize(std::max(1, int(pixels + 0.5)));
+  if (font.bold) f.setWeight(QFont::Bold);
   return f;
 }
 
@@ -208,7 +211,7 @@ void SpectralPainter::paint(QPainter& p, const spectral::DrawList& list) {
     } else if (const auto* fi = std::get_if<FillRect>(&item)) {
       p.fillRect(rectOf(fi->box), colourOf(fi->argb));
     } else if (const auto* t = std::get_if<TextBox>(&item)) {
-      drawText(p, *t);
+      drawText(p, *t, clipOnlyWider_);
     } else if (const auto* b = std::get_if<BezierChain>(&item)) {
       drawBezier(p, *b);
     } else if (const auto* im = std::get_if<ImagePlacement>(&item)) {

@@ -28,6 +28,11 @@ class SpectralPainter {
 
   void paint(QPainter& painter, const spectral::DrawList& list);
 
+  // Texts are clipped to their boxes; with `onlyWider` only those wider than
+  // their box, which keeps a printed page's file small (a clip path per text
+  // is a third of a long report's PDF).
+  void setClipOnlyWiderTexts(bool onlyWider) { clipOnlyWider_ = onlyWider; }
+
   // How often the cached background was drawn (tests).
   int backgroundRenders() const { return backgroundRenders_; }
 
@@ -41,6 +46,7 @@ class SpectralPainter {
   qreal cachedRatio_ = 0;
   QImage cache_;
   int backgroundRenders_ = 0;
+  bool clipOnlyWider_ = false;
 };
 
 }  // namespace corvana

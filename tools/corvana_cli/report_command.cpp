@@ -10,6 +10,9 @@
 #include "reports/export_sheet.h"
 #include "reports/xlsx_export.h"
 #include "tools/corvana_cli/cli_input.h"
+#ifdef CORVANA_CLI_PRINT
+#include "tools/corvana_cli/print_report_command.h"
+#endif
 
 namespace corvana::cli {
 
@@ -17,7 +20,11 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: corvana-cli report KIND JOB OUT [--lang eng|chs|cht]\n"
-    "  KIND: spreadsheet  the Export Data workbook (.xlsx): the current standard and\n"
+    "  KIND: diff         the printed colour-difference report (PDF) of the current\n"
+    "                     standard and sample\n"
+    "        cumulative   the printed cumulative report (PDF) of every sample in\n"
+    "                     record order\n"
+    "        spreadsheet  the Export Data workbook (.xlsx): the current standard and\n"
     "                     every sample in record order\n";
 
 int usage(std::ostream& err) {
@@ -58,6 +65,14 @@ int runReport(std::span<const std::string_view> args, std::ostream&, std::ostrea
   }
   if (positional.size() != 3) return usage(err);
   const std::string &kind = positional[0], &file = positional[1], &outFile = positional[2];
+  if (kind == "diff" || kind == "cumulative") {
+#ifdef CORVANA_CLI_PRINT
+    return runPrintReport(kind, file, outFile, Language(LanguageIndex));
+#else
+    err << "corvana-cli: this build has no page painter for '" << kind << "' (build with Qt)\n";
+    return 2;
+#endif
+  }
   const ReportKind* chosen = nullptr;
   for (const ReportKind& k : kKinds)
     if (k.name == kind) chosen = &k;

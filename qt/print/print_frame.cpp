@@ -1,0 +1,34 @@
+#include "qt/print/print_frame.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "core/language_table.h"
+#include "qt/ui_text.h"
+
+namespace corvana::ui {
+
+PrintFrame::PrintFrame(QWidget* jobWindow, std::unique_ptr<PrintView> view)
+    : QObject(jobWindow),
+      jobWindow_(jobWindow),
+      view_(std::move(view)),
+      printer_(std::make_unique<QPrinter>(QPrinter::PrinterResolution)) {
+  // 300 dpi: an A4 page is 3508 pixels high, the report's own scale.
+  printer_->setResolution(300);
+  printer_->setDocName(ui::qstr(LookupText(
+      kind() == ReportKind::ColorDiff ? Text::PrintColorDiffReport : Text::PrintCumulativeReport)));
+}
+
+PrintFrame::~PrintFrame() = default;
+
+bool PrintFrame::run() {
+  QPrintPreviewDialog preview(printer_.get(), jobWindow_);
+  preview.setObjectName("printPreview");
+  preview.setWindowTitle(printer_->docName());
+  if (jobWindow_) preview.resize(jobWindow_->window()->size() * 0.9);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* printer) { view_->print(*printer); });
+  return preview.exec() == QDialog::Accepted;
+}
+
+}  // namespace corvana::ui

@@ -1,0 +1,87 @@
+#include "tools/corvana_cli/print_report_command.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <numeric>
+#include <system_error>
+
+#include "core/job.h"
+#include "core/job_file.h"
+#include "core/job_manager.h"
+#include "qt/print/print_view.h"
+
+namespace corvana::cli {
+
+namespace {
+
+// Fonts and painting need a GUI application; without a display the
+// offscreen platform serves.
+std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+  if (QCoreApplication::instance()) return nullptr;
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static int argc = 1;
+  static char name[] = "corvana-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// The pages onto an A4 PDF at 300 dpi (3508 pixels high: scale 1).
+bool writePdf(const ui::PrintView& view, const std::string& path) {
+  QPdfWriter writer(QString::fromStdString(path));
+  writer.setResolution(300);
+  writer.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  writer.setCreator(QStringLiteral("Corvana"));
+  return view.print(writer) > 0;
+}
+
+}  // namespace
+
+int runPrintReport(std::string_view kind, const std::string& jobPath, const std::string& outPdfPath,
+                   Language language) {
+  if (kind != "diff" && kind != "cumulative") {
+    std::cerr << "corvana-cli: unknown report '" << kind << "' (diff or cumulative)\n";
+    return 2;
+  }
+  LanguageIndex = language;
+  Job job(jobManager());
+  std::string error;
+  if (!readJobFile(job, jobPath, &error)) {
+    std::cerr << "corvana-cli: " << jobPath << ": " << error << "\n";
+    return 1;
+  }
+  const std::unique_ptr<QGuiApplication> app = ensureGuiApplication();
+  std::vector<int> everySample(std::size_t(job.sampleCount()));
+  std::iota(everySample.begin(), everySample.end(), 0);
+  const ui::PrintView view =
+      kind == "diff" ? ui::PrintView(job) : ui::PrintView(job, everySample, ListSortMode::Unsorted);
+
+  namespace fs = std::filesystem;
+  const fs::path target(outPdfPath);
+  fs::path temporary = target;
+  temporary += ".part-" + std::to_string(getpid());
+  std::error_code ec;
+  if (fs::is_directory(target, ec)) {
+    std::cerr << "corvana-cli: " << outPdfPath << ": is a folder\n";
+    return 1;
+  }
+  const bool written = writePdf(view, temporary.string());
+  if (written) fs::rename(temporary, target, ec);
+  if (!written || ec) {
+    fs::remove(temporary, ec);
+    std::cerr << "corvana-cli: " << outPdfPath << ": cannot write the PDF\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace corvana::cli
