@@ -43,6 +43,42 @@ void replaceAll(std::string& s, std::string_view from, std::string_view to) {
     s.replace(at, from.size(), to);
 }
 
+// The height in points a body element takes in the flow. Exact for
+// paragraphs of exact or least line height and for rows of a given height
+// (how our templates lay out everything above their diagrams); an estimate
+// from the font size otherwise. Floating tables take none.
+double flowHeight(TiXmlElement* e) {
+  const std::string_view name = e->Value();
+  if (name == "w:tbl") {
+    TiXmlElement* pr = e->FirstChildElement("w:tblPr");
+    if (pr && pr->FirstChildElement("w:tblpPr")) return 0;
+    double height = 0;
+    for (TiXmlElement* row : childElements(e, "w:tr")) {
+      TiXmlElement* trPr = row->FirstChildElement("w:trPr");
+      TiXmlElement* h = trPr ? trPr->FirstChildElement("w:trHeight") : nullptr;
+      height += h ? double(integerAttribute(h, "w:val", 0)) / 20 : 9 * 1.2;
+    }
+    return height;
+  }
+  if (name != "w:p") return 0;
+  TiXmlElement* pPr = e->FirstChildElement("w:pPr");
+  TiXmlElement* spacing = pPr ? pPr->FirstChildElement("w:spacing") : nullptr;
+  double height =
+      double(integerAttribute(spacing, "w:before", 0) + integerAttribute(spacing, "w:after", 0)) /
+      20;
+  const char* rule = spacing ? spacing->Attribute("w:lineRule") : nullptr;
+  const long long line = integerAttribute(spacing, "w:line", 240);
+  if (rule && (std::string_view(rule) == "exact" || std::string_view(rule) == "atLeast"))
+    return height + double(line) / 20;
+  long long size = 18;  // half-points
+  walk(e, [&](TiXmlElement* c) {
+    if (std::string_view(c->Value()) == "w:sz")
+      size = std::max(size, integerAttribute(c, "w:val", 18));
+    return true;
+  });
+  return height + double(size) / 2 * 1.2 * double(line) / 240;
+}
+
 }  // namespace
 
 struct WordAutomation::Model {
@@ -55,6 +91,19 @@ struct WordAutomation::Model {
   int nextId = 1;
   int nextZ = 1;
 
+  // The page top of the paragraph that holds `anchor`, adding up the flow
+  // above its body-level element.
+  double paragraphTop(TiXmlElement* anchor) const {
+    TiXmlNode* n = anchor;
+    while (n && n->Parent() != body) n = n->Parent();
+    double y = margins.top;
+    for (TiXmlElement* e = body->FirstChildElement(); e && e != n; e = e->NextSiblingElement())
+      y += flowHeight(e);
+    return y;
+  }
+  PageBox box(TiXmlElement* anchor) const {
+    return anchorBox(anchor, margins, paragraphTop(anchor));
+  }
   std::vector<TiXmlElement*> tables() const { return childElements(body, "w:tbl"); }
   TiXmlElement* table(int index) const {
     return index >= 1 ? childElement(body, "w:tbl", index - 1) : nullptr;
@@ -183,13 +232,13 @@ bool WordAutomation::addRectangle(double x, double y, double width, double heigh
 
 std::optional<PageBox> WordAutomation::shapeBox(int index) const {
   if (!model_ || index < 1 || index > int(model_->shapes.size())) return std::nullopt;
-  return anchorBox(model_->shapes[std::size_t(index - 1)], model_->margins);
+  return model_->box(model_->shapes[std::size_t(index - 1)]);
 }
 
 std::optional<PageBox> WordAutomation::shapeBox(std::string_view name) const {
   if (!model_) return std::nullopt;
   for (TiXmlElement* anchor : model_->shapes)
-    if (anchorName(anchor) == name) return anchorBox(anchor, model_->margins);
+    if (anchorName(anchor) == name) return model_->box(anchor);
   return std::nullopt;
 }
 

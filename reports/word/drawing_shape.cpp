@@ -31,14 +31,16 @@ TiXmlElement sized(const char* name, long long cx, long long cy) {
 }
 
 // The shape's own offset in points along one axis of the page.
-double axisOffset(TiXmlElement* position, double margin) {
+double axisOffset(TiXmlElement* position, double margin, double paragraph) {
   if (!position) return margin;
   double offset = 0;
   if (TiXmlElement* o = position->FirstChildElement("wp:posOffset"))
     if (const char* t = o->GetText()) offset = double(std::atoll(t)) / kEmuPerPoint;
   const char* from = position->Attribute("relativeFrom");
   const std::string_view relative = from ? from : "page";
-  return relative == "page" ? offset : margin + offset;
+  if (relative == "page") return offset;
+  if (relative == "paragraph" || relative == "line") return paragraph + offset;
+  return margin + offset;
 }
 
 TiXmlElement* shapeProperties(TiXmlElement* anchor) {
@@ -141,10 +143,10 @@ TiXmlElement lineShapeRun(const LineShape& l) {
   return run;
 }
 
-PageBox anchorBox(TiXmlElement* anchor, const PageMargins& margins) {
+PageBox anchorBox(TiXmlElement* anchor, const PageMargins& margins, double paragraphTop) {
   PageBox box;
-  box.left = axisOffset(anchor->FirstChildElement("wp:positionH"), margins.left);
-  box.top = axisOffset(anchor->FirstChildElement("wp:positionV"), margins.top);
+  box.left = axisOffset(anchor->FirstChildElement("wp:positionH"), margins.left, margins.left);
+  box.top = axisOffset(anchor->FirstChildElement("wp:positionV"), margins.top, paragraphTop);
   if (TiXmlElement* extent = anchor->FirstChildElement("wp:extent")) {
     box.width = double(integerAttribute(extent, "cx", 0)) / kEmuPerPoint;
     box.height = double(integerAttribute(extent, "cy", 0)) / kEmuPerPoint;

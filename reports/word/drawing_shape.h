@@ -44,8 +44,9 @@ struct LineShape {
 TiXmlElement lineShapeRun(const LineShape& line);
 
 // The box of a floating shape (wp:anchor) on the page. Positions relative
-// to the margin, column or paragraph count from the margins.
-PageBox anchorBox(TiXmlElement* anchor, const PageMargins& margins);
+// to the margin or column count from the margins, those relative to the
+// paragraph or line from `paragraphTop`, the anchor paragraph's top on the page.
+PageBox anchorBox(TiXmlElement* anchor, const PageMargins& margins, double paragraphTop);
 std::string anchorName(TiXmlElement* anchor);
 
 // Sets the shape's outline colour (its a:ln fill).
