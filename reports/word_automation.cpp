@@ -43,6 +43,23 @@ void replaceAll(std::string& s, std::string_view from, std::string_view to) {
     s.replace(at, from.size(), to);
 }
 
+// Removes text nodes of blanks only outside texts (w:t, w:instrText).
+void dropLayoutBlanks(TiXmlElement* e) {
+  if (!e) return;
+  const std::string_view name = e->Value();
+  if (name == "w:t" || name == "w:instrText" || name == "wp:posOffset") return;
+  for (TiXmlNode* n = e->FirstChild(); n;) {
+    TiXmlNode* next = n->NextSibling();
+    if (TiXmlText* t = n->ToText()) {
+      const std::string_view v = t->Value();
+      if (v.find_first_not_of(" \t\r\n") == std::string_view::npos) e->RemoveChild(n);
+    } else if (TiXmlElement* c = n->ToElement()) {
+      dropLayoutBlanks(c);
+    }
+    n = next;
+  }
+}
+
 // The height in points a body element takes in the flow. Exact for
 // paragraphs of exact or least line height and for rows of a given height
 // (how our templates lay out everything above their diagrams); an estimate
@@ -144,7 +161,13 @@ bool WordAutomation::open(const std::filesystem::path& templatePath) {
   if (types->bytes.find(kTemplateMainType) == std::string::npos &&
       types->bytes.find(kDocumentMainType) == std::string::npos)
     return fail(templatePath.string() + ": the main document has no word-processor content type");
+  // Blanks in texts are content ("Test:" pads with them); the layout blanks
+  // between elements go again after parsing.
+  const bool condensed = TiXmlBase::IsWhiteSpaceCondensed();
+  TiXmlBase::SetCondenseWhiteSpace(false);
   m->document.Parse(main->bytes.c_str(), nullptr, TIXML_ENCODING_UTF8);
+  TiXmlBase::SetCondenseWhiteSpace(condensed);
+  dropLayoutBlanks(m->document.RootElement());
   if (m->document.Error())
     return fail(templatePath.string() + ": word/document.xml: " + m->document.ErrorDesc());
   TiXmlElement* root = m->document.RootElement();
