@@ -223,6 +223,8 @@ bool WordAutomation::fillTable(int table, const ReportTable& model) {
   if (!splitTableCell(t, 1, 1, 1, columns) || !splitTableCell(t, 2, 1, 1, columns))
     return fail("table " + std::to_string(table) + ": its first cells cannot be split");
   if (rows >= 3) corvana::insertRowsBelow(t, 2, rows - 2);
+  // The model's widths shape the columns, so names get the room they need.
+  if (int(model.widths.size()) == columns) setColumnProportions(t, model.widths);
   // Walk the rows once: a table of a thousand samples stays linear.
   TiXmlElement* tr = t->FirstChildElement("w:tr");
   for (int i = 0; i < rows && tr; ++i, tr = tr->NextSiblingElement("w:tr")) {

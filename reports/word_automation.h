@@ -51,7 +51,8 @@ class WordAutomation {
   bool open(const std::filesystem::path& templatePath);
 
   bool setCell(int table, int row, int column, std::string_view text, int flags = WordAlignKeep);
-  // The table's two single-cell rows become the model's columns and rows.
+  // The table's two single-cell rows become the model's columns and rows;
+  // the columns share the table's width in proportion to the model's widths.
   bool fillTable(int table, const ReportTable& model);
   bool addLine(double x1, double y1, double x2, double y2, std::uint32_t color, int dashStyle,
                double weight);

@@ -243,6 +243,28 @@ bool splitTableCell(TiXmlElement* table, int row, int column, int rows, int colu
   return true;
 }
 
+void setColumnProportions(TiXmlElement* table, const std::vector<double>& weights) {
+  double sum = 0;
+  for (double w : weights) sum += w > 0 ? w : 0;
+  if (!(sum > 0)) return;
+  fixCellWidths(table);
+  for (TiXmlElement* row : childElements(table, "w:tr")) {
+    const std::vector<TiXmlElement*> cells = childElements(row, "w:tc");
+    if (cells.size() != weights.size()) continue;
+    int total = 0;
+    for (TiXmlElement* c : cells) total += cellWidth(c);
+    int used = 0;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      const int share = i + 1 < cells.size()
+                            ? std::max(1, int(total * std::max(0.0, weights[i]) / sum))
+                            : std::max(1, total - used);
+      setCellWidth(cells[i], share);
+      used += share;
+    }
+  }
+  rebuildGrid(table);
+}
+
 bool insertRowsBelow(TiXmlElement* table, int row, int count) {
   TiXmlElement* tr = tableRow(table, row);
   if (!tr || count < 0) return false;

@@ -5,6 +5,7 @@
 // After a split the table's column grid is rebuilt from the cell widths, so
 // every row still spans the grid and other rows' cells gain a gridSpan.
 #include <string_view>
+#include <vector>
 
 class TiXmlElement;
 
@@ -31,6 +32,10 @@ void setParagraphAlignment(TiXmlElement* paragraph, int alignment);
 
 // False when the cell does not exist or rows / columns is below 1.
 bool splitTableCell(TiXmlElement* table, int row, int column, int rows, int columns);
+
+// Shares each row's width among its cells in proportion to `weights`
+// (rows with as many cells as weights; others stay), then rebuilds the grid.
+void setColumnProportions(TiXmlElement* table, const std::vector<double>& weights);
 
 // Copies of row `row` (texts emptied) inserted below it.
 bool insertRowsBelow(TiXmlElement* table, int row, int count);

@@ -186,6 +186,18 @@ TEST_F(WordAutomationTest, FillTableSplitsBothRowsAndAddsRows) {
   EXPECT_FALSE(word_.fillTable(3, model));
 }
 
+TEST_F(WordAutomationTest, FillTableGivesColumnsTheModelsProportions) {
+  ReportTable model;
+  model.rows = {{"No.", "Name", "dE"}, {"1", "Lot 1", "0.5"}};
+  model.widths = {1, 4, 1};
+  ASSERT_TRUE(word_.fillTable(1, model));
+  TiXmlElement* body = saved();
+  std::vector<std::string> grid;
+  for (TiXmlElement* g : all(nth(body, "w:tbl", 0), "w:gridCol")) grid.push_back(attr(g, "w:w"));
+  EXPECT_EQ(grid, (std::vector<std::string>{"1000", "4000", "1000"}));
+  EXPECT_EQ(childAttr(cell(body, 1, 2, 2), "w:tcW", "w:w"), "4000");
+}
+
 TEST_F(WordAutomationTest, SplitCellWidensTheGridAndSpansOtherRows) {
   ASSERT_TRUE(word_.splitCell(2, 1, 2, 1, 2));
   ASSERT_TRUE(word_.setCell(2, 1, 3, "new"));
