@@ -110,7 +110,9 @@ bool CMainFrame::isBuilt(int command) {
     case CmdUploadSamples:
     case CmdDownloadStandard:
     case CmdWhiteBoard:
-    case CmdInputStandard: return true;
+    case CmdInputStandard:
+    case CmdWordColorDiff:
+    case CmdWordCumulative: return true;
     default: return false;
   }
 }
