@@ -104,34 +104,39 @@ TiXmlElement* textRunProperties(TiXmlElement* paragraph) {
 }  // namespace
 
 void setParagraphText(TiXmlElement* paragraph, std::string_view text) {
-  TiXmlElement* format = textRunProperties(paragraph);
-  TiXmlElement run("w:r");
-  if (format) {
-    TiXmlElement copy("w:rPr");
-    for (TiXmlElement* e = format->FirstChildElement(); e; e = e->NextSiblingElement())
-      if (std::string_view(e->Value()) != "w:rPrChange") copy.InsertEndChild(*e);
-    run.InsertEndChild(copy);
-  }
-  std::size_t from = 0;
-  while (true) {
-    const std::size_t nl = text.find('\n', from);
-    const std::string_view piece = text.substr(from, nl == std::string_view::npos ? nl : nl - from);
-    if (!piece.empty()) {
-      TiXmlElement t("w:t");
-      t.SetAttribute("xml:space", "preserve");
-      t.InsertEndChild(TiXmlText(std::string(piece).c_str()));
-      run.InsertEndChild(t);
+  // Built on the heap and linked, not copied in: a table of thousands of
+  // cells makes each node once.
+  TiXmlElement* run = nullptr;
+  if (!text.empty()) {
+    run = new TiXmlElement("w:r");
+    if (TiXmlElement* format = textRunProperties(paragraph)) {
+      auto* copy = new TiXmlElement("w:rPr");
+      for (TiXmlElement* e = format->FirstChildElement(); e; e = e->NextSiblingElement())
+        if (std::string_view(e->Value()) != "w:rPrChange") copy->LinkEndChild(e->Clone());
+      run->LinkEndChild(copy);
     }
-    if (nl == std::string_view::npos) break;
-    run.InsertEndChild(TiXmlElement("w:br"));
-    from = nl + 1;
+    std::size_t from = 0;
+    while (true) {
+      const std::size_t nl = text.find('\n', from);
+      const std::string_view piece =
+          text.substr(from, nl == std::string_view::npos ? nl : nl - from);
+      if (!piece.empty()) {
+        auto* t = new TiXmlElement("w:t");
+        t->SetAttribute("xml:space", "preserve");
+        t->LinkEndChild(new TiXmlText(std::string(piece).c_str()));
+        run->LinkEndChild(t);
+      }
+      if (nl == std::string_view::npos) break;
+      run->LinkEndChild(new TiXmlElement("w:br"));
+      from = nl + 1;
+    }
   }
   for (TiXmlNode* n = paragraph->FirstChild(); n;) {
     TiXmlNode* next = n->NextSibling();
     if (!n->ToElement() || std::string_view(n->Value()) != "w:pPr") paragraph->RemoveChild(n);
     n = next;
   }
-  if (!text.empty()) paragraph->InsertEndChild(run);
+  if (run) paragraph->LinkEndChild(run);
 }
 
 void setParagraphAlignment(TiXmlElement* paragraph, int alignment) {

@@ -102,6 +102,20 @@ TEST_P(WordReportPdfTest, ColorDiffReportShowsNamesAndValues) {
   EXPECT_TRUE(shows(text, differenceCellText(job_, job_.currentSample, 0, 0)));
 }
 
+TEST_P(WordReportPdfTest, XyzReportShowsTristimulusValues) {
+  job_.colorSpace = CieXyz;
+  assignToleranceComponents(job_.toleranceB, job_.colorSpace, job_.colorFormula);
+  job_.recomputeAll();
+  const fs::path out = dir_ / ("xyz-" + suffix() + ".docx");
+  ASSERT_EQ(writeColorDiffReport(job_, {CORVANA_TEMPLATE_DIR, ""}, out, RecordTime{}).status,
+            WordReportStatus::Saved);
+  const std::string text = pdfText(out, dir_);
+  ASSERT_FALSE(text.empty()) << "LibreOffice did not convert " << out;
+  EXPECT_TRUE(shows(text, "--/--/-- 00:00:00")) << "a moment with no date";
+  EXPECT_TRUE(shows(text, valueCellText(job_, RecordList::Samples, job_.currentSample, 3, 0)));
+  EXPECT_TRUE(shows(text, LookupText(Text::ColorSpaceCieXyz)));
+}
+
 TEST_P(WordReportPdfTest, CumulativeReportShowsEverySample) {
   const fs::path out = dir_ / ("cumulative-" + suffix() + ".docx");
   std::vector<int> samples(std::size_t(job_.sampleCount()));
