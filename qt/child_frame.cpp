@@ -32,6 +32,7 @@
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
 #include "qt/print/print_frame.h"
+#include "qt/print_to_word.h"
 #include "qt/ui_text.h"
 #include "qt/views/chroma_view.h"
 #include "qt/views/record_list_pane.h"
@@ -453,6 +454,10 @@ void CChildFrame::runCommand(int command) {
       everythingChanged();
       break;
     }
+    case CmdWordColorDiff: ui::printToWord(this, *job_, false, {}); break;
+    case CmdWordCumulative:
+      ui::printToWord(this, *job_, true, sampleView_->selectedRecords());
+      break;
     case CmdReportSettings: {
       ReportSettingsDialog dialog(
           job_.get(),

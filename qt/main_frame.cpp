@@ -113,7 +113,9 @@ bool CMainFrame::isBuilt(int command) {
     case CmdExportData:
     case CmdInputStandard:
     case CmdPrintColorDiff:
-    case CmdPrintCumulative: return true;
+    case CmdPrintCumulative:
+    case CmdWordColorDiff:
+    case CmdWordCumulative: return true;
     default: return false;
   }
 }

@@ -10,6 +10,7 @@
 #include "reports/export_sheet.h"
 #include "reports/xlsx_export.h"
 #include "tools/corvana_cli/cli_input.h"
+#include "tools/corvana_cli/word_report_command.h"
 #ifdef CORVANA_CLI_PRINT
 #include "tools/corvana_cli/print_report_command.h"
 #endif
@@ -24,6 +25,9 @@ constexpr const char* kUsage =
     "                     standard and sample\n"
     "        cumulative   the printed cumulative report (PDF) of every sample in\n"
     "                     record order\n"
+    "        word-diff    the colour-difference report as a document (.docx)\n"
+    "        word-diff2   the same for a CIE XYZ job, with the xy diagram\n"
+    "        word-cumulative  the cumulative report as a document (.docx)\n"
     "        spreadsheet  the Export Data workbook (.xlsx): the current standard and\n"
     "                     every sample in record order\n";
 
@@ -73,6 +77,8 @@ int runReport(std::span<const std::string_view> args, std::ostream&, std::ostrea
     return 2;
 #endif
   }
+  if (kind == "word-diff" || kind == "word-diff2" || kind == "word-cumulative")
+    return runWordReport(kind, file, outFile, Language(LanguageIndex), err);
   const ReportKind* chosen = nullptr;
   for (const ReportKind& k : kKinds)
     if (k.name == kind) chosen = &k;

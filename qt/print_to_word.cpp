@@ -1,0 +1,50 @@
+#include "qt/print_to_word.h"
+
+#include "core/date_time_text.h"
+#include "core/job.h"
+#include "qt/message_box.h"
+#include "qt/open_document.h"
+#include "qt/ui_text.h"
+#include "reports/report_files.h"
+#include "reports/word_report.h"
+
+namespace corvana::ui {
+namespace {
+
+void showNotSaved(QWidget* parent, const std::string& reason) {
+  showMessage(parent, {QString(), format(Text::FileNotWritten, {qstr(reason)})});
+}
+
+}  // namespace
+
+QString printToWord(QWidget* parent, const Job& job, bool cumulative,
+                    const std::vector<int>& samples) {
+  const std::filesystem::path documents = userDocumentsFolder();
+  if (documents.empty()) {
+    showNotSaved(parent, "no documents folder (HOME is not set)");
+    return {};
+  }
+  if (const auto why = ensureFolder(documents)) {
+    showNotSaved(parent, *why);
+    return {};
+  }
+  const std::filesystem::path path = wordReportPath(documents, cumulative, currentLocalTime());
+  const TemplateLocationInputs templates = currentTemplateLocationInputs();
+  const WordReportResult result =
+      cumulative ? writeCumulativeReport(job, samples, Text::Unsorted, templates, path)
+                 : writeColorDiffReport(job, templates, path, currentLocalTime());
+  switch (result.status) {
+    case WordReportStatus::NothingToReport: return {};
+    case WordReportStatus::TemplateMissing: showError(parent, Text::OpenWordFailed); return {};
+    case WordReportStatus::Failed: showNotSaved(parent, result.error); return {};
+    case WordReportStatus::Saved: break;
+  }
+  const QString saved = qstr(result.path.string());
+  if (!openDocument(saved)) {
+    showMessage(parent, {QString(), format(Text::FileSavedButNotOpened, {saved}),
+                         MessageIcon::Information});
+  }
+  return saved;
+}
+
+}  // namespace corvana::ui
