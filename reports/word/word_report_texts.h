@@ -9,9 +9,13 @@
 #include "core/language_table.h"
 #include "reports/word/word_report_table.h"
 
-namespace corvana::wordreport {
-
+namespace corvana {
 class Job;
+}
+
+// Kept apart from the printed reports' texts, which name some of the same
+// things differently.
+namespace corvana::wordreport {
 
 // "Label: value".
 std::string labeledText(Text label, const std::string& value);
