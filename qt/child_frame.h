@@ -109,6 +109,8 @@ class CChildFrame : public QWidget, public JobObserver {
   void warnNothingSelected(RecordList list);
   void renameRecord(RecordList list);
   void modifyMaterial(RecordList list);
+  // Find on a list; the list has the focus afterwards.
+  void findRecords(RecordList list);
   void refreshPlots();
   void runDialog(TabbedDialog& dialog);
   // Measure standard / sample: names the record, measures off the UI thread
