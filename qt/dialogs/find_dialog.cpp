@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -72,6 +73,13 @@ FindDialog::FindDialog(Job* job, RecordListView* target, QWidget* parent)
   modeList_->setObjectName("mode");
   modeList_->addItem(ui::text(Text::ByName));
   modeList_->addItem(ui::text(Text::ByValue));
+  // As wide as its longer entry in either mode: the value fields squeeze the row.
+  int longest = 0;
+  for (int i = 0; i < modeList_->count(); ++i)
+    longest = std::max(longest, modeList_->fontMetrics().horizontalAdvance(modeList_->itemText(i)));
+  // Room for the frame and the drop-down arrow beside the text.
+  modeList_->setMinimumWidth(longest + 2 * modeList_->fontMetrics().height() + 16);
+  modeList_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   keyword_ = new QLineEdit(this);
   keyword_->setObjectName("keyword");
   keyword_->setPlaceholderText(ui::text(Text::KeyWord));
@@ -152,6 +160,12 @@ FindDialog::FindDialog(Job* job, RecordListView* target, QWidget* parent)
   connect(list_, &QTableView::doubleClicked, this,
           [this](const QModelIndex& index) { rowDoubleClicked(index.row()); });
 
+  // Wide enough for the row of value fields, so changing the mode never
+  // squeezes them (the keyword row is the narrower one).
+  keyword_->setVisible(false);
+  find_->setText(ui::text(Text::Find));  // measured with its text
+  // (On the list: the dialog's own minimum is the title's.)
+  list_->setMinimumWidth(std::max(list_->minimumWidth(), top->minimumSize().width()));
   setMode(FindMode::ByName);
   keyword_->setFocus();
 }
@@ -185,7 +199,13 @@ void FindDialog::updateColumns() {
       const ListColumn::Kind kind = copied ? rows.columns()[c].kind : ListColumn::Difference;
       const bool number = kind == ListColumn::Value || kind == ListColumn::Difference;
       alignments.push_back(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
-      widths.push_back(copied ? target_->columnWidth(int(c)) : target_->columnWidth(2));
+      // The difference column is as wide as a value column, or as its heading
+      // with the sort arrow needs.
+      const int headingWidth = list_->fontMetrics().horizontalAdvance(ui::qstr(headings[c])) +
+                               list_->style()->pixelMetric(QStyle::PM_HeaderMargin) * 4 +
+                               list_->fontMetrics().height();
+      widths.push_back(copied ? target_->columnWidth(int(c))
+                              : std::max(target_->columnWidth(2), headingWidth));
     }
   }
   sortColumn_ = -1;
