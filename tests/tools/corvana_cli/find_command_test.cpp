@@ -98,7 +98,8 @@ TEST_F(CorvanaCliFind, ByValueWithTheDifferenceLastInTheJobsDecimals) {
         "3\tStd2\t60.00\t10.00\t-10.00\t14.14\t315.00\t65.06"}},
   };
   for (const auto& c : cases) {
-    const FindRun r = find("'" + path() + "' standards --value " + c.value + " --within " + c.within);
+    const FindRun r =
+        find("'" + path() + "' standards --value " + c.value + " --within " + c.within);
     ASSERT_EQ(r.status, 0) << r.err;
     ASSERT_FALSE(r.lines.empty());
     EXPECT_EQ(r.lines[0], "Standard\tName\tL*\ta*\tb*\tC*\th°\tΔE*");
