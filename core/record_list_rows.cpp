@@ -93,7 +93,7 @@ void RecordListRows::recordsRemoved(const std::vector<int>& records) {
   rows_ = std::move(kept);
 }
 
-std::string RecordListRows::heading(int column) const {
+std::string RecordListRows::heading(int column, bool arrows) const {
   const ListColumn& c = columns_[std::size_t(column)];
   std::string text;
   switch (c.kind) {
@@ -116,7 +116,7 @@ std::string RecordListRows::heading(int column) const {
                  : LookupText(Text::Material);
       break;
   }
-  for (int k = 0; k < 2; ++k) {
+  for (int k = 0; arrows && k < 2; ++k) {
     if (keys_[k].column != column || (k == 1 && keys_[0].column < 0)) continue;
     const char* arrow = keys_[k].ascending ? kUp : kDown;
     text += " ";

@@ -30,6 +30,7 @@ class RecordListRows {
  public:
   RecordListRows(const Job& job, RecordList list) : job_(job), list_(list) {}
 
+  const Job& job() const { return job_; }
   RecordList list() const { return list_; }
   const std::vector<ListColumn>& columns() const { return columns_; }
   int columnCount() const { return int(columns_.size()); }
@@ -38,8 +39,9 @@ class RecordListRows {
   // Row showing a record, or -1.
   int rowOf(int record) const;
 
-  // With the sort arrows; the material heading names an active filter.
-  std::string heading(int column) const;
+  // With the sort arrows unless `arrows` is false; the material heading
+  // names an active filter.
+  std::string heading(int column, bool arrows = true) const;
   std::string cellText(int row, int column) const;
   // The grade cell's tone; every other cell is plain.
   CellTone cellTone(int row, int column) const;

@@ -19,6 +19,7 @@
 #include "instrument/connection.h"
 #include "instrument/measurement.h"
 #include "qt/dialogs/color_space_formula_dialog.h"
+#include "qt/dialogs/find_dialog.h"
 #include "qt/dialogs/input_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/dialogs/naming_dialog.h"
@@ -341,6 +342,13 @@ void CChildFrame::modifyMaterial(RecordList list) {
   }
 }
 
+void CChildFrame::findRecords(RecordList list) {
+  RecordListView* view = listView(*this, list);
+  FindDialog dialog(job_.get(), view, this);
+  dialog.exec();
+  view->setFocus();
+}
+
 void CChildFrame::runDialog(TabbedDialog& dialog) {
   connect(&dialog, &TabbedDialog::applied, this, [this] { everythingChanged(); });
   dialog.exec();
@@ -399,6 +407,8 @@ void CChildFrame::runCommand(int command) {
     case CmdRenameSample: renameRecord(RecordList::Samples); break;
     case CmdMaterialStandard: modifyMaterial(RecordList::Standards); break;
     case CmdMaterialSample: modifyMaterial(RecordList::Samples); break;
+    case CmdFindStandard: findRecords(RecordList::Standards); break;
+    case CmdFindSample: findRecords(RecordList::Samples); break;
     case CmdImportFromSample: importSelected(RecordList::Samples); break;
     case CmdImportFromStandard: importSelected(RecordList::Standards); break;
     case CmdInstrumentStatus: showInstrumentStatus(); break;

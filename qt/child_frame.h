@@ -109,6 +109,8 @@ class CChildFrame : public QWidget, public JobObserver {
   void warnNothingSelected(RecordList list);
   void renameRecord(RecordList list);
   void modifyMaterial(RecordList list);
+  // Find on a list; the list has the focus afterwards.
+  void findRecords(RecordList list);
   void refreshPlots();
   // Export Data: the selected rows of each list in list order; with none
   // selected, the current standard and every sample the list shows.

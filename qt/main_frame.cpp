@@ -94,6 +94,8 @@ bool CMainFrame::isBuilt(int command) {
     case CmdRenameSample:
     case CmdMaterialStandard:
     case CmdMaterialSample:
+    case CmdFindStandard:
+    case CmdFindSample:
     case CmdImportFromSample:
     case CmdImportFromStandard:
     case CmdNameOptionStandard:

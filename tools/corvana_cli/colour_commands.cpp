@@ -166,8 +166,11 @@ void printUsage(std::ostream& err) {
          "input lines: name,r400,...,r700 (31 fractions) or with --lab name,L,a,b;\n"
          "diff reads name, then the standard, then the sample on one line\n"
          "  corvana-cli job FILE [--save OUT] [--lang eng|chs|cht]\n"
-         "  corvana-cli report KIND JOB OUT [--lang eng|chs|cht]   KIND: spreadsheet\n"
-         "  corvana-cli name TEMPLATE COUNTER\n";
+         "  corvana-cli report KIND JOB OUT [--lang eng|chs|cht]   KIND: diff, cumulative,\n"
+         "    word-diff, word-diff2, word-cumulative, spreadsheet\n"
+         "  corvana-cli name TEMPLATE COUNTER\n"
+         "  corvana-cli find JOB standards|samples --name KEYWORD\n"
+         "  corvana-cli find JOB standards|samples --value V1,V2,V3 --within LIMIT\n";
 }
 
 int runTristimulus(std::span<const std::string_view> args, std::istream& in, std::ostream& out,

@@ -6,6 +6,7 @@
 #include "core/naming.h"
 #include "tools/corvana_cli/cli_input.h"
 #include "tools/corvana_cli/colour_commands.h"
+#include "tools/corvana_cli/find_command.h"
 #include "tools/corvana_cli/job_commands.h"
 #include "tools/corvana_cli/report_command.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   if (command == "diff") return runDiff(args, std::cin, std::cout, std::cerr);
   if (command == "job") return runJob(args, std::cout, std::cerr);
   if (command == "report") return runReport(args, std::cout, std::cerr);
+  if (command == "find") return runFind(args, std::cout, std::cerr);
   if (command == "name") {
     const auto counter = args.size() == 2 ? parseInt(args[1]) : std::nullopt;
     if (!counter) {

@@ -9,12 +9,14 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
@@ -28,6 +30,7 @@
 #include "qt/ckt_client_app.h"
 #include "qt/dialogs/average_measure_dialog.h"
 #include "qt/dialogs/download_data_dialog.h"
+#include "qt/dialogs/find_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/dialogs/upload_standard_dialog.h"
 #include "qt/help_window.h"
@@ -302,6 +305,27 @@ int run(Options& options) {
       ok &= shootModal(frame, CmdRenameSample, out.filePath("rename-sample.png"));
       ok &= shootModal(frame, CmdMaterialSample, out.filePath("material-sample.png"));
       ok &= shootModal(frame, CmdDeleteSample, out.filePath("delete-sample.png"));
+      // Find: the samples of one colour by name, and the samples within a
+      // CMC 0.8 of the first standard by value, sorted by the difference.
+      QTimer::singleShot(150, [] {
+        auto* find = qobject_cast<FindDialog*>(QApplication::activeModalWidget());
+        if (!find) return;
+        find->keywordField()->setText(QStringLiteral("4410"));
+        find->find();
+      });
+      ok &= shootModal(frame, CmdFindSample, out.filePath("find-name.png"));
+      QTimer::singleShot(150, [] {
+        auto* find = qobject_cast<FindDialog*>(QApplication::activeModalWidget());
+        if (!find) return;
+        find->modeList()->setCurrentIndex(1);
+        const char* values[] = {"23.46", "4.72", "-15.58", "0.8"};
+        for (int i = 0; i < 4; ++i) find->valueField(i)->setText(QString::fromLatin1(values[i]));
+        find->find();
+        QHeaderView* header = find->resultList()->horizontalHeader();
+        emit header->sectionClicked(header->count() - 1);
+        find->resultList()->selectRow(0);
+      });
+      ok &= shootModal(frame, CmdFindSample, out.filePath("find-value.png"));
       ok &= shootPlots(child->job(), out);
     }
   }
