@@ -286,4 +286,65 @@ TEST(CorvanaCli, ReportSpreadsheet) {
   std::system(("rm -rf '" + base + "'").c_str());
 }
 
+// Every other report kind goes through the program's own report code: the
+// PDF's text and the document's XML name the file's current records.
+TEST(CorvanaCli, ReportDocumentsOfEveryKind) {
+  corvana::JobManager manager;
+  corvana::Job job(manager);
+  corvana::MeasurementRecord r;
+  r.reflectance.fill(0.4f);
+  r.UseReflect = true;
+  r.setName("current standard");
+  job.addStandard(r, true);
+  for (const char* name : {"lot 1", "lot 2"}) {
+    r.setName(name);
+    r.reflectance[10] += 0.05f;
+    job.addSample(r, true);
+  }
+  char dir[] = "/tmp/corvana-cli-documents-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  const std::string base = dir, path = base + "/a.job";
+  ASSERT_TRUE(corvana::writeJobFile(job, path));
+  std::ofstream(base + "/plain") << "x";
+  const auto textOf = [&](const std::string& file) {
+    const std::string copy = base + "/text";
+    const std::string read = file.ends_with(".pdf")
+                                 ? "pdftotext '" + file + "' '" + copy + "'"
+                                 : "unzip -p '" + file + "' word/document.xml > '" + copy + "'";
+    std::system(read.c_str());
+    return slurp(copy);
+  };
+  const struct {
+    const char* kind;
+    const char* extension;
+    bool printed;
+  } kinds[] = {{"diff", ".pdf", true},
+               {"cumulative", ".pdf", true},
+               {"word-diff", ".docx", false},
+               {"word-cumulative", ".docx", false}};
+  for (const auto& k : kinds) {
+    const std::string out = base + "/" + k.kind + k.extension;
+    const CliRun run = cli(std::string("report ") + k.kind + " '" + path + "' '" + out + "'", "");
+#ifndef CORVANA_CLI_PRINT
+    if (k.printed) {
+      EXPECT_EQ(run.status, 2) << k.kind;
+      continue;
+    }
+#endif
+    ASSERT_EQ(run.status, 0) << k.kind << ": " << run.err;
+    const std::string text = textOf(out);
+    EXPECT_NE(text.find("current standard"), std::string::npos) << k.kind;
+    EXPECT_NE(text.find("lot 2"), std::string::npos) << k.kind;
+    // An output that cannot be written fails and leaves nothing.
+    const CliRun blocked = cli(std::string("report ") + k.kind + " '" + path + "' '" + base +
+                                   "/plain/x" + k.extension + "'",
+                               "");
+    EXPECT_EQ(blocked.status, 1) << k.kind;
+    EXPECT_FALSE(blocked.err.empty()) << k.kind;
+  }
+  // word-diff2 is the CIE XYZ report; this job is CIE LAB.
+  EXPECT_EQ(cli("report word-diff2 '" + path + "' '" + base + "/x.docx'", "").status, 1);
+  std::system(("rm -rf '" + base + "'").c_str());
+}
+
 }  // namespace
