@@ -9,13 +9,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 shots=$build/tools/manual_shots/corvana-shots
+cli=$build/tools/corvana_cli/corvana-cli
 if ! command -v Xvfb >/dev/null; then
   sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
   $sudo apt-get install -y --no-install-recommends xvfb
 fi
-if [ ! -x "$shots" ]; then
+if [ ! -x "$shots" ] || [ ! -x "$cli" ]; then
   cmake -S . -B "$build" >/dev/null
-  cmake --build "$build" -j"$(nproc)" --target corvana-shots
+  cmake --build "$build" -j"$(nproc)" --target corvana-shots corvana-cli
 fi
 
 display=:$((90 + RANDOM % 9))
@@ -35,6 +36,10 @@ while read -r folder lang job; do
   DISPLAY=$display CORVANA_MANUAL_DIR=$PWD/docs/manual CORVANA_SETTINGS=$work/$folder.xml XDG_RUNTIME_DIR=$work \
     PATH=$PWD/$build/tools/colorport_sim:$PATH \
     "$shots" "$out" --size "$sizes" --manual "$examples/$job" "/lang:$lang" --simulator
+  # The printed colour-difference report, through the command line's PDF.
+  case $lang in english) code=eng ;; chinese_simplified) code=chs ;; *) code=cht ;; esac
+  XDG_RUNTIME_DIR=$work "$cli" report diff "$examples/$job" "$work/$folder.pdf" --lang "$code"
+  pdftoppm -png -r 60 -singlefile "$work/$folder.pdf" "$out/report-diff"
 done <<'LIST'
 en english autumn-knit.job
 zh-CN chinese_simplified autumn-knit-zh-CN.job

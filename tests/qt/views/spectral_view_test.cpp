@@ -108,7 +108,9 @@ TEST(SpectralPainter, LongTextsWrapUnlessSingleLineOrElided) {
     const QRect ink = inkBox(replay(list));
     EXPECT_EQ(ink.height() < 20, c.oneLine) << c.flags;
     EXPECT_LE(ink.right(), box.right() - 1) << c.flags;
-    if (c.oneLine) EXPECT_GE(ink.right(), box.right() - 25) << "the line fills the box";
+    if (c.oneLine) {
+      EXPECT_GE(ink.right(), box.right() - 25) << "the line fills the box";
+    }
   }
 }
 
