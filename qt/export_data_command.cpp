@@ -25,10 +25,6 @@ class WaitCursor {
   WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-void showWriteFailure(QWidget* parent, const std::string& reason) {
-  ui::showMessage(parent, {QString(), ui::format(Text::FileNotWritten, {ui::qstr(reason)})});
-}
-
 }  // namespace
 
 QString exportData(QWidget* parent, const Job& job, const std::vector<int>& standards,
@@ -43,13 +39,11 @@ QString exportData(QWidget* parent, const Job& job, const std::vector<int>& stan
     error = writeXlsx(file, exportSheetCells(job, standards, samples));
   }
   if (error) {
-    showWriteFailure(parent, *error);
+    ui::showNotWritten(parent, *error);
     return {};
   }
   const QString path = QFile::decodeName(file.c_str());
-  if (!ui::openDocument(path))
-    ui::showMessage(parent, {QString(), ui::format(Text::FileSavedButNotOpened, {path}),
-                             ui::MessageIcon::Information});
+  ui::openSavedDocument(parent, path);
   return path;
 }
 

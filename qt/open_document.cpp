@@ -2,6 +2,9 @@
 
 #include <QDesktopServices>
 
+#include "qt/message_box.h"
+#include "qt/ui_text.h"
+
 namespace corvana::ui {
 
 namespace {
@@ -17,5 +20,15 @@ bool openDocument(const QString& path) {
 }
 
 void setDocumentOpener(DocumentOpener o) { opener() = std::move(o); }
+
+void openSavedDocument(QWidget* parent, const QString& path) {
+  if (!openDocument(path))
+    showMessage(parent,
+                {QString(), format(Text::FileSavedButNotOpened, {path}), MessageIcon::Information});
+}
+
+void showNotWritten(QWidget* parent, const std::string& reason) {
+  showMessage(parent, {QString(), format(Text::FileNotWritten, {qstr(reason)})});
+}
 
 }  // namespace corvana::ui

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <string>
+
+class QWidget;
 
 namespace corvana::ui {
 
@@ -14,5 +17,11 @@ bool openDocument(const QString& path);
 // whether an application took it. An empty opener restores the desktop's.
 using DocumentOpener = std::function<bool(const QUrl&)>;
 void setDocumentOpener(DocumentOpener opener);
+
+// Hands a saved report to the desktop; when nothing takes it, a message says
+// where the file is.
+void openSavedDocument(QWidget* parent, const QString& path);
+// "The file could not be written:" and the reason.
+void showNotWritten(QWidget* parent, const std::string& reason);
 
 }  // namespace corvana::ui

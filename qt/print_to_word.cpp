@@ -9,23 +9,12 @@
 #include "reports/word_report.h"
 
 namespace corvana::ui {
-namespace {
-
-void showNotSaved(QWidget* parent, const std::string& reason) {
-  showMessage(parent, {QString(), format(Text::FileNotWritten, {qstr(reason)})});
-}
-
-}  // namespace
 
 QString printToWord(QWidget* parent, const Job& job, bool cumulative,
                     const std::vector<int>& samples) {
   const std::filesystem::path documents = userDocumentsFolder();
-  if (documents.empty()) {
-    showNotSaved(parent, "no documents folder (HOME is not set)");
-    return {};
-  }
   if (const auto why = ensureFolder(documents)) {
-    showNotSaved(parent, *why);
+    showNotWritten(parent, *why);
     return {};
   }
   const std::filesystem::path path = wordReportPath(documents, cumulative, currentLocalTime());
@@ -36,14 +25,11 @@ QString printToWord(QWidget* parent, const Job& job, bool cumulative,
   switch (result.status) {
     case WordReportStatus::NothingToReport: return {};
     case WordReportStatus::TemplateMissing: showError(parent, Text::OpenWordFailed); return {};
-    case WordReportStatus::Failed: showNotSaved(parent, result.error); return {};
+    case WordReportStatus::Failed: showNotWritten(parent, result.error); return {};
     case WordReportStatus::Saved: break;
   }
   const QString saved = qstr(result.path.string());
-  if (!openDocument(saved)) {
-    showMessage(parent, {QString(), format(Text::FileSavedButNotOpened, {saved}),
-                         MessageIcon::Information});
-  }
+  openSavedDocument(parent, saved);
   return saved;
 }
 

@@ -7,8 +7,9 @@
 #include "core/job.h"
 #include "plots/chroma_scale.h"
 #include "reports/report_files.h"
-#include "reports/word/word_report_texts.h"
+#include "reports/report_texts.h"
 #include "reports/word/word_report_plot.h"
+#include "reports/word/word_report_texts.h"
 #include "reports/word_automation.h"
 
 namespace corvana {
@@ -99,8 +100,7 @@ bool fillColorDiffReport(WordAutomation& doc, const Job& job, const RecordTime& 
   }
   return doc.fillTable(6, toleranceTable(job)) && doc.fillTable(7, recordValueTable(job, true)) &&
          doc.fillTable(8, recordValueTable(job, false)) && doc.fillTable(9, differenceTable(job)) &&
-         doc.setCell(10, 1, 2, instrumentLineText(job)) &&
-         doc.setCell(11, 1, 2, signatureLineText());
+         doc.setCell(10, 1, 2, instrumentLineText(job)) && doc.setCell(11, 1, 2, signatureText());
 }
 
 bool fillCumulativeReport(WordAutomation& doc, const Job& job, const std::vector<int>& samples,
@@ -139,7 +139,7 @@ bool fillCumulativeReport(WordAutomation& doc, const Job& job, const std::vector
   } else if (!doc.deleteTable(7) || !doc.deleteTable(6)) {
     return false;
   }
-  return doc.setCell(doc.tableCount(), 1, 2, signatureLineText());
+  return doc.setCell(doc.tableCount(), 1, 2, signatureText());
 }
 
 WordReportResult writeColorDiffReport(const Job& job, const TemplateLocationInputs& templates,

@@ -13,6 +13,9 @@
 #include "core/job_judgement.h"
 #include "core/value_labels.h"
 #include "plots/chroma_scale.h"
+#include "plots/plot_cell.h"
+#include "reports/color_diff_report.h"
+#include "reports/report_texts.h"
 
 namespace corvana::wordreport {
 namespace {
@@ -27,10 +30,6 @@ std::string format(const char* pattern, ...) {
 }
 
 const std::string& text(Text t) { return LookupText(t); }
-
-int displayedSlots(const Job& job) {
-  return int(job.IlluminantCount < 1 ? 1 : job.IlluminantCount > 3 ? 3 : job.IlluminantCount);
-}
 
 std::string illuminantText(const Job& job, int slot) {
   return std::string(illuminantName(job.illuminants[slot]));
@@ -58,11 +57,6 @@ std::vector<std::string> differenceLabels(const Job& job) {
                     job.table.differenceArrayCount());
 }
 
-bool showsColorDirection(const Job& job) {
-  return job.colorSpace == CieLab || job.colorSpace == WhitenessTint ||
-         job.colorSpace == Yellowness;
-}
-
 float at(const std::vector<float>& v, int i) {
   return i >= 0 && i < int(v.size()) ? v[std::size_t(i)] : kNoDifference;
 }
@@ -79,20 +73,6 @@ std::string colorDirectionCell(const Job& job, int slot) {
                             at(entry->standardValues[2], t));
 }
 
-// The difference column width factor of a label row, as the printed report sizes it.
-double differenceWidth(Text label) {
-  switch (int(label)) {
-    case 172: return 4.8;
-    case 366:
-    case 368: return 3.3;
-    case 367:
-    case 369: return 1.6;
-    case 377: return 4.1;
-    case 378: return 3.2;
-    default: return 3.9;
-  }
-}
-
 std::string reflectanceText(const Job& job, const MeasurementRecord& record, int i) {
   if (!record.UseReflect) return std::string(kNoValueText);
   return format("%6.*f", int(job.DataAccuracy), double(record.reflectance[std::size_t(i)]) * 100);
@@ -100,11 +80,9 @@ std::string reflectanceText(const Job& job, const MeasurementRecord& record, int
 
 }  // namespace
 
-std::string labeledText(Text label, const std::string& value) { return text(label) + ": " + value; }
-
 std::string displayedIlluminantsText(const Job& job) {
   std::string out;
-  for (int slot = 0; slot < displayedSlots(job); ++slot) {
+  for (int slot = 0; slot < displayedIlluminants(job); ++slot) {
     if (slot) out += ", ";
     out += illuminantText(job, slot);
   }
@@ -120,18 +98,13 @@ std::string instrumentLineText(const Job& job) {
                 job.DeviceName.c_str());
 }
 
-std::string signatureLineText() {
-  return format("%s                        %s                       ",
-                text(Text::TestSignature).c_str(), text(Text::AuditSignature).c_str());
-}
-
 DocumentTable toleranceTable(const Job& job) {
   DocumentTable t;
   t.widths = {5, 7, 7, 7, 7};
   std::vector<std::string> header{text(Text::Tolerance)};
   for (int k = 0; k < kEntriesPerSlot; ++k) header.push_back(toleranceLabel(job, k));
   t.rows.push_back(header);
-  for (int slot = 0; slot < displayedSlots(job); ++slot) {
+  for (int slot = 0; slot < displayedIlluminants(job); ++slot) {
     std::vector<std::string> row{illuminantText(job, slot)};
     for (int k = 0; k < kEntriesPerSlot; ++k) {
       const ToleranceSet& e = job.toleranceB[std::size_t(toleranceIndex(slot, k))];
@@ -153,7 +126,7 @@ DocumentTable recordValueTable(const Job& job, bool standard) {
   t.rows.push_back(header);
   t.widths.assign(header.size(), 4);
   const bool present = record >= 0 && record < job.count(list);
-  for (int slot = 0; slot < displayedSlots(job); ++slot) {
+  for (int slot = 0; slot < displayedIlluminants(job); ++slot) {
     std::vector<std::string> row{illuminantText(job, slot)};
     const bool usable =
         present && isEvaluable(job.records(list)[std::size_t(record)], job.condition(slot));
@@ -172,7 +145,7 @@ DocumentTable differenceTable(const Job& job) {
   const std::vector<std::string> labels = differenceLabels(job);
   for (std::size_t k = 0; k < labels.size(); ++k) {
     header.push_back(labels[k]);
-    t.widths.push_back(k < rows.size() ? differenceWidth(rows[k]) : 3.9);
+    t.widths.push_back(k < rows.size() ? differenceColumnFactor(int(rows[k])) : 3.9);
   }
   header.push_back(text(Text::JudgeResultShort));
   t.widths.push_back(4);
@@ -183,7 +156,7 @@ DocumentTable differenceTable(const Job& job) {
   }
   t.rows.push_back(header);
   const bool sample = job.currentSample >= 0 && job.currentSample < job.sampleCount();
-  for (int slot = 0; slot < displayedSlots(job); ++slot) {
+  for (int slot = 0; slot < displayedIlluminants(job); ++slot) {
     std::vector<std::string> row{illuminantText(job, slot)};
     for (int k = 0; k < int(labels.size()); ++k)
       row.push_back(sample ? differenceCellText(job, job.currentSample, k, slot)

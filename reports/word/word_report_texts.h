@@ -17,15 +17,12 @@ class Job;
 // things differently.
 namespace corvana::wordreport {
 
-// "Label: value".
-std::string labeledText(Text label, const std::string& value);
 // The names of the displayed illuminants (the job's 1 to 3) joined by ", ".
 std::string displayedIlluminantsText(const Job& job);
 // "Full Scale:   1.80" ("%s: %6.2f").
 std::string fullScaleText(float fullScale);
-// "Instrument: <model>" and the signature line, padded as the reports print them.
+// "Instrument: <model>", padded as the reports print it.
 std::string instrumentLineText(const Job& job);
-std::string signatureLineText();
 
 // Colour-difference report tables: one row per displayed illuminant under a header.
 DocumentTable toleranceTable(const Job& job);

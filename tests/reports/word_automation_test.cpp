@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "reports/word/docx_package.h"
+#include "tests/reports/docx_reading.h"
 
 namespace corvana {
 namespace {
@@ -80,15 +81,7 @@ class WordAutomationTest : public ::testing::Test {
 };
 
 std::vector<TiXmlElement*> all(TiXmlElement* root, std::string_view name) {
-  std::vector<TiXmlElement*> out;
-  std::function<void(TiXmlElement*)> visit = [&](TiXmlElement* e) {
-    for (TiXmlElement* c = e->FirstChildElement(); c; c = c->NextSiblingElement()) {
-      if (name == c->Value()) out.push_back(c);
-      visit(c);
-    }
-  };
-  if (root) visit(root);
-  return out;
+  return testing::descendants(root, name);
 }
 
 TiXmlElement* nth(TiXmlElement* parent, const char* name, int n) {

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstdio>
 #include <istream>
+#include <ostream>
 
 #include "colour/spectral.h"
+#include "core/job_file.h"
 #include "core/language_table.h"
 
 namespace corvana::cli {
@@ -76,6 +78,13 @@ bool selectLanguage(std::string_view code) {
   else
     return false;
   return true;
+}
+
+bool readJobOrReport(Job& job, const std::string& path, std::ostream& err) {
+  std::string error;
+  if (readJobFile(job, path, &error)) return true;
+  err << "corvana-cli: " << path << ": " << error << "\n";
+  return false;
 }
 
 }  // namespace corvana::cli

@@ -7,6 +7,10 @@
 #include <string_view>
 #include <vector>
 
+namespace corvana {
+class Job;
+}
+
 namespace corvana::cli {
 
 // "%.9g"; not-a-number as "nan", infinities as "inf" / "-inf".
@@ -26,5 +30,9 @@ bool nextDataLine(std::istream& in, InputLine& line, int& lineNumber);
 // --lang eng|chs|cht (any case): sets the language of every text; false for
 // any other code.
 bool selectLanguage(std::string_view code);
+
+// Reads a job file into `job`; on failure "corvana-cli: <path>: <reason>" on
+// `err` and false (the commands then exit with status 1).
+bool readJobOrReport(Job& job, const std::string& path, std::ostream& err);
 
 }  // namespace corvana::cli

@@ -11,6 +11,7 @@
 #include "core/job_file.h"
 #include "core/job_manager.h"
 #include "core/record_list_rows.h"
+#include "tools/corvana_cli/cli_input.h"
 
 namespace corvana::cli {
 
@@ -80,11 +81,7 @@ int runFind(std::span<const std::string_view> args, std::ostream& out, std::ostr
   }
 
   Job job(jobManager());
-  std::string error;
-  if (!readJobFile(job, file, &error)) {
-    err << "corvana-cli: " << file << ": " << error << "\n";
-    return 1;
-  }
+  if (!readJobOrReport(job, file, err)) return 1;
   if (mode == FindMode::ByValue && !searchesByValue(job.colorSpace)) {
     err << "corvana-cli: find: a job in CIE LUV is searched by name only\n";
     return 2;

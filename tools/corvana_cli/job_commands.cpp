@@ -48,12 +48,9 @@ int runJob(std::span<const std::string_view> args, std::ostream& out, std::ostre
   }
   if (file.empty()) return usage(err);
   Job job(jobManager());
-  std::string error;
-  if (!readJobFile(job, file, &error)) {
-    err << "corvana-cli: " << file << ": " << error << "\n";
-    return 1;
-  }
+  if (!readJobOrReport(job, file, err)) return 1;
   if (!saveTo.empty()) {
+    std::string error;
     if (!writeJobFile(job, saveTo, &error)) {
       err << "corvana-cli: " << saveTo << ": " << error << "\n";
       return 1;

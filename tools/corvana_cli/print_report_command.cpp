@@ -18,6 +18,7 @@
 #include "core/job_file.h"
 #include "core/job_manager.h"
 #include "qt/print/print_view.h"
+#include "tools/corvana_cli/cli_input.h"
 
 namespace corvana::cli {
 
@@ -54,11 +55,7 @@ int runPrintReport(std::string_view kind, const std::string& jobPath, const std:
   }
   LanguageIndex = language;
   Job job(jobManager());
-  std::string error;
-  if (!readJobFile(job, jobPath, &error)) {
-    std::cerr << "corvana-cli: " << jobPath << ": " << error << "\n";
-    return 1;
-  }
+  if (!readJobOrReport(job, jobPath, std::cerr)) return 1;
   const std::unique_ptr<QGuiApplication> app = ensureGuiApplication();
   std::vector<int> everySample(std::size_t(job.sampleCount()));
   std::iota(everySample.begin(), everySample.end(), 0);

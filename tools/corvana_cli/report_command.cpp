@@ -87,11 +87,7 @@ int runReport(std::span<const std::string_view> args, std::ostream&, std::ostrea
     return 2;
   }
   Job job(jobManager());
-  std::string error;
-  if (!readJobFile(job, file, &error)) {
-    err << "corvana-cli: " << file << ": " << error << "\n";
-    return 1;
-  }
+  if (!readJobOrReport(job, file, err)) return 1;
   if (const std::optional<std::string> failed = chosen->write(job, outFile)) {
     err << "corvana-cli: " << *failed << "\n";
     return 1;

@@ -10,6 +10,7 @@
 #include "core/job_manager.h"
 #include "reports/word_automation.h"
 #include "reports/word_report.h"
+#include "tools/corvana_cli/cli_input.h"
 
 namespace corvana::cli {
 
@@ -22,11 +23,7 @@ int runWordReport(std::string_view kind, const std::string& jobPath, const std::
   }
   LanguageIndex = language;
   Job job(jobManager());
-  std::string error;
-  if (!readJobFile(job, jobPath, &error)) {
-    err << "corvana-cli: " << jobPath << ": " << error << "\n";
-    return 1;
-  }
+  if (!readJobOrReport(job, jobPath, err)) return 1;
   const TemplateLocationInputs templates = currentTemplateLocationInputs();
   WordReportResult result;
   if (kind == "word-cumulative") {
