@@ -42,7 +42,7 @@ void BM_CumulativeWordReport(benchmark::State& state) {
                                     ("corvana-bench-" + std::to_string(::getpid()) + ".docx");
   const TemplateLocationInputs templates{CORVANA_TEMPLATE_DIR, ""};
   for (auto _ : state) {
-    const WordReportResult r = writeCumulativeReport(job, samples, Text::Unsorted, templates, out);
+    const WordReportResult r = writeCumulativeReport(job, samples, ListSortMode::Unsorted, templates, out);
     if (r.status != WordReportStatus::Saved) state.SkipWithError(r.error.c_str());
   }
   std::filesystem::remove(out);

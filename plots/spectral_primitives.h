@@ -48,6 +48,10 @@ enum TextFlags : unsigned {
   SingleLine = 1u << 4,
   // Cut with an ellipsis character when wider than the box, never wrapped.
   ElideRight = 1u << 5,
+  // One line; when wider than the box, drawn in the largest smaller font
+  // that fits (a report heading must read whole rather than run into the
+  // next column).
+  ShrinkToFit = 1u << 6,
 };
 
 enum class FontFace { UserInterface, Arial };

@@ -466,7 +466,7 @@ void CChildFrame::runCommand(int command) {
     }
     case CmdWordColorDiff: ui::printToWord(this, *job_, false, {}); break;
     case CmdWordCumulative:
-      ui::printToWord(this, *job_, true, sampleView_->selectedRecords());
+      ui::printToWord(this, *job_, true, sampleView_->selectedRecords(), sampleSortMode());
       break;
     case CmdReportSettings: {
       ReportSettingsDialog dialog(
@@ -491,16 +491,19 @@ void CChildFrame::exportSheet() {
              exportedSamples(sampleView_->selectedRecords(), std::move(shownSamples)));
 }
 
+ListSortMode CChildFrame::sampleSortMode() const {
+  const SortKey& key = sampleView_->model().rows().key(0);
+  return key.column < 0  ? ListSortMode::Unsorted
+         : key.ascending ? ListSortMode::Ascending
+                         : ListSortMode::Descending;
+}
+
 void CChildFrame::printReport(bool colorDiff) {
   std::unique_ptr<ui::PrintView> view;
   if (colorDiff) {
     view = std::make_unique<ui::PrintView>(*job_);
   } else {
-    const SortKey& key = sampleView_->model().rows().key(0);
-    const ListSortMode sort = key.column < 0  ? ListSortMode::Unsorted
-                              : key.ascending ? ListSortMode::Ascending
-                                              : ListSortMode::Descending;
-    view = std::make_unique<ui::PrintView>(*job_, sampleView_->selectedRecords(), sort);
+    view = std::make_unique<ui::PrintView>(*job_, sampleView_->selectedRecords(), sampleSortMode());
   }
   // The frame lives for this one print run.
   ui::PrintFrame frame(this, std::move(view));

@@ -23,6 +23,7 @@ class RecordListPane;
 class CMainFrame;
 class TabbedDialog;
 class InstrumentStatusDialog;
+enum class ListSortMode;
 
 class CChildFrame : public QWidget, public JobObserver {
   Q_OBJECT
@@ -122,6 +123,8 @@ class CChildFrame : public QWidget, public JobObserver {
   // Print Color Diff Report (colour difference) or Print Color Diff
   // Cumulative Report: a preview of the pages, then the print dialog.
   void printReport(bool colorDiff);
+  // The sample list's first sort key as the cumulative reports name it.
+  ListSortMode sampleSortMode() const;
 
   CMainFrame& main_;
   std::unique_ptr<Job> job_;

@@ -11,7 +11,7 @@
 namespace corvana::ui {
 
 QString printToWord(QWidget* parent, const Job& job, bool cumulative,
-                    const std::vector<int>& samples) {
+                    const std::vector<int>& samples, ListSortMode sortMode) {
   const std::filesystem::path documents = userDocumentsFolder();
   if (const auto why = ensureFolder(documents)) {
     showNotWritten(parent, *why);
@@ -20,7 +20,7 @@ QString printToWord(QWidget* parent, const Job& job, bool cumulative,
   const std::filesystem::path path = wordReportPath(documents, cumulative, currentLocalTime());
   const TemplateLocationInputs templates = currentTemplateLocationInputs();
   const WordReportResult result =
-      cumulative ? writeCumulativeReport(job, samples, Text::Unsorted, templates, path)
+      cumulative ? writeCumulativeReport(job, samples, sortMode, templates, path)
                  : writeColorDiffReport(job, templates, path, currentLocalTime());
   switch (result.status) {
     case WordReportStatus::NothingToReport: return {};

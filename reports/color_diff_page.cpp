@@ -14,15 +14,16 @@ constexpr unsigned kLeft = spectral::AlignLeft | spectral::AlignVCenter | spectr
 constexpr unsigned kRight = spectral::AlignVCenter | spectral::SingleLine;
 
 // Rows of height h, cells centred on one line, no ruling; the header row in
-// the bold header font.
+// the bold header font. A text wider than its column is drawn smaller, so
+// "J. Result" never runs into "Color Direction".
 void drawTable(spectral::DrawList& list, const ReportTable& table, int x, int y, int h) {
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
     const spectral::Font font = printFont(h, r == 0);
     int cx = x;
     for (std::size_t c = 0; c < table.columnWidths.size(); ++c) {
       const int width = table.columnWidths[c];
-      list.text({cx, y + int(r) * h, width, h}, table.cell(int(r), int(c)), kCentred, font,
-                kPrintBlack);
+      list.text({cx, y + int(r) * h, width, h}, table.cell(int(r), int(c)),
+                kCentred | spectral::ShrinkToFit, font, kPrintBlack);
       cx += width;
     }
   }

@@ -97,15 +97,6 @@ ReportTable differenceTable(const Job& job, int h) {
   return table;
 }
 
-std::string joinedIlluminants(const Job& job) {
-  std::string text;
-  for (int slot = 0; slot < displayedIlluminants(job); ++slot) {
-    if (slot) text += ", ";
-    text += illuminantText(job, slot);
-  }
-  return text;
-}
-
 }  // namespace
 
 ColorDiffReport colorDiffReport(const Job& job, const RecordTime& now, int h) {
@@ -122,7 +113,7 @@ ColorDiffReport colorDiffReport(const Job& job, const RecordTime& now, int h) {
   report.conditions = {
       {labelled(Text::Standard, recordName(job, RecordList::Standards, job.currentStandard)),
        labelled(Text::Sample, recordName(job, RecordList::Samples, sample))},
-      {labelled(Text::Illuminant, joinedIlluminants(job)),
+      {labelled(Text::Illuminant, displayedIlluminantNames(job)),
        labelled(Text::ObserverAngle, LookupText(observerTextRow(job.observer)))},
       {labelled(Text::ColorSpace, colorSpaceText(job.colorSpace)),
        labelled(Text::ColorFormula, colorFormulaText(job.colorFormula))}};

@@ -49,7 +49,7 @@ void CumulativePages::drawRuledRow(spectral::DrawList& list, int y, const std::v
         list.text({cell.x + u / 4, y, cell.width - u / 2, u}, text, kLeft | spectral::ElideRight,
                   font, kPrintBlack);
       else
-        list.text(cell, text, kCentred, font, kPrintBlack);
+        list.text(cell, text, kCentred | spectral::ShrinkToFit, font, kPrintBlack);
     }
     x += widths[c];
   }

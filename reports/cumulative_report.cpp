@@ -38,6 +38,14 @@ std::string cumulativeConditionLine(const CumulativeReport& report) {
 }
 
 std::string cumulativeToleranceLine(const Job& job) {
+  return cumulativeToleranceLimits(job) + judgeMethodLine(job);
+}
+
+std::string judgeMethodLine(const Job& job) {
+  return "  " + labelled(Text::JudgeMethod, judgeMethodText(job.judgeMethod));
+}
+
+std::string cumulativeToleranceLimits(const Job& job) {
   std::string line;
   for (int c = 0; c < kEntriesPerSlot; ++c) {
     const ToleranceSet& t = job.toleranceB[toleranceIndex(0, c)];
@@ -45,7 +53,7 @@ std::string cumulativeToleranceLine(const Job& job) {
     line += axisLabelText(t.componentLabel) + ": " +
             limitRangeText(c == kEntriesPerSlot - 1 ? 0.0 : t.lower, t.upper, 6);
   }
-  return line + "  " + labelled(Text::JudgeMethod, judgeMethodText(job.judgeMethod));
+  return line;
 }
 
 ReportTable cumulativeStandardTable(const Job& job, int u) {
@@ -137,6 +145,26 @@ std::vector<std::string> reflectanceBlockCells(const CumulativeReport& report, i
       cells.push_back(std::string(kNoValueText));
   }
   return cells;
+}
+
+ReportTable cumulativeSampleTable(const CumulativeReport& report, int u) {
+  ReportTable table = cumulativeSampleHeader(report, u);
+  const int parts = report.options.chromaticity ? 2 : 1;
+  table.rows.reserve(1 + report.selection.size() * std::size_t(parts));
+  for (int position = 0; position < int(report.selection.size()); ++position)
+    for (int part = 0; part < parts; ++part)
+      table.rows.push_back(cumulativeSampleCells(report, position, part));
+  return table;
+}
+
+ReportTable reflectanceBlocksTable(const CumulativeReport& report, int u) {
+  constexpr int kColumns = 11;
+  ReportTable table;
+  table.columnWidths.assign(kColumns, reflectanceCellWidth(u));
+  for (int block = -1; block < int(report.selection.size()); ++block)
+    for (int part = 0; part < 7; ++part)
+      table.rows.push_back(reflectanceBlockCells(report, block, part));
+  return table;
 }
 
 }  // namespace corvana

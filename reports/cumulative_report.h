@@ -30,8 +30,17 @@ CumulativeOptions cumulativeOptionsOf(const Job& job);
 // "Illuminant: D65  Observer Angle: 10°  Color Space: ...  Color Formula: ... KL: ..., ...  Sort
 // Mode: ..."
 std::string cumulativeConditionLine(const CumulativeReport& report);
-// "ΔL*:  -1.00 ~   1.00, ..., ΔE*:   0.00 ~   1.00  Judge Method: Use ΔE"
+// "ΔL*:  -1.00 ~   1.00, ..., ΔE*:   0.00 ~   1.00  Judge Method: Use ΔE":
+// the limits, then the judge method line.
 std::string cumulativeToleranceLine(const Job& job);
+std::string cumulativeToleranceLimits(const Job& job);
+std::string judgeMethodLine(const Job& job);  // "  Judge Method: Use ΔE"
+
+// The sample table whole: the header, then every line of every sample.
+ReportTable cumulativeSampleTable(const CumulativeReport& report, int u);
+// The reflectance blocks whole, the standard's first: seven lines each,
+// eleven columns of width reflectanceCellWidth(u).
+ReportTable reflectanceBlocksTable(const CumulativeReport& report, int u);
 
 // "Standard" 9u and a 5.5u column per value; the header and the standard's row.
 ReportTable cumulativeStandardTable(const Job& job, int u);

@@ -19,6 +19,12 @@ namespace corvana {
 using spectral::Point;
 using spectral::Rect;
 
+std::string fullScaleText(const Job& job) {
+  return fillPlaceholders(
+      "%s: %6.2f",
+      {LookupText(Text::FullScale), double(corvana::fullScaleOf(job.colorSpace, job.toleranceB))});
+}
+
 namespace {
 
 constexpr unsigned kCentred =
@@ -27,10 +33,6 @@ constexpr unsigned kLeft = spectral::AlignLeft | spectral::AlignVCenter | spectr
 constexpr unsigned kRight = spectral::AlignVCenter | spectral::SingleLine;
 
 float fullScaleOf(const Job& job) { return corvana::fullScaleOf(job.colorSpace, job.toleranceB); }
-
-std::string fullScaleText(const Job& job) {
-  return fillPlaceholders("%s: %6.2f", {LookupText(Text::FullScale), double(fullScaleOf(job))});
-}
 
 const ToleranceSet& tolerance(const Job& job, int entry) {
   return job.toleranceB[toleranceIndex(0, entry)];

@@ -3,12 +3,17 @@
 // difference square (band 14 h) or, for CIE XYZ, the xy diagram (band 18 h),
 // each with the component bar and the reflectance panel beside it. The
 // geometry of the chromaticity pane is reused at the page's own sizes.
+#include <string>
+
 #include "reports/print_layout.h"
 #include "reports/print_page.h"
 
 namespace corvana {
 
 class Job;
+
+// "Full Scale:   1.80" ("%s: %6.2f") of the chromaticity view's full scale.
+std::string fullScaleText(const Job& job);
 
 int printPlotBandHeight(const Job& job, int h);
 

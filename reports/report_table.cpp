@@ -10,6 +10,11 @@ int ReportTable::width() const {
   return std::accumulate(columnWidths.begin(), columnWidths.end(), 0);
 }
 
+int ReportTable::columnCount() const {
+  if (!columnWidths.empty()) return int(columnWidths.size());
+  return rows.empty() ? 0 : int(rows.front().size());
+}
+
 const std::string& ReportTable::cell(int row, int column) const {
   static const std::string empty;
   if (row < 0 || std::size_t(row) >= rows.size()) return empty;

@@ -1,6 +1,7 @@
 #pragma once
-// A table of a printed report: rows of cell texts (the header first) and the
-// width of each column in device pixels.
+// A table of a report: rows of cell texts (the header first) and the width
+// of each column. Printed pages take the widths in device pixels; a
+// word-processor table shares its width out in their proportions.
 #include <string>
 #include <vector>
 
@@ -11,6 +12,9 @@ struct ReportTable {
   std::vector<std::vector<std::string>> rows;
 
   int width() const;
+  // The widths' count, or the first row's cells when no widths are set.
+  int columnCount() const;
+  int rowCount() const { return int(rows.size()); }
   // The cell's text; empty beyond the row's cells.
   const std::string& cell(int row, int column) const;
 };

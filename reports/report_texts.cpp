@@ -14,6 +14,15 @@ namespace corvana {
 
 int displayedIlluminants(const Job& job) { return std::clamp(int(job.IlluminantCount), 1, 3); }
 
+std::string displayedIlluminantNames(const Job& job) {
+  std::string text;
+  for (int slot = 0; slot < displayedIlluminants(job); ++slot) {
+    if (slot) text += ", ";
+    text += illuminantName(job.illuminants[std::size_t(slot)]);
+  }
+  return text;
+}
+
 namespace {
 std::vector<std::string> textsOf(const std::vector<Text>& rows) {
   std::vector<std::string> out;

@@ -13,6 +13,8 @@ class Job;
 
 // Illuminant slots the job displays: 1 to 3 from its display mode.
 int displayedIlluminants(const Job& job);
+// Their names joined by ", ".
+std::string displayedIlluminantNames(const Job& job);
 
 // The short ("report") labels of the job's value and difference slots.
 std::vector<std::string> reportValueLabels(const Job& job);

@@ -214,7 +214,7 @@ bool WordAutomation::setCell(int table, int row, int column, std::string_view te
   return true;
 }
 
-bool WordAutomation::fillTable(int table, const DocumentTable& model) {
+bool WordAutomation::fillTable(int table, const ReportTable& model) {
   if (!model_) return fail("no document is open");
   TiXmlElement* t = model_->table(table);
   if (!t || tableRowCount(t) < 2)
@@ -224,7 +224,8 @@ bool WordAutomation::fillTable(int table, const DocumentTable& model) {
     return fail("table " + std::to_string(table) + ": its first cells cannot be split");
   if (rows >= 3) corvana::insertRowsBelow(t, 2, rows - 2);
   // The model's widths shape the columns, so names get the room they need.
-  if (int(model.widths.size()) == columns) setColumnProportions(t, model.widths);
+  if (int(model.columnWidths.size()) == columns)
+    setColumnProportions(t, {model.columnWidths.begin(), model.columnWidths.end()});
   // Walk the rows once: a table of a thousand samples stays linear.
   TiXmlElement* tr = t->FirstChildElement("w:tr");
   for (int i = 0; i < rows && tr; ++i, tr = tr->NextSiblingElement("w:tr")) {

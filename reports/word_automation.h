@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "reports/word/word_report_table.h"
+#include "reports/report_table.h"
 #include "reports/word/drawing_shape.h"
 
 namespace corvana {
@@ -53,7 +53,7 @@ class WordAutomation {
   bool setCell(int table, int row, int column, std::string_view text, int flags = WordAlignKeep);
   // The table's two single-cell rows become the model's columns and rows;
   // the columns share the table's width in proportion to the model's widths.
-  bool fillTable(int table, const DocumentTable& model);
+  bool fillTable(int table, const ReportTable& model);
   bool addLine(double x1, double y1, double x2, double y2, std::uint32_t color, int dashStyle,
                double weight);
   bool addRectangle(double x, double y, double width, double height, std::uint32_t color);

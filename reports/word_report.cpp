@@ -5,18 +5,21 @@
 #include "core/condition_texts.h"
 #include "core/date_time_text.h"
 #include "core/job.h"
-#include "plots/chroma_scale.h"
+#include "reports/color_diff_report.h"
+#include "reports/cumulative_report.h"
+#include "reports/print_plots.h"
 #include "reports/report_files.h"
 #include "reports/report_texts.h"
 #include "reports/word/word_report_plot.h"
-#include "reports/word/word_report_texts.h"
 #include "reports/word_automation.h"
 
 namespace corvana {
 
-using namespace wordreport;
-
 namespace {
+
+// The documents take the printed reports' tables; their widths only share
+// out a table's width, so any unit serves.
+constexpr int kWordUnit = 100;
 
 const std::string& text(Text t) { return LookupText(t); }
 
@@ -46,7 +49,7 @@ bool fillHeader(WordAutomation& doc, const Job& job, const RecordTime& now) {
 bool fillConditions(WordAutomation& doc, const Job& job) {
   const std::string cells[3][4] = {
       {text(Text::Standard), name(job, true), text(Text::Sample), name(job, false)},
-      {text(Text::Illuminant), displayedIlluminantsText(job), text(Text::ObserverAngle),
+      {text(Text::Illuminant), displayedIlluminantNames(job), text(Text::ObserverAngle),
        text(observerTextRow(job.observer))},
       {text(Text::ColorSpace), colorSpaceText(job.colorSpace), text(Text::ColorFormula),
        colorFormulaText(job.colorFormula)}};
@@ -88,8 +91,7 @@ std::string colorDiffTemplateName(const Job& job) {
 
 bool fillColorDiffReport(WordAutomation& doc, const Job& job, const RecordTime& now) {
   if (!fillHeader(doc, job, now) || !fillConditions(doc, job)) return false;
-  const float fs = fullScaleOf(job.colorSpace, job.toleranceB);
-  if (!doc.setCell(5, 1, 1, fullScaleText(fs), WordAlignCenter)) return false;
+  if (!doc.setCell(5, 1, 1, fullScaleText(job), WordAlignCenter)) return false;
   if (job.colorSpace == CieXyz) {
     if (!drawXyMarkers(doc, job, 3) || !drawComponentBar(doc, job, 1, 3) ||
         !drawReflectancePanel(doc, job, 2, 4))
@@ -98,13 +100,16 @@ bool fillColorDiffReport(WordAutomation& doc, const Job& job, const RecordTime& 
              !drawReflectancePanel(doc, job, 3, 4)) {
     return false;
   }
-  return doc.fillTable(6, toleranceTable(job)) && doc.fillTable(7, recordValueTable(job, true)) &&
-         doc.fillTable(8, recordValueTable(job, false)) && doc.fillTable(9, differenceTable(job)) &&
-         doc.setCell(10, 1, 2, instrumentLineText(job)) && doc.setCell(11, 1, 2, signatureText());
+  const ColorDiffReport report = colorDiffReport(job, now, kWordUnit);
+  return doc.fillTable(6, report.tolerance) && doc.fillTable(7, report.standard) &&
+         doc.fillTable(8, report.sample) && doc.fillTable(9, report.difference) &&
+         doc.setCell(10, 1, 2, report.instrumentLine) &&
+         doc.setCell(11, 1, 2, report.signatureLine);
 }
 
 bool fillCumulativeReport(WordAutomation& doc, const Job& job, const std::vector<int>& samples,
-                          Text sortMode) {
+                          ListSortMode sortMode) {
+  const CumulativeReport report{job, samples, cumulativeOptionsOf(job), sortMode};
   const std::string company[4] = {job.ChineseName, job.EnglishName, job.ChineseAddress,
                                   job.EnglishAddress};
   for (int i = 0; i < 4; ++i)
@@ -116,13 +121,13 @@ bool fillCumulativeReport(WordAutomation& doc, const Job& job, const std::vector
     return std::string(heading);
   };
   if (!doc.setCell(2, 1, 1, numbered(1, Text::TestCondition)) ||
-      !doc.setCell(2, 2, 1, cumulativeConditionLine(job, sortMode), WordAlignLeft) ||
+      !doc.setCell(2, 2, 1, cumulativeConditionLine(report), WordAlignLeft) ||
       !doc.setCell(3, 1, 1, numbered(2, Text::ToleranceSettings)) ||
-      !doc.setCell(3, 2, 1, cumulativeToleranceLine(job)) ||
+      !doc.setCell(3, 2, 1, cumulativeToleranceLimits(job)) ||
       !doc.setCell(3, 3, 1, judgeMethodLine(job)) ||
       !doc.setCell(4, 1, 1, numbered(3, Text::TestData)))
     return false;
-  const DocumentTable standard = cumulativeStandardTable(job);
+  const ReportTable standard = cumulativeStandardTable(job, kWordUnit);
   const int columns = standard.columnCount();
   for (int r = 0; r < 2; ++r) {
     if (!doc.splitCell(4, r + 2, 1, 1, columns)) return false;
@@ -131,10 +136,14 @@ bool fillCumulativeReport(WordAutomation& doc, const Job& job, const std::vector
                        WordAlignCenter))
         return false;
   }
-  if (!doc.fillTable(5, cumulativeSampleTable(job, samples))) return false;
-  if (job.PrintReflectanceInCumulative) {
+  ReportTable sampleTable = cumulativeSampleTable(report, kWordUnit);
+  // A word processor breaks a heading wider than its column between letters;
+  // the number column gets the room "Sample" needs.
+  sampleTable.columnWidths.front() = 3 * kWordUnit;
+  if (!doc.fillTable(5, sampleTable)) return false;
+  if (report.options.reflectance) {
     if (!doc.setCell(6, 1, 1, text(Text::Reflectance)) ||
-        !doc.fillTable(7, reflectanceBlocks(job, samples)))
+        !doc.fillTable(7, reflectanceBlocksTable(report, kWordUnit)))
       return false;
   } else if (!doc.deleteTable(7) || !doc.deleteTable(6)) {
     return false;
@@ -151,7 +160,8 @@ WordReportResult writeColorDiffReport(const Job& job, const TemplateLocationInpu
 }
 
 WordReportResult writeCumulativeReport(const Job& job, const std::vector<int>& samples,
-                                       Text sortMode, const TemplateLocationInputs& templates,
+                                       ListSortMode sortMode,
+                                       const TemplateLocationInputs& templates,
                                        const std::filesystem::path& path) {
   if (!job.table.entryFor(job.illuminants[0])) return {WordReportStatus::NothingToReport, {}, {}};
   WordAutomation doc;
@@ -162,8 +172,9 @@ WordReportResult writeCumulativeReport(const Job& job, const std::vector<int>& s
 
 std::filesystem::path wordReportPath(const std::filesystem::path& documents, bool cumulative,
                                      const RecordTime& now) {
-  return documents / reportFileName(text(cumulative ? Text::ColorDiffCumulative : Text::ColorDiff),
-                                    now, ".docx");
+  return unusedReportPath(
+      documents,
+      reportFileName(text(cumulative ? Text::ColorDiffCumulative : Text::ColorDiff), now, ".docx"));
 }
 
 }  // namespace corvana

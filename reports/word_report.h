@@ -8,6 +8,7 @@
 
 #include "colour/measurement_record.h"
 #include "core/language_table.h"
+#include "reports/cumulative_report.h"
 #include "reports/word_templates.h"
 
 namespace corvana {
@@ -35,17 +36,19 @@ constexpr const char* kCumulativeTemplateName = "ColorDiffCumulative";
 // Fill an opened template; false with the document's error on failure.
 bool fillColorDiffReport(WordAutomation& doc, const Job& job, const RecordTime& now);
 bool fillCumulativeReport(WordAutomation& doc, const Job& job, const std::vector<int>& samples,
-                          Text sortMode);
+                          ListSortMode sortMode);
 
 // The whole run: find and open the template, fill it, save it as `path`.
 WordReportResult writeColorDiffReport(const Job& job, const TemplateLocationInputs& templates,
                                       const std::filesystem::path& path, const RecordTime& now);
 WordReportResult writeCumulativeReport(const Job& job, const std::vector<int>& samples,
-                                       Text sortMode, const TemplateLocationInputs& templates,
+                                       ListSortMode sortMode,
+                                       const TemplateLocationInputs& templates,
                                        const std::filesystem::path& path);
 
 // <documents folder>/<title> YYYY-MM-DD hh-mm-ss.docx: "Color Diff" or
-// "Color Diff Cumulative" in the current language.
+// "Color Diff Cumulative" in the current language; " (2)" and on when a
+// report of that second is there already.
 std::filesystem::path wordReportPath(const std::filesystem::path& documents, bool cumulative,
                                      const RecordTime& now);
 

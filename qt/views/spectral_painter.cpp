@@ -53,17 +53,32 @@ int qtAlignment(unsigned flags) {
   return a;
 }
 
+// Steps the pixel size down until the text fits `along` on the device.
+void shrinkToFit(QFont& font, const QString& text, int along, QPaintDevice* device) {
+  int size = font.pixelSize();
+  const auto width = [&] { return QFontMetrics(font, device).horizontalAdvance(text); };
+  const int first = width();
+  if (first <= along || first <= 0 || size <= 1) return;
+  size = std::max(1, size * along / first);
+  font.setPixelSize(size);
+  while (size > 1 && width() > along) font.setPixelSize(--size);
+}
+
 void drawText(QPainter& p, const TextBox& t, bool clipOnlyWider) {
   // A font of no size cannot be made; the text is left out, as a failed
   // drawing call would leave it.
   if (!(t.font.size > 0)) return;
-  const QFont font = spectralFont(t.font);
+  QFont font = spectralFont(t.font);
   QString text = QString::fromUtf8(t.text.data(), qsizetype(t.text.size()));
   int flags = qtAlignment(t.flags);
   // Laid out along the box's height when it reads upwards.
   const int along = t.readsUpwards ? t.box.height : t.box.width;
   const int across = t.readsUpwards ? t.box.width : t.box.height;
-  if (t.flags & ElideRight) {
+  if (t.flags & ShrinkToFit) {
+    text.remove(QLatin1Char('\n'));
+    flags |= Qt::TextSingleLine;
+    shrinkToFit(font, text, along, p.device());
+  } else if (t.flags & ElideRight) {
     text.remove(QLatin1Char('\n'));
     text = QFontMetrics(font).elidedText(text, Qt::ElideRight, along);
     flags |= Qt::TextSingleLine;

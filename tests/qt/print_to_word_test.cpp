@@ -12,11 +12,12 @@
 #include "core/job.h"
 #include "core/language_table.h"
 #include "qt/child_frame.h"
-#include "qt/open_document.h"
 #include "qt/main_frame.h"
 #include "qt/open_document.h"
 #include "qt/print_to_word.h"
+#include "qt/views/record_list_model.h"
 #include "qt/views/record_list_view.h"
+#include "tests/reports/docx_reading.h"
 #include "ui_test_support.h"
 
 namespace corvana {
@@ -103,6 +104,23 @@ TEST_F(PrintToWordTest, WithoutAnApplicationAMessageSaysWhereTheReportIs) {
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_NE(messages.messages[0].text.toStdString().find(files[0].string()), std::string::npos);
   EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Information);
+}
+
+TEST_F(PrintToWordTest, CumulativeReportNamesTheListsSortAndReportsNeverReplaceEachOther) {
+  RecordListModel& samples = child_->sampleView()->model();
+  samples.clickHeading(1);  // Name, ascending
+  samples.clickHeading(1);  // and descending
+  // Both in one second, as a quick double command would.
+  frame_->action(CmdWordCumulative)->trigger();
+  frame_->action(CmdWordCumulative)->trigger();
+  const auto files = saved();
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_NE(files[0], files[1]);
+  testing::SavedDocument document;
+  ASSERT_TRUE(document.read(files[0]));
+  const auto condition = document.table(2);
+  ASSERT_GE(condition.size(), 2u);
+  EXPECT_NE(condition[1][0].find("Sort Mode: Descending"), std::string::npos) << condition[1][0];
 }
 
 TEST_F(PrintToWordTest, AnUnwritableDocumentsFolderIsReported) {

@@ -155,7 +155,7 @@ TEST_F(WordAutomationTest, SetCellReplacesTextKeepsRunFormatAndAligns) {
 }
 
 TEST_F(WordAutomationTest, FillTableSplitsBothRowsAndAddsRows) {
-  DocumentTable model;
+  ReportTable model;
   model.rows = {{"Tolerance", "dL", "da"}, {"D65", "1", "2"}, {"A", "3", "4"}, {"F2", "5", "6"}};
   ASSERT_TRUE(word_.fillTable(1, model)) << word_.error();
   EXPECT_EQ(word_.rowCount(1), 4);
@@ -173,16 +173,16 @@ TEST_F(WordAutomationTest, FillTableSplitsBothRowsAndAddsRows) {
   EXPECT_TRUE(all(nth(table, "w:tr", 3), "w:b").empty());
   // Widths: the 6000 twips shared out.
   EXPECT_EQ(childAttr(nth(nth(table, "w:tr", 2), "w:tc", 1), "w:tcW", "w:w"), "2000");
-  DocumentTable one;
+  ReportTable one;
   one.rows = {{"only"}};
   ASSERT_TRUE(word_.fillTable(2, one)) << "a one-row model leaves the second row empty";
   EXPECT_FALSE(word_.fillTable(3, model));
 }
 
 TEST_F(WordAutomationTest, FillTableGivesColumnsTheModelsProportions) {
-  DocumentTable model;
+  ReportTable model;
   model.rows = {{"No.", "Name", "dE"}, {"1", "Lot 1", "0.5"}};
-  model.widths = {1, 4, 1};
+  model.columnWidths = {1, 4, 1};
   ASSERT_TRUE(word_.fillTable(1, model));
   TiXmlElement* body = saved();
   std::vector<std::string> grid;

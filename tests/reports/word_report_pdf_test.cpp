@@ -121,7 +121,7 @@ TEST_P(WordReportPdfTest, CumulativeReportShowsEverySample) {
   std::vector<int> samples(std::size_t(job_.sampleCount()));
   std::iota(samples.begin(), samples.end(), 0);
   ASSERT_EQ(
-      writeCumulativeReport(job_, samples, Text::Unsorted, {CORVANA_TEMPLATE_DIR, ""}, out).status,
+      writeCumulativeReport(job_, samples, ListSortMode::Unsorted, {CORVANA_TEMPLATE_DIR, ""}, out).status,
       WordReportStatus::Saved);
   const std::string text = pdfText(out, dir_);
   ASSERT_FALSE(text.empty()) << "LibreOffice did not convert " << out;

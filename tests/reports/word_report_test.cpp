@@ -203,7 +203,7 @@ TEST_F(WordReportTest, CumulativeReportListsEverySampleWithAndWithoutReflectance
       job_.PrintReflectanceInCumulative = reflectance;
       job_.PrintChromaticity = chromaticity;
       const WordReportResult r =
-          writeCumulativeReport(job_, allSamples(), Text::Unsorted, builtTemplates(), out);
+          writeCumulativeReport(job_, allSamples(), ListSortMode::Unsorted, builtTemplates(), out);
       ASSERT_EQ(r.status, WordReportStatus::Saved) << r.error;
       SavedDocument doc;
       ASSERT_TRUE(doc.read(out));
@@ -247,7 +247,7 @@ TEST_F(WordReportTest, FailuresAreReportedNotSaved) {
   EXPECT_EQ(missing.status, WordReportStatus::TemplateMissing);
   EXPECT_NE(missing.error.find("ColorDiff.dotx"), std::string::npos) << missing.error;
   const WordReportResult cumulativeMissing = writeCumulativeReport(
-      job_, allSamples(), Text::Unsorted, {(dir_ / "none").string(), ""}, out);
+      job_, allSamples(), ListSortMode::Unsorted, {(dir_ / "none").string(), ""}, out);
   EXPECT_EQ(cumulativeMissing.status, WordReportStatus::TemplateMissing);
   EXPECT_FALSE(fs::exists(out));
   const WordReportResult unwritable =
@@ -261,11 +261,13 @@ TEST_F(WordReportTest, FailuresAreReportedNotSaved) {
             WordReportStatus::TemplateMissing);
 }
 
-TEST_F(WordReportTest, NamesCarryTitleDateAndTime) {
-  EXPECT_EQ(wordReportPath("/docs", false, kMoment),
-            fs::path("/docs/Color Diff 2024-03-02 09-05-03.docx"));
-  EXPECT_EQ(wordReportPath("/docs", true, kMoment),
-            fs::path("/docs/Color Diff Cumulative 2024-03-02 09-05-03.docx"));
+TEST_F(WordReportTest, NamesCarryTitleDateAndTimeAndNeverReplaceAReport) {
+  EXPECT_EQ(wordReportPath(dir_, false, kMoment), dir_ / "Color Diff 2024-03-02 09-05-03.docx");
+  EXPECT_EQ(wordReportPath(dir_, true, kMoment),
+            dir_ / "Color Diff Cumulative 2024-03-02 09-05-03.docx");
+  // Two reports in one second: the second gets a name of its own.
+  std::ofstream(dir_ / "Color Diff 2024-03-02 09-05-03.docx") << "first";
+  EXPECT_EQ(wordReportPath(dir_, false, kMoment), dir_ / "Color Diff 2024-03-02 09-05-03 (2).docx");
 }
 
 TEST(WordTemplateLocation, NamedFolderFirstThenBesideTheProgram) {

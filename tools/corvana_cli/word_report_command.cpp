@@ -29,7 +29,7 @@ int runWordReport(std::string_view kind, const std::string& jobPath, const std::
   if (kind == "word-cumulative") {
     std::vector<int> samples(std::size_t(job.sampleCount()));
     std::iota(samples.begin(), samples.end(), 0);
-    result = writeCumulativeReport(job, samples, Text::Unsorted, templates, outPath);
+    result = writeCumulativeReport(job, samples, ListSortMode::Unsorted, templates, outPath);
   } else {
     if (kind == "word-diff2" && job.colorSpace != CieXyz) {
       err << "corvana-cli: " << jobPath << ": word-diff2 is the CIE XYZ report; the job's colour "

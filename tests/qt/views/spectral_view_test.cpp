@@ -114,6 +114,29 @@ TEST(SpectralPainter, LongTextsWrapUnlessSingleLineOrElided) {
   }
 }
 
+TEST(SpectralPainter, ATextWiderThanItsBoxShrinksToFitWhole) {
+  constexpr unsigned kCentred =
+      spectral::AlignHCenter | spectral::AlignVCenter | spectral::SingleLine;
+  const auto draw = [](spectral::Rect box, unsigned flags) {
+    spectral::DrawList list({0, 0, 300, 300});
+    list.text(box, "Color Direction", flags,
+              {spectral::FontFace::Arial, 20, spectral::FontUnit::Pixels, true}, 0xFF000000);
+    return replay(list);
+  };
+  // Wide enough: exactly the plain text.
+  const spectral::Rect wide{0, 100, 300, 40};
+  EXPECT_EQ(draw(wide, kCentred | spectral::ShrinkToFit), draw(wide, kCentred));
+  // Too narrow: smaller, inside the box, and still filling most of it.
+  const spectral::Rect narrow{100, 100, 80, 40};
+  const QRect plain = inkBox(draw(narrow, kCentred));
+  const QRect shrunk = inkBox(draw(narrow, kCentred | spectral::ShrinkToFit));
+  ASSERT_FALSE(shrunk.isEmpty());
+  EXPECT_LT(shrunk.height(), plain.height() - 3);
+  EXPECT_GE(shrunk.left(), narrow.x);
+  EXPECT_LE(shrunk.right(), narrow.x + narrow.width - 1);
+  EXPECT_GT(shrunk.width(), narrow.width * 3 / 4);
+}
+
 TEST(SpectralPainter, PointsAreLargerThanTheSameNumberOfPixels) {
   const auto capHeight = [](spectral::FontUnit unit) {
     spectral::DrawList list({0, 0, 300, 300});
