@@ -43,16 +43,9 @@ QString stringCell(const QString& xlsx, const QString& reference) {
   };
   const QString sheet = part("xl/worksheets/sheet1.xml");
   const QRegularExpressionMatch cell =
-      QRegularExpression("<c r=\"" + reference + "\" t=\"s\"><v>(\\d+)</v>").match(sheet);
-  if (!cell.hasMatch()) return {};
-  const QString strings = part("xl/sharedStrings.xml");
-  QRegularExpressionMatchIterator items =
-      QRegularExpression("<si><t[^>]*>([^<]*)</t></si>").globalMatch(strings);
-  for (int i = 0; items.hasNext(); ++i) {
-    const QString text = items.next().captured(1);
-    if (i == cell.captured(1).toInt()) return text;
-  }
-  return {};
+      QRegularExpression("<c r=\"" + reference + "\" t=\"inlineStr\"><is><t[^>]*>([^<]*)</t></is>")
+          .match(sheet);
+  return cell.hasMatch() ? cell.captured(1) : QString();
 }
 
 class ExportDataTest : public ::testing::Test {

@@ -54,7 +54,7 @@ std::string member(const fs::path& xlsx, const char* name) {
 }
 
 // A cell of sheet1.xml: its type attribute, its style and its value (the
-// shared string itself for a string cell).
+// text itself for a string cell, shared or inline).
 struct XmlCell {
   std::string type;
   int style = 0;
@@ -118,6 +118,10 @@ Workbook readWorkbook(const fs::path& xlsx) {
       const TiXmlElement* v = c->FirstChildElement("v");
       cell.value = v && v->GetText() ? v->GetText() : "";
       if (cell.type == "s") cell.value = shared.at(std::size_t(std::atoi(cell.value.c_str())));
+      if (const TiXmlElement* is = c->FirstChildElement("is")) {
+        const TiXmlElement* t = is->FirstChildElement("t");
+        cell.value = t && t->GetText() ? t->GetText() : "";
+      }
       book.cells[place(c->Attribute("r"))] = cell;
     }
   return book;
@@ -142,7 +146,7 @@ std::vector<SheetCell> chosenCells() {
   };
 }
 
-TEST(XlsxExport, NumbersAreNumbersAndTextsAreSharedStrings) {
+TEST(XlsxExport, NumbersAreNumbersAndTextsAreStrings) {
   TempFolder folder;
   const fs::path file = folder.path / "Export Data.xlsx";
   ASSERT_EQ(writeXlsx(file, chosenCells()), std::nullopt);
@@ -153,20 +157,20 @@ TEST(XlsxExport, NumbersAreNumbersAndTextsAreSharedStrings) {
     const char* value;
     const char* format;  // of a number
   } cases[] = {
-      {1, 1, "s", "Illuminant: D65  Observer Angle: 10°  ", nullptr},
-      {3, 1, "s", "Standard", nullptr},
-      {3, 2, "s", "标样 A & <B>", nullptr},
+      {1, 1, "inlineStr", "Illuminant: D65  Observer Angle: 10°  ", nullptr},
+      {3, 1, "inlineStr", "Standard", nullptr},
+      {3, 2, "inlineStr", "标样 A & <B>", nullptr},
       {4, 2, "", "52.125", "0.000"},
       {5, 2, "", "-1.5", "0.000"},
-      {6, 2, "s", "--", nullptr},
+      {6, 2, "inlineStr", "--", nullptr},
       {9, 1, "", "400", "0"},
       {9, 2, "", "5.5", "?0.000"},
       {10, 2, "", "100", "?0.000"},
       {11, 2, "", "5.5", "??0.00"},
       {12, 2, "", "-1.5", "??0.00;\" -\"0.00"},
       {13, 2, "", "0.1234", "0.00%"},
-      {14, 2, "s", "4-5", nullptr},
-      {15, 2, "s", "--%", nullptr},
+      {14, 2, "inlineStr", "4-5", nullptr},
+      {15, 2, "inlineStr", "--%", nullptr},
   };
   for (const auto& c : cases) {
     const auto it = book.cells.find({c.row, c.column});
