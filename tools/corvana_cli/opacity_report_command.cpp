@@ -19,13 +19,10 @@
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
 #include <QPdfWriter>
 
 #include "qt/print/opacity_picture.h"
-#include "qt/print/print_view.h"
-#include "qt/views/spectral_painter.h"
-#include "reports/opacity/opacity_page.h"
+#include "qt/print/opacity_print.h"
 #include "tools/corvana_cli/print_report_command.h"
 #endif
 
@@ -55,12 +52,8 @@ bool writeOpacityPdf(const OpacityReport& report, const std::string& path) {
   writer.setPageLayout(
       QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
   writer.setCreator(QStringLiteral("Corvana"));
-  QPainter painter;
-  if (!painter.begin(&writer)) return false;
-  const OpacityPrinter printer{writer.resolution(), writer.resolution(), writer.width(),
-                               writer.height()};
-  ui::paintPrintPage(painter, opacityPage(report, printer, localNow(), spectralTextWidth()));
-  return painter.end();
+  writer.setTitle(ui::opacityDocumentTitle());
+  return ui::printOpacityPage(writer, report, localNow());
 }
 #endif
 

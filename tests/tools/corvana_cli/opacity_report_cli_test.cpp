@@ -96,7 +96,8 @@ TEST_F(OpacityCli, PrintedPage) {
   const std::string text = slurp(base / "text");
   EXPECT_NE(text.find("50.0%"), std::string::npos) << text;
   EXPECT_NE(text.find("Black Base Sample"), std::string::npos);
-  EXPECT_FALSE(fs::exists(base / "o.pdf.part"));
+  std::system(("pdfinfo '" + out.string() + "' > '" + (base / "info").string() + "'").c_str());
+  EXPECT_NE(slurp(base / "info").find("Opacity Testing Report"), std::string::npos);
 }
 
 TEST_F(OpacityCli, Failures) {
