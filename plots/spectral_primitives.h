@@ -54,7 +54,8 @@ enum TextFlags : unsigned {
   ShrinkToFit = 1u << 6,
 };
 
-enum class FontFace { UserInterface, Arial };
+// Opacity: the opacity reports' face of the current language.
+enum class FontFace { UserInterface, Arial, Opacity };
 enum class FontUnit { Points, Pixels };
 
 struct Font {
