@@ -50,7 +50,8 @@ enum TextFlags : unsigned {
   ElideRight = 1u << 5,
 };
 
-enum class FontFace { UserInterface, Arial };
+// Opacity: the opacity reports' face of the current language.
+enum class FontFace { UserInterface, Arial, Opacity };
 enum class FontUnit { Points, Pixels };
 
 struct Font {

@@ -3,6 +3,7 @@
 // of a page is a spectral draw list (whole pixels, pixel-high fonts, pens and
 // splines, as printers are drawn on); the xy diagram's locus gradient and
 // its wavelength dots come as plot primitives between them.
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -26,9 +27,14 @@ class PrintPage {
   // The same for plot primitives.
   PlotPrimitives& primitives();
 
+  // Device pixels outside this box stay unpainted (none: the whole page).
+  const std::optional<spectral::Rect>& clip() const { return clip_; }
+  void setClip(spectral::Rect box) { clip_ = box; }
+
  private:
   int width_, height_;
   std::vector<PrintLayer> layers_;
+  std::optional<spectral::Rect> clip_;
 };
 
 }  // namespace corvana

@@ -15,6 +15,8 @@ void paintPrintPage(QPainter& painter, const PrintPage& page) {
   lists.setClipOnlyWiderTexts(true);
   painter.save();
   painter.setBackgroundMode(Qt::TransparentMode);
+  if (const std::optional<spectral::Rect>& clip = page.clip())
+    painter.setClipRect(QRect(clip->x, clip->y, clip->width, clip->height), Qt::IntersectClip);
   for (const PrintLayer& layer : page.layers()) {
     if (const auto* list = std::get_if<spectral::DrawList>(&layer))
       lists.paint(painter, *list);

@@ -7,6 +7,7 @@
 
 #include "plots/spectral_strip.h"
 #include "qt/ckt_client_app.h"
+#include "reports/opacity/opacity_rule.h"
 
 namespace corvana {
 
@@ -107,6 +108,18 @@ void drawBezier(QPainter& p, const BezierChain& b) {
   p.restore();
 }
 
+// The opacity face by language, then what stands in for it here; no face
+// (another language) is the default GUI face.
+QStringList opacityFamilies() {
+  const QString face = QString::fromStdString(opacityFontFace(LanguageIndex));
+  QStringList families;
+  if (face == QStringLiteral("Arial"))
+    families << face << QStringLiteral("Liberation Sans");
+  else if (!face.isEmpty())
+    families << face << CKTClientApp::interfaceFontFace();
+  return families << QFont().family();
+}
+
 }  // namespace
 
 QFont spectralFont(const spectral::Font& font) {
@@ -114,6 +127,8 @@ QFont spectralFont(const spectral::Font& font) {
   const QString fallback = QFont().family();
   if (font.face == FontFace::Arial)
     f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), fallback});
+  else if (font.face == FontFace::Opacity)
+    f.setFamilies(opacityFamilies());
   else
     f.setFamilies({CKTClientApp::interfaceFontFace(), fallback});
   const double pixels = font.unit == FontUnit::Pixels ? font.size : font.size * pixelsPerPoint();

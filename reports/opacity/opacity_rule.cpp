@@ -127,6 +127,13 @@ std::string opacityFontFace(int languageIndex) {
   }
 }
 
+std::string opacityDateTimeText(const std::tm& t) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.tm_year + 1900, t.tm_mon + 1,
+                t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+  return text;
+}
+
 std::string opacityDocumentName(const std::tm& t) {
   char name[64];
   std::snprintf(name, sizeof name, "Opacity%04d%02d%02d-%02d%02d.docx", t.tm_year + 1900,

@@ -73,6 +73,9 @@ std::string opacityConditionText(const Job& job);
 // "微软雅黑", "PMingLiU"; empty (the system's default GUI face) otherwise.
 std::string opacityFontFace(int languageIndex);
 
+// "2026-12-10 23:10:05", the reports' date line.
+std::string opacityDateTimeText(const std::tm& localTime);
+
 // "Opacity20261210-2310.docx" for the local time.
 std::string opacityDocumentName(const std::tm& localTime);
 
