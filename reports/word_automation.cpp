@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "reports/word/docx_package.h"
+#include "reports/word/inline_picture.h"
 #include "reports/word/ooxml_element.h"
 #include "reports/word/word_table.h"
 
@@ -328,6 +329,35 @@ bool WordAutomation::setTableFont(int table, std::string_view face) {
   TiXmlElement* t = model_->table(table);
   if (!t) return fail("the document has no table " + std::to_string(table));
   setTableFontFace(t, face);
+  return true;
+}
+
+bool WordAutomation::insertPicture(int table, int row, int column,
+                                   const std::vector<unsigned char>& png, double widthPt,
+                                   double heightPt) {
+  if (!model_) return fail("no document is open");
+  TiXmlElement* cell = tableCell(model_->table(table), row, column);
+  if (!cell)
+    return fail("table " + std::to_string(table) + " has no cell (" + std::to_string(row) + ", " +
+                std::to_string(column) + ")");
+  std::string bytes(png.begin(), png.end());
+  if (!isPng(bytes)) return fail("the picture is no PNG image");
+  if (!(std::isfinite(widthPt) && widthPt > 0 && std::isfinite(heightPt) && heightPt > 0))
+    return fail("a picture needs a positive size");
+  std::string why;
+  const std::string id = addImagePart(model_->parts, "png", "image/png", std::move(bytes), why);
+  if (id.empty()) return fail(why);
+  // The drawing's prefixes must be declared where it is read.
+  TiXmlElement* root = model_->document.RootElement();
+  if (!root->Attribute("xmlns:r"))
+    root->SetAttribute("xmlns:r",
+                       "http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+  if (!root->Attribute("xmlns:wp"))
+    root->SetAttribute("xmlns:wp",
+                       "http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing");
+  setCellText(cell, {}, {});
+  TiXmlElement* paragraph = firstChild(cell, "w:p");
+  paragraph->InsertEndChild(inlinePictureRun(id, model_->nextId++, widthPt, heightPt));
   return true;
 }
 

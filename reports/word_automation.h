@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "reports/word/word_report_table.h"
 #include "reports/word/drawing_shape.h"
+#include "reports/word/word_report_table.h"
 
 namespace corvana {
 
@@ -68,6 +68,11 @@ class WordAutomation {
   // text adds nothing and returns `index`.
   int addParagraph(int index, std::string_view text, const WordFont& font, int flags);
   bool setTableFont(int table, std::string_view face);
+  // A PNG picture of widthPt x heightPt points as the cell's only content:
+  // an image part in word/media, its relationship, the png content type
+  // and an inline drawing. False for bytes that are no PNG.
+  bool insertPicture(int table, int row, int column, const std::vector<unsigned char>& png,
+                     double widthPt, double heightPt);
   bool deleteRow(int table, int row);
   bool insertRowsBelow(int table, int row, int count);
   bool deleteTable(int table);

@@ -56,8 +56,10 @@ bool fillConditions(WordAutomation& doc, const Job& job) {
   return true;
 }
 
-WordReportResult openTemplate(WordAutomation& doc, const TemplateLocationInputs& templates,
-                              const std::string& name) {
+}  // namespace
+
+WordReportResult openReportTemplate(WordAutomation& doc, const TemplateLocationInputs& templates,
+                                    const std::string& name) {
   WordReportResult result;
   const std::filesystem::path path = findTemplate(templates, name);
   if (path.empty() || !doc.open(path)) {
@@ -69,7 +71,7 @@ WordReportResult openTemplate(WordAutomation& doc, const TemplateLocationInputs&
   return result;
 }
 
-WordReportResult save(WordAutomation& doc, bool filled, const std::filesystem::path& path) {
+WordReportResult saveReport(WordAutomation& doc, bool filled, const std::filesystem::path& path) {
   WordReportResult result;
   if (!filled || !doc.saveAs(path)) {
     result.error = doc.error();
@@ -79,8 +81,6 @@ WordReportResult save(WordAutomation& doc, bool filled, const std::filesystem::p
   result.path = path;
   return result;
 }
-
-}  // namespace
 
 std::string colorDiffTemplateName(const Job& job) {
   return job.colorSpace == CieXyz ? "ColorDiff2" : "ColorDiff";
@@ -145,9 +145,9 @@ bool fillCumulativeReport(WordAutomation& doc, const Job& job, const std::vector
 WordReportResult writeColorDiffReport(const Job& job, const TemplateLocationInputs& templates,
                                       const std::filesystem::path& path, const RecordTime& now) {
   WordAutomation doc;
-  WordReportResult opened = openTemplate(doc, templates, colorDiffTemplateName(job));
+  WordReportResult opened = openReportTemplate(doc, templates, colorDiffTemplateName(job));
   if (opened.status != WordReportStatus::Saved) return opened;
-  return save(doc, fillColorDiffReport(doc, job, now), path);
+  return saveReport(doc, fillColorDiffReport(doc, job, now), path);
 }
 
 WordReportResult writeCumulativeReport(const Job& job, const std::vector<int>& samples,
@@ -155,9 +155,9 @@ WordReportResult writeCumulativeReport(const Job& job, const std::vector<int>& s
                                        const std::filesystem::path& path) {
   if (!job.table.entryFor(job.illuminants[0])) return {WordReportStatus::NothingToReport, {}, {}};
   WordAutomation doc;
-  WordReportResult opened = openTemplate(doc, templates, kCumulativeTemplateName);
+  WordReportResult opened = openReportTemplate(doc, templates, kCumulativeTemplateName);
   if (opened.status != WordReportStatus::Saved) return opened;
-  return save(doc, fillCumulativeReport(doc, job, samples, sortMode), path);
+  return saveReport(doc, fillCumulativeReport(doc, job, samples, sortMode), path);
 }
 
 std::filesystem::path wordReportPath(const std::filesystem::path& documents, bool cumulative,

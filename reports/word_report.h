@@ -28,6 +28,13 @@ struct WordReportResult {
   std::string error;
 };
 
+// Opens <name>.dotx from the template folders; status Saved when it opened.
+WordReportResult openReportTemplate(WordAutomation& doc, const TemplateLocationInputs& templates,
+                                    const std::string& name);
+// Saves a filled document as `path`; with `filled` false, or when saving
+// fails, the document's error.
+WordReportResult saveReport(WordAutomation& doc, bool filled, const std::filesystem::path& path);
+
 // "ColorDiff2" for the CIE XYZ colour space, else "ColorDiff".
 std::string colorDiffTemplateName(const Job& job);
 constexpr const char* kCumulativeTemplateName = "ColorDiffCumulative";

@@ -3,15 +3,20 @@
 // OPACITY_PAGE_SHOT=<file.png> keeps the painted page to look at.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/job.h"
 #include "core/job_manager.h"
+#include "qt/print/opacity_picture.h"
 #include "qt/print/print_view.h"
 #include "qt/views/spectral_painter.h"
 #include "reports/opacity/opacity_page.h"
+#include "reports/opacity/opacity_word_report.h"
+#include "reports/word/docx_package.h"
 #include "tests/core/job_fixtures.h"
 
 namespace corvana {
@@ -32,6 +37,7 @@ struct OpacityPagePaint : ::testing::Test {
     job.EnglishName = "Acme Coatings";
     job.DeviceName = "CM-700";
     job.recomputeAll();
+    now.tm_year = 126, now.tm_mon = 11, now.tm_mday = 10, now.tm_hour = 23, now.tm_min = 5;
   }
   void TearDown() override { LanguageIndex = English; }
 
@@ -88,6 +94,39 @@ TEST_F(OpacityPagePaint, NothingIsPaintedInTheMargins) {
     }
   EXPECT_EQ(outside, 0);
   EXPECT_GT(inside, 1000);
+}
+
+TEST_F(OpacityPagePaint, WordReportEmbedsThePaintedPicture) {
+  const OpacityReport report = makeOpacityReport(job, 0, 1);
+  const QImage picture = ui::opacityPictureImage(report);
+  EXPECT_EQ(picture.size(), QSize(400, 300));
+  const std::vector<unsigned char> png = ui::opacityPicturePng(report);
+  ASSERT_FALSE(png.empty());
+  QImage decoded;
+  ASSERT_TRUE(decoded.loadFromData(png.data(), int(png.size()), "PNG"));
+  EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32), picture);
+  // The dotted green legend line of the black base lies in the top band.
+  int green = 0;
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 400; ++x)
+      if (picture.pixel(x, y) == qRgb(0, 255, 0)) ++green;
+  EXPECT_GT(green, 5);
+
+  namespace fs = std::filesystem;
+  const char* keep = std::getenv("OPACITY_WORD_SHOT");
+  const fs::path out =
+      keep ? fs::path(keep)
+           : fs::temp_directory_path() / ("opacity-" + std::to_string(getpid()) + ".docx");
+  ASSERT_EQ(writeOpacityReport(report, png, {CORVANA_TEMPLATE_DIR, ""}, out, now).status,
+            WordReportStatus::Saved);
+  std::string error;
+  const auto parts = readPackage(out, error);
+  ASSERT_TRUE(parts) << error;
+  PackageParts copy = *parts;
+  const PackagePart* media = findPart(copy, "word/media/image1.png");
+  ASSERT_TRUE(media);
+  EXPECT_EQ(media->bytes, std::string(png.begin(), png.end()));
+  if (!keep) fs::remove(out);
 }
 
 TEST(OpacityFace, FollowsTheLanguage) {
