@@ -1,14 +1,18 @@
 #include "qt/dialogs/opacity_measure_dialog.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <ctime>
 
 #include "core/job.h"
 #include "core/job_manager.h"
@@ -19,10 +23,17 @@
 #include "qt/instrument_worker.h"
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
+#include "qt/open_document.h"
+#include "qt/print/print_frame.h"
 #include "qt/ui_text.h"
 #include "qt/views/color_static.h"
 #include "qt/views/legend_static.h"
 #include "qt/views/reflectance_plot_control.h"
+#include "qt/views/spectral_painter.h"
+#include "reports/opacity/opacity_page.h"
+#include "reports/opacity/opacity_word_report.h"
+#include "reports/report_files.h"
+#include "reports/word_templates.h"
 
 namespace corvana {
 
@@ -46,6 +57,28 @@ QFont opacityFont(const QFont& base) {
     font.setFamilies({face, base.family()});
   font.setPointSize(18);
   return font;
+}
+
+std::tm localNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
+}
+
+// The word report's picture: the legends and the plot on white, as PNG.
+std::vector<unsigned char> opacityPicturePng(const OpacityReport& report) {
+  QImage image(kOpacityPictureWidth, kOpacityPictureHeight, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    SpectralPainter().paint(painter, opacityPicture(report, spectralTextWidth()));
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return {};
+  return {bytes.begin(), bytes.end()};
 }
 
 // Where an entry goes in a list sorted by text (case-insensitive, as the
@@ -326,10 +359,38 @@ OpacityReport OpacityMeasureDlg::report() const {
 }
 
 void OpacityMeasureDlg::print() {
-  // Filled in with the printed page.
+  // What the dialog shows now; the page is made for the printer chosen.
+  auto view = std::make_unique<ui::PrintView>(
+      job_, ui::ReportKind::Opacity,
+      [report = report(), now = localNow()](int width, int height, int dpiX, int dpiY) {
+        return opacityPage(report, OpacityPrinter{dpiX, dpiY, width, height}, now,
+                           spectralTextWidth());
+      });
+  ui::PrintFrame frame(this, std::move(view));
+  frame.run();
 }
 
-QString OpacityMeasureDlg::printToWord() { return {}; }
+QString OpacityMeasureDlg::printToWord() {
+  const std::filesystem::path documents = userDocumentsFolder();
+  if (const auto why = ensureFolder(documents)) {
+    ui::showNotWritten(this, *why);
+    return {};
+  }
+  const std::tm now = localNow();
+  const OpacityReport r = report();
+  const WordReportResult result =
+      writeOpacityReport(r, opacityPicturePng(r), currentTemplateLocationInputs(),
+                         opacityReportPath(documents, now), now);
+  switch (result.status) {
+    case WordReportStatus::NothingToReport: return {};
+    case WordReportStatus::TemplateMissing: ui::showError(this, Text::OpenWordFailed); return {};
+    case WordReportStatus::Failed: ui::showNotWritten(this, result.error); return {};
+    case WordReportStatus::Saved: break;
+  }
+  const QString saved = ui::qstr(result.path.string());
+  ui::openSavedDocument(this, saved);
+  return saved;
+}
 
 void OpacityMeasureDlg::done(int result) {
   worker_.finish();

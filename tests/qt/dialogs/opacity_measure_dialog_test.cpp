@@ -9,11 +9,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -261,6 +265,76 @@ TEST_F(OpacityDialogTest, AMeasuredBlackBaseIsListedOnItsSideOnlyAndChosen) {
   EXPECT_FALSE(frame->instrumentWorker().busy());
   EXPECT_EQ(job().sampleCount(), 6);
   EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(OpacityDialogTest, PrintToWordSavesADocumentWithThePictureAndHandsItToTheDesktop) {
+  QTemporaryDir documents;
+  ASSERT_TRUE(documents.isValid());
+  setenv("XDG_DOCUMENTS_DIR", (documents.path() + "/Documents").toUtf8().constData(), 1);
+  setenv("CORVANA_TEMPLATE_DIR", CORVANA_TEMPLATE_DIR, 1);
+  std::vector<QString> opened;
+  ui::setDocumentOpener([&](const QUrl& url) {
+    opened.push_back(url.toLocalFile());
+    return true;
+  });
+  open();
+  choose(kWhite, 0);
+  choose(kBlack, 1);
+  dialog->wordButton()->click();
+  ui::setDocumentOpener({});
+  unsetenv("XDG_DOCUMENTS_DIR");
+  unsetenv("CORVANA_TEMPLATE_DIR");
+  EXPECT_TRUE(messages.messages.empty());
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_TRUE(opened[0].startsWith(documents.path() + "/Documents/Opacity"))
+      << opened[0].toStdString();
+  EXPECT_TRUE(opened[0].endsWith(".docx"));
+  std::string error;
+  const std::optional<PackageParts> parts = readPackage(opened[0].toStdString(), error);
+  ASSERT_TRUE(parts) << error;
+  const PackagePart* picture = nullptr;
+  for (const PackagePart& part : *parts)
+    if (part.name.starts_with("word/media/")) picture = &part;
+  ASSERT_NE(picture, nullptr) << "no picture part";
+  QImage image;
+  ASSERT_TRUE(image.loadFromData(reinterpret_cast<const uchar*>(picture->bytes.data()),
+                                 qsizetype(picture->bytes.size()), "PNG"));
+  EXPECT_EQ(image.size(), QSize(400, 300));
+  // The legends' blue and green pens and the curves are on it, not a blank.
+  int blue = 0, green = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      blue += qBlue(p) > 200 && qRed(p) < 80 && qGreen(p) < 80;
+      green += qGreen(p) > 200 && qRed(p) < 80 && qBlue(p) < 80;
+    }
+  EXPECT_GT(blue, 20);
+  EXPECT_GT(green, 5);
+  // The document is the report of the two sides chosen: their opacity.
+  const auto document = std::find_if(parts->begin(), parts->end(), [](const PackagePart& part) {
+    return part.name == "word/document.xml";
+  });
+  ASSERT_NE(document, parts->end());
+  const std::string opacity = dialog->report().opacityText;
+  ASSERT_FALSE(opacity.empty());
+  EXPECT_NE(document->bytes.find(">" + opacity + "<"), std::string::npos) << opacity;
+}
+
+// The page itself is the report's; here only that the button reaches it.
+TEST_F(OpacityDialogTest, PrintPreviewsTheOpacityReport) {
+  open();
+  choose(kWhite, 0);
+  choose(kBlack, 1);
+  QString title;
+  testing::whenModal([&](QWidget* w) {
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
+    ASSERT_NE(preview, nullptr);
+    title = preview->windowTitle();
+    preview->reject();
+  });
+  dialog->printButton()->click();
+  EXPECT_EQ(title, "Opacity Testing Report");
+  EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(OpacityDialogTest, MeasuringWithoutAnInstrumentAddsNothing) {
