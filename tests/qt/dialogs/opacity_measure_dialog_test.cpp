@@ -136,6 +136,30 @@ TEST_F(OpacityDialogTest, TheCommandOpensTheDialogWithBothSidesEmptyAndTheListsS
   EXPECT_TRUE(messages.messages.empty());
 }
 
+TEST_F(OpacityDialogTest, TabGoesThroughTheWhiteSideThenTheBlackSideThenTheButtons) {
+  open();
+  dialog->activateWindow();
+  QApplication::setActiveWindow(dialog.get());
+  dialog->sampleList(kWhite)->setFocus();
+  QApplication::processEvents();
+  const auto focused = [&]() -> QWidget* {
+    QWidget* w = QApplication::focusWidget();
+    // The list's edit field stands for the list.
+    if (w && qobject_cast<QComboBox*>(w->parentWidget())) w = w->parentWidget();
+    return w;
+  };
+  const std::vector<QWidget*> expected = {dialog->measureButton(kWhite), dialog->sampleList(kBlack),
+                                          dialog->measureButton(kBlack), dialog->printButton(),
+                                          dialog->wordButton(),          dialog->exitButton(),
+                                          dialog->sampleList(kWhite)};
+  ASSERT_EQ(focused(), dialog->sampleList(kWhite));
+  for (QWidget* next : expected) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), next) << next->objectName().toStdString() << " expected, "
+                               << (focused() ? focused()->objectName().toStdString() : "none");
+  }
+}
+
 TEST_F(OpacityDialogTest, TheSameSampleOnBothSidesIsAHundredPercent) {
   open();
   choose(kWhite, 0);
