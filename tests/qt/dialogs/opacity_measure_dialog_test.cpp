@@ -219,6 +219,16 @@ TEST_F(OpacityDialogTest, ClearingASideEmptiesItAndTheOpacity) {
   EXPECT_FALSE(value(kWhite, 0).isEmpty());
 }
 
+TEST_F(OpacityDialogTest, TypingTheStartOfANameAndEnterChoosesThatSample) {
+  open();
+  QLineEdit* edit = dialog->sampleList(kWhite)->lineEdit();
+  QTest::keyClicks(edit, "zu");
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(dialog->side(kWhite).index, 3);
+  EXPECT_FALSE(value(kWhite, 0).isEmpty());
+  EXPECT_TRUE(dialog->isVisible()) << "Enter in the list is not Exit";
+}
+
 TEST_F(OpacityDialogTest, TheColourSpaceDecidesHowManyValuePairsShow) {
   const struct {
     ColorSpace space;
