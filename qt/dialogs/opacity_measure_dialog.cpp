@@ -116,7 +116,6 @@ OpacityMeasureDlg::OpacityMeasureDlg(Job& job, CMainFrame& main, QWidget* parent
   legends->addStretch(1);
   for (OpacityBase base : kBases) {
     LegendStatic* legend = sides_[index(base)].legend;
-    legend->setParent(plotGroup_);
     legends->addWidget(legend);
   }
   legends->addStretch(1);
@@ -235,7 +234,6 @@ void OpacityMeasureDlg::buildSide(OpacityBase base) {
   grid->addWidget(s.swatch, 2, 3);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(3, 1);
-  grid->setColumnMinimumWidth(2, 0);
 
   auto* layout = new QVBoxLayout(s.group);
   layout->addLayout(top);
