@@ -75,7 +75,8 @@ DrawList toDevice(const DrawList& logical, const LogicalMapping& m) {
 TextWidth logicalTextWidth(TextWidth deviceWidth, LogicalMapping mapping) {
   return [deviceWidth = std::move(deviceWidth), mapping](std::string_view text, const Font& font) {
     const int pixels = deviceWidth(text, deviceFont(font, mapping));
-    return int(std::lround(double(pixels) * kLogicalPerInch / mapping.dpiX));
+    // Rounded up: a box of the logical width holds the text on the device.
+    return int(std::ceil(double(pixels) * kLogicalPerInch / mapping.dpiX));
   };
 }
 

@@ -29,8 +29,8 @@ spectral::DrawList toDevice(const spectral::DrawList& logical, const LogicalMapp
 // A font's logical size in device pixels.
 spectral::Font deviceFont(const spectral::Font& logical, const LogicalMapping& mapping);
 
-// Logical widths measured in device pixels and mapped back, so a layout in
-// logical units fits the text as the device draws it.
+// Logical widths measured in device pixels and mapped back (rounded up), so
+// a layout in logical units fits the text as the device draws it.
 spectral::TextWidth logicalTextWidth(spectral::TextWidth deviceWidth, LogicalMapping mapping);
 
 }  // namespace corvana

@@ -121,7 +121,11 @@ void signatures(const Pen& pen, const OpacityReport& report, const Rect& c, int 
   const std::string instrument = LookupText(Text::InstrumentLabel) + " " + report.job->DeviceName;
   const int right = c.right();
   const int b = y + pen.h() * 3 / 2;
-  pen.text(edges(right - std::max(pen.w(instrument), 200), y, right - 10, b), instrument, kCentred);
+  // At least 200 wide to the page's right edge, ending 10 before it; a text
+  // wider than that box widens it to the left instead of losing letters.
+  const int w = pen.w(instrument);
+  pen.text(edges(std::min(right - std::max(w, 200), right - 10 - w), y, right - 10, b), instrument,
+           kCentred);
   const std::string audit = LookupText(Text::AuditSignature),
                     test = LookupText(Text::TestSignature);
   const int wa = pen.w(audit), ha = pen.h(), wt = pen.w(test);

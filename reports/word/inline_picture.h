@@ -12,7 +12,6 @@ class TiXmlElement;
 
 namespace corvana {
 
-
 // True when the bytes begin with the PNG signature.
 bool isPng(std::string_view bytes);
 

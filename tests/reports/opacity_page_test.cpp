@@ -124,6 +124,17 @@ TEST_F(OpacityPage, SectionsFollowEachOther) {
   EXPECT_EQ(test->box, (Rect{720 - 80 - wa - 90 - wt, y + 24, wt, 16}));
 }
 
+TEST_F(OpacityPage, ALongInstrumentNameKeepsAllItsLetters) {
+  job.DeviceName = "CM-750 Spectrophotometer, serial 0042";
+  const std::vector<TextBox> all = texts(page());
+  const std::string line = "Instrument: " + job.DeviceName;
+  const TextBox* instrument = findText(all, line);
+  ASSERT_TRUE(instrument);
+  EXPECT_GT(fakeWidth(line, instrument->font), 200);
+  EXPECT_EQ(instrument->box.width, fakeWidth(line, instrument->font));
+  EXPECT_EQ(instrument->box.right(), 710);
+}
+
 TEST_F(OpacityPage, TableRulingAndCells) {
   struct Case {
     ColorSpace space;
@@ -271,9 +282,11 @@ TEST(LogicalMapping, EdgesMapAndNeighboursStayJoined) {
       },
       m);
   spectral::Font font;
-  font.size = 16;
-  // (300 + 16 · 300/96) device pixels at 600 dpi are 56 logical units.
-  EXPECT_EQ(logical("abc", font), 56);
+  font.size = 17;  // 53.125 device pixels, measured as 353 for "abc"
+  // 353 pixels at 600 dpi are 56.48 logical units: rounded up, so the text
+  // fits the box it is given.
+  EXPECT_EQ(logical("abc", font), 57);
+  EXPECT_EQ(logical("ab", font), 41);  // 253 pixels: 40.48
 }
 
 }  // namespace

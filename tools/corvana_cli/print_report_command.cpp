@@ -24,17 +24,6 @@ namespace corvana::cli {
 
 namespace {
 
-// Fonts and painting need a GUI application; without a display the
-// offscreen platform serves.
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
-  if (QCoreApplication::instance()) return nullptr;
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "corvana-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 // The pages onto an A4 PDF at 300 dpi (3508 pixels high: scale 1).
 bool writePdf(const ui::PrintView& view, const std::string& path) {
   QPdfWriter writer(QString::fromStdString(path));
@@ -46,6 +35,15 @@ bool writePdf(const ui::PrintView& view, const std::string& path) {
 }
 
 }  // namespace
+
+std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+  if (QCoreApplication::instance()) return nullptr;
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static int argc = 1;
+  static char name[] = "corvana-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 int runPrintReport(std::string_view kind, const std::string& jobPath, const std::string& outPdfPath,
                    Language language) {

@@ -1,12 +1,19 @@
 #pragma once
 // `report print`: the printed reports of a job file written as a PDF, drawn
 // by the same page code the job window prints with, without a display.
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "core/language_table.h"
 
+class QGuiApplication;
+
 namespace corvana::cli {
+
+// Fonts and painting need a GUI application; without a display the
+// offscreen platform serves. Null when one exists already.
+std::unique_ptr<QGuiApplication> ensureGuiApplication();
 
 // kind "diff": the colour-difference report of the file's current standard
 // and sample; "cumulative": the cumulative report of every sample in record

@@ -10,6 +10,7 @@
 #include "reports/export_sheet.h"
 #include "reports/xlsx_export.h"
 #include "tools/corvana_cli/cli_input.h"
+#include "tools/corvana_cli/opacity_report_command.h"
 #include "tools/corvana_cli/word_report_command.h"
 #ifdef CORVANA_CLI_PRINT
 #include "tools/corvana_cli/print_report_command.h"
@@ -29,7 +30,9 @@ constexpr const char* kUsage =
     "        word-diff2   the same for a CIE XYZ job, with the xy diagram\n"
     "        word-cumulative  the cumulative report as a document (.docx)\n"
     "        spreadsheet  the Export Data workbook (.xlsx): the current standard and\n"
-    "                     every sample in record order\n";
+    "                     every sample in record order\n"
+    "        opacity, word-opacity  the opacity report (PDF, .docx) of two samples:\n"
+    "                     --white N --black N\n";
 
 int usage(std::ostream& err) {
   err << kUsage;
@@ -57,6 +60,7 @@ constexpr ReportKind kKinds[] = {{"spreadsheet", writeSpreadsheet}};
 }  // namespace
 
 int runReport(std::span<const std::string_view> args, std::ostream&, std::ostream& err) {
+  if (!args.empty() && isOpacityReport(args[0])) return runOpacityReport(args, err);
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--lang" && i + 1 < args.size()) {

@@ -12,6 +12,7 @@
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "qt/print/opacity_picture.h"
+#include "qt/print/opacity_print.h"
 #include "qt/print/print_view.h"
 #include "qt/views/spectral_painter.h"
 #include "reports/opacity/opacity_page.h"
@@ -127,6 +128,23 @@ TEST_F(OpacityPagePaint, WordReportEmbedsThePaintedPicture) {
   ASSERT_TRUE(media);
   EXPECT_EQ(media->bytes, std::string(png.begin(), png.end()));
   if (!keep) fs::remove(out);
+}
+
+TEST_F(OpacityPagePaint, PrintsOntoTheDeviceItIsGiven) {
+  // An image at 200 dpi: the page follows its resolution and size.
+  QImage image(1600, 2200, QImage::Format_RGB32);
+  image.setDotsPerMeterX(int(200 / 0.0254 + 0.5));
+  image.setDotsPerMeterY(int(200 / 0.0254 + 0.5));
+  image.fill(Qt::white);
+  ASSERT_TRUE(ui::printOpacityPage(image, makeOpacityReport(job, 0, 1), now));
+  const OpacityPrinter printer{image.logicalDpiX(), image.logicalDpiY(), 1600, 2200};
+  EXPECT_EQ(printer.dpiX, 200);
+  const LogicalMapping m = opacityPageMapping(printer);
+  const int x1 = m.x(opacityContentBox(printer).right() - 10);
+  int rule = 0;
+  for (int y = 0; y < image.height(); ++y) rule += dark(image, x1, y);
+  EXPECT_GE(rule, m.y(128) - m.y(0) - 1);
+  EXPECT_EQ(ui::opacityDocumentTitle(), QStringLiteral("Opacity Testing Report"));
 }
 
 TEST(OpacityFace, FollowsTheLanguage) {
