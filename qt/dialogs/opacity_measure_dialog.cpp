@@ -1,14 +1,11 @@
 #include "qt/dialogs/opacity_measure_dialog.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,6 +21,7 @@
 #include "qt/main_frame.h"
 #include "qt/message_box.h"
 #include "qt/open_document.h"
+#include "qt/print/opacity_picture.h"
 #include "qt/print/print_frame.h"
 #include "qt/ui_text.h"
 #include "qt/views/color_static.h"
@@ -64,21 +62,6 @@ std::tm localNow() {
   std::tm local{};
   localtime_r(&now, &local);
   return local;
-}
-
-// The word report's picture: the legends and the plot on white, as PNG.
-std::vector<unsigned char> opacityPicturePng(const OpacityReport& report) {
-  QImage image(kOpacityPictureWidth, kOpacityPictureHeight, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    SpectralPainter().paint(painter, opacityPicture(report, spectralTextWidth()));
-  }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) return {};
-  return {bytes.begin(), bytes.end()};
 }
 
 // Where an entry goes in a list sorted by text (case-insensitive, as the
@@ -377,7 +360,7 @@ QString OpacityMeasureDlg::printToWord() {
   const std::tm now = localNow();
   const OpacityReport r = report();
   const WordReportResult result =
-      writeOpacityReport(r, opacityPicturePng(r), currentTemplateLocationInputs(),
+      writeOpacityReport(r, ui::opacityPicturePng(r), currentTemplateLocationInputs(),
                          opacityReportPath(documents, now), now);
   switch (result.status) {
     case WordReportStatus::NothingToReport: return {};
