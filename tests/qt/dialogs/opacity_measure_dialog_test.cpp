@@ -29,6 +29,7 @@
 #include "core/language_table.h"
 #include "instrument/connection.h"
 #include "qt/child_frame.h"
+#include "qt/dialogs/naming_dialog.h"
 #include "qt/instrument_worker.h"
 #include "qt/main_frame.h"
 #include "qt/open_document.h"
@@ -371,15 +372,52 @@ TEST_F(OpacityDialogTest, PrintPreviewsTheOpacityReport) {
   EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(OpacityDialogTest, MeasuringWithoutAnInstrumentAddsNothing) {
-  job().autoNamingSamples = true;
-  open();
-  dialog->measureButton(kWhite)->click();
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0].text, "Instrument disconnected!");
-  EXPECT_EQ(job().sampleCount(), 4);
-  EXPECT_EQ(dialog->sampleList(kWhite)->count(), 4);
-  EXPECT_EQ(dialog->sampleList(kWhite)->currentIndex(), -1);
+TEST_F(OpacityDialogTest, ACancelledNameNoInstrumentOrARefusalAddNothing) {
+  const struct {
+    const char* what;
+    bool autoNaming;
+    const char* status;  // a fault for the next answer of the instrument
+    const char* message;
+  } cases[] = {
+      // Before the instrument is connected.
+      {"no instrument", true, nullptr, "Instrument disconnected!"},
+      {"naming cancelled", false, nullptr, nullptr},
+      {"refused", true, "status 3", "Execute failed!\n(Execute request failed.)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (std::string(c.what) == "naming cancelled") connect();
+    job().autoNamingSamples = c.autoNaming;
+    if (c.status) {
+      ASSERT_TRUE(sim_->control(c.status));
+    }
+    messages.messages.clear();
+    open();
+    choose(kWhite, 0);
+    bool named = false;
+    if (!c.autoNaming)
+      testing::whenModal([&](QWidget* w) {
+        auto* naming = qobject_cast<NamingDialog*>(w);
+        ASSERT_NE(naming, nullptr);
+        named = true;
+        naming->reject();
+      });
+    dialog->measureButton(kWhite)->click();
+    frame->instrumentWorker().finish();
+    EXPECT_EQ(named, !c.autoNaming);
+    if (c.message) {
+      ASSERT_EQ(messages.messages.size(), 1u);
+      EXPECT_EQ(messages.messages[0].text, c.message);
+    } else {
+      EXPECT_TRUE(messages.messages.empty());
+    }
+    EXPECT_EQ(job().sampleCount(), 4);
+    EXPECT_FALSE(job().modified());
+    EXPECT_EQ(dialog->sampleList(kWhite)->count(), 4);
+    EXPECT_EQ(dialog->side(kWhite).index, 0);
+    EXPECT_TRUE(dialog->measureButton(kWhite)->isEnabled());
+    dialog.reset();
+  }
 }
 
 }  // namespace
