@@ -24,6 +24,7 @@
 #include "qt/dialogs/instrument_status_dialog.h"
 #include "qt/dialogs/naming_dialog.h"
 #include "qt/dialogs/observer_illuminant_dialog.h"
+#include "qt/dialogs/opacity_measure_dialog.h"
 #include "qt/dialogs/other_settings_dialog.h"
 #include "qt/dialogs/report_settings_dialog.h"
 #include "qt/dialogs/tolerance_dialog.h"
@@ -421,6 +422,11 @@ void CChildFrame::runCommand(int command) {
     case CmdExportData: exportSheet(); break;
     case CmdPrintColorDiff: printReport(true); break;
     case CmdPrintCumulative: printReport(false); break;
+    case CmdOpacity: {
+      OpacityMeasureDlg dialog(*job_, main_, this);
+      dialog.exec();
+      break;
+    }
     case CmdInputStandard: {
       UploadStandardDialog dialog(job_.get(), this);
       dialog.exec();

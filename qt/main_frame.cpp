@@ -89,6 +89,7 @@ bool CMainFrame::isBuilt(int command) {
     case CmdMeasureSample:
     case CmdAverageStandard:
     case CmdAverageSample:
+    case CmdOpacity:
     case CmdRenameJob:
     case CmdRenameStandard:
     case CmdRenameSample:

@@ -15,8 +15,10 @@ PrintFrame::PrintFrame(QWidget* jobWindow, std::unique_ptr<PrintView> view)
       printer_(std::make_unique<QPrinter>(QPrinter::PrinterResolution)) {
   // 300 dpi: an A4 page is 3508 pixels high, the report's own scale.
   printer_->setResolution(300);
-  printer_->setDocName(ui::qstr(LookupText(
-      kind() == ReportKind::ColorDiff ? Text::PrintColorDiffReport : Text::PrintCumulativeReport)));
+  const Text name = kind() == ReportKind::ColorDiff ? Text::PrintColorDiffReport
+                    : kind() == ReportKind::Opacity ? Text::OpacityTestingReport
+                                                    : Text::PrintCumulativeReport;
+  printer_->setDocName(ui::qstr(LookupText(name)));
 }
 
 PrintFrame::~PrintFrame() = default;

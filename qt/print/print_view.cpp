@@ -34,8 +34,15 @@ PrintView::PrintView(const Job& job, std::vector<int> selection, ListSortMode so
       selection_(std::move(selection)),
       sortMode_(sortMode) {}
 
+PrintView::PrintView(const Job& job, ReportKind kind, PageSource source)
+    : job_(job), kind_(kind), source_(std::move(source)) {}
+
 std::vector<PrintPage> PrintView::pages(int width, int height) const {
   std::vector<PrintPage> out;
+  if (source_) {
+    out.push_back(source_(width, height, 300, 300));
+    return out;
+  }
   if (kind_ == ReportKind::ColorDiff) {
     out.push_back(colorDiffPage(job_, width, height, currentLocalTime()));
     return out;
@@ -57,7 +64,9 @@ int PrintView::print(QPagedPaintDevice& device) const {
     ++printed;
     return true;
   };
-  if (kind_ == ReportKind::ColorDiff) {
+  if (source_) {
+    paint(source_(width, height, device.logicalDpiX(), device.logicalDpiY()));
+  } else if (kind_ == ReportKind::ColorDiff) {
     paint(colorDiffPage(job_, width, height, currentLocalTime()));
   } else {
     // Page by page: a long report never holds all its pages at once.

@@ -4,6 +4,7 @@
 // so every size follows from the device's page height.
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <functional>
 #include <vector>
 
 #include "reports/cumulative_report.h"
@@ -16,8 +17,12 @@ class Job;
 namespace ui {
 
 // The report kind of a print frame: 1 the colour-difference report, 0 the
-// cumulative report.
-enum class ReportKind : int { Cumulative = 0, ColorDiff = 1 };
+// cumulative report, 2 the opacity report of the opacity dialog.
+enum class ReportKind : int { Cumulative = 0, ColorDiff = 1, Opacity = 2 };
+
+// A one-page report that its dialog draws: the page for a device of
+// width × height pixels at dpiX × dpiY.
+using PageSource = std::function<PrintPage(int width, int height, int dpiX, int dpiY)>;
 
 // One page, its layers in order, in the painter's current coordinates.
 void paintPrintPage(QPainter& painter, const PrintPage& page);
@@ -28,10 +33,13 @@ class PrintView {
   explicit PrintView(const Job& job);
   // The cumulative report of the selected samples (positions in list order).
   PrintView(const Job& job, std::vector<int> selection, ListSortMode sortMode);
+  // A report of one page from its own source.
+  PrintView(const Job& job, ReportKind kind, PageSource source);
 
   ReportKind kind() const { return kind_; }
 
-  // Every page for a page of width × height device pixels.
+  // Every page for a page of width × height device pixels (at 300 dpi, the
+  // print frame's resolution).
   std::vector<PrintPage> pages(int width, int height) const;
 
   // Prints every page onto the device (a new page between them). The number
@@ -43,6 +51,7 @@ class PrintView {
   ReportKind kind_;
   std::vector<int> selection_;
   ListSortMode sortMode_ = ListSortMode::Unsorted;
+  PageSource source_;
 };
 
 }  // namespace ui

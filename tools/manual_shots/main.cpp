@@ -32,6 +32,7 @@
 #include "qt/dialogs/download_data_dialog.h"
 #include "qt/dialogs/find_dialog.h"
 #include "qt/dialogs/instrument_status_dialog.h"
+#include "qt/dialogs/opacity_measure_dialog.h"
 #include "qt/dialogs/upload_standard_dialog.h"
 #include "qt/help_window.h"
 #include "qt/instrument_worker.h"
@@ -147,6 +148,33 @@ void selectSample(CMainFrame& frame, int record) {
     child->sampleView()->selectRecords({record});
     child->sampleView()->setFocus();
   }
+}
+
+// Opacity: the dialog with a light lot over white and a darker one over
+// black, the pair whose opacity comes closest to 90 % (nothing is measured).
+bool shootOpacity(CMainFrame& frame, const QString& path) {
+  CChildFrame* child = frame.activeChild();
+  if (!child) return false;
+  const Job& job = child->job();
+  int white = -1, black = -1;
+  double best = 1e9;
+  for (int w = 0; w < job.sampleCount(); ++w)
+    for (int b = 0; b < job.sampleCount(); ++b)
+      if (const auto o = opacityPercent(opacitySideFor(job, w), opacitySideFor(job, b));
+          o && std::isfinite(*o) && std::abs(*o - 90.0) < best) {
+        best = std::abs(*o - 90.0);
+        white = w;
+        black = b;
+      }
+  QTimer::singleShot(150, [white, black] {
+    auto* dialog = qobject_cast<OpacityMeasureDlg*>(QApplication::activeModalWidget());
+    if (!dialog || white < 0) return;
+    dialog->resize(dialog->sizeHint().expandedTo(QSize(980, 560)));
+    for (auto [base, position] :
+         {std::pair{OpacityBase::White, white}, {OpacityBase::Black, black}})
+      dialog->sampleList(base)->setCurrentIndex(dialog->sampleList(base)->findData(position));
+  });
+  return shootModal(frame, CmdOpacity, path);
 }
 
 // The plot panes at sizes where every text reads, drawn by the panes' own
@@ -326,6 +354,7 @@ int run(Options& options) {
         find->resultList()->selectRow(0);
       });
       ok &= shootModal(frame, CmdFindSample, out.filePath("find-value.png"));
+      ok &= shootOpacity(frame, out.filePath("opacity.png"));
       ok &= shootPlots(child->job(), out);
     }
   }
