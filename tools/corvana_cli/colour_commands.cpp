@@ -168,6 +168,8 @@ void printUsage(std::ostream& err) {
          "  corvana-cli job FILE [--save OUT] [--lang eng|chs|cht]\n"
          "  corvana-cli report KIND JOB OUT [--lang eng|chs|cht]   KIND: diff, cumulative,\n"
          "    word-diff, word-diff2, word-cumulative, spreadsheet\n"
+         "  corvana-cli report opacity|word-opacity JOB OUT [--white N] [--black N]\n"
+         "                   [--lang eng|chs|cht]   N: a sample's number from 1\n"
          "  corvana-cli name TEMPLATE COUNTER\n"
          "  corvana-cli find JOB standards|samples --name KEYWORD\n"
          "  corvana-cli find JOB standards|samples --value V1,V2,V3 --within LIMIT\n";

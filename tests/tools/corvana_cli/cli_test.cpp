@@ -251,19 +251,18 @@ TEST(CorvanaCli, ReportSpreadsheet) {
 
   const CliRun written = cli("report spreadsheet '" + path + "' '" + out + "'", "");
   ASSERT_EQ(written.status, 0) << written.err;
-  const std::string strings = part("xl/sharedStrings.xml");
-  EXPECT_NE(strings.find(">current standard<"), std::string::npos) << strings;
-  EXPECT_EQ(strings.find(">first standard<"), std::string::npos) << strings;
-  EXPECT_NE(strings.find(">lot 2<"), std::string::npos) << strings;
-  EXPECT_NE(strings.find(">Standard<"), std::string::npos) << strings;
-  // The samples in record order from column B of the sample block (row 42).
+  // Texts are inline strings of the sheet.
   const std::string sheet = part("xl/worksheets/sheet1.xml");
-  EXPECT_NE(sheet.find("<c r=\"B42\" t=\"s\">"), std::string::npos);
-  EXPECT_NE(sheet.find("<c r=\"C42\" t=\"s\">"), std::string::npos);
+  EXPECT_NE(sheet.find(">current standard<"), std::string::npos) << sheet;
+  EXPECT_EQ(sheet.find(">first standard<"), std::string::npos) << sheet;
+  EXPECT_NE(sheet.find(">Standard<"), std::string::npos) << sheet;
+  // The samples in record order from column B of the sample block (row 42).
+  EXPECT_NE(sheet.find("<c r=\"B42\" t=\"inlineStr\"><is><t>lot 1</t>"), std::string::npos);
+  EXPECT_NE(sheet.find("<c r=\"C42\" t=\"inlineStr\"><is><t>lot 2</t>"), std::string::npos);
   EXPECT_EQ(sheet.find("<c r=\"C3\""), std::string::npos);  // one standard
 
   ASSERT_EQ(cli("report spreadsheet '" + path + "' '" + out + "' --lang cht", "").status, 0);
-  EXPECT_NE(part("xl/sharedStrings.xml").find(">標樣<"), std::string::npos);
+  EXPECT_NE(part("xl/worksheets/sheet1.xml").find(">標樣<"), std::string::npos);
 
   const struct {
     std::string args;
