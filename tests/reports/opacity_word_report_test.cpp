@@ -15,6 +15,7 @@
 #include "reports/word_automation.h"
 #include "tests/core/job_fixtures.h"
 #include "tests/reports/docx_reading.h"
+#include "tests/reports/external_tools.h"
 
 namespace corvana {
 namespace {
@@ -29,21 +30,6 @@ const std::vector<unsigned char> kPng = {
     0x96, 0x39, 0x91, 0x00, 0x00, 0x00, 0x10, 0x49, 0x44, 0x41, 0x54, 0x78, 0x9c, 0x63, 0xf8,
     0xcf, 0xc0, 0x00, 0x47, 0x0c, 0x38, 0x39, 0x00, 0xf5, 0x31, 0x0b, 0xf5, 0x35, 0x7b, 0xfb,
     0x82, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
-
-std::string run(const std::string& command) {
-  std::string out;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
-    ::pclose(p);
-  }
-  return out;
-}
-
-bool hasProgram(const char* name) {
-  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
 
 std::string partText(const fs::path& docx, std::string_view name) {
   std::string error;

@@ -17,26 +17,14 @@
 #include "core/job_manager.h"
 #include "core/value_labels.h"
 #include "reports/word_report.h"
+#include "tests/reports/external_tools.h"
 
 namespace corvana {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool hasProgram(const char* name) {
-  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string run(const std::string& command) {
-  std::string out;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
-    ::pclose(p);
-  }
-  return out;
-}
+using testing::hasProgram;
+using testing::run;
 
 // The PDF text of a document, empty when the conversion failed.
 std::string pdfText(const fs::path& docx, const fs::path& dir) {
@@ -121,7 +109,8 @@ TEST_P(WordReportPdfTest, CumulativeReportShowsEverySample) {
   std::vector<int> samples(std::size_t(job_.sampleCount()));
   std::iota(samples.begin(), samples.end(), 0);
   ASSERT_EQ(
-      writeCumulativeReport(job_, samples, ListSortMode::Unsorted, {CORVANA_TEMPLATE_DIR, ""}, out).status,
+      writeCumulativeReport(job_, samples, ListSortMode::Unsorted, {CORVANA_TEMPLATE_DIR, ""}, out)
+          .status,
       WordReportStatus::Saved);
   const std::string text = pdfText(out, dir_);
   ASSERT_FALSE(text.empty()) << "LibreOffice did not convert " << out;

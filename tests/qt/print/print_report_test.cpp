@@ -1,3 +1,4 @@
+
 // The printed reports through the real painters: pages on images, PDF files
 // read back with poppler's tools, and the command-line report's failures.
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@
 #include "reports/cumulative_pages.h"
 #include "reports/print_layout.h"
 #include "tests/core/job_fixtures.h"
+#include "tests/reports/external_tools.h"
 #include "tools/corvana_cli/print_report_command.h"
 
 namespace corvana {
@@ -35,16 +37,6 @@ namespace {
 
 using namespace corvana::testing;
 namespace fs = std::filesystem;
-
-std::string run(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
 
 // The text of a PDF; the ligatures some faces draw ("ff", "fi", "fl") count
 // as their letters.
