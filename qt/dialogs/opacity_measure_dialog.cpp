@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -297,6 +298,9 @@ void OpacityMeasureDlg::measure(OpacityBase base) {
   if (naming.needsDialog) {
     NamingDialog dialog(&job_, RecordList::Samples, NamingMode::Measurement, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
+    // The keyboard comes back here, also on a desktop without a window
+    // manager to hand it back.
+    activateWindow();
     // Its default page may have changed the rules and Auto Naming.
     main_.updateCommandStates();
     if (!accepted) return;
@@ -371,6 +375,15 @@ QString OpacityMeasureDlg::printToWord() {
   const QString saved = ui::qstr(result.path.string());
   ui::openSavedDocument(this, saved);
   return saved;
+}
+
+void OpacityMeasureDlg::keyPressEvent(QKeyEvent* event) {
+  // A focused button takes Enter itself and never passes it here.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void OpacityMeasureDlg::done(int result) {

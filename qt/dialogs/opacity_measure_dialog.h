@@ -64,6 +64,11 @@ class OpacityMeasureDlg : public QDialog {
   // Exit, Esc and the close box: a measurement in flight lands first.
   void done(int result) override;
 
+ protected:
+  // Enter in a side's list has chosen the typed name; it must not go on to
+  // the button the dialog made its default (the first Measure).
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   struct Side {
     QGroupBox* group = nullptr;

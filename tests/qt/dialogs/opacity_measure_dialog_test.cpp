@@ -221,13 +221,25 @@ TEST_F(OpacityDialogTest, ClearingASideEmptiesItAndTheOpacity) {
 }
 
 TEST_F(OpacityDialogTest, TypingTheStartOfANameAndEnterChoosesThatSample) {
-  open();
-  QLineEdit* edit = dialog->sampleList(kWhite)->lineEdit();
-  QTest::keyClicks(edit, "zu");
-  QTest::keyClick(edit, Qt::Key_Return);
-  EXPECT_EQ(dialog->side(kWhite).index, 3);
-  EXPECT_FALSE(value(kWhite, 0).isEmpty());
-  EXPECT_TRUE(dialog->isVisible()) << "Enter in the list is not Exit";
+  for (OpacityBase base : {kWhite, kBlack}) {
+    SCOPED_TRACE(int(base));
+    open();
+    // Completing a typed start needs the list to have the focus, as it has
+    // when one types into it.
+    QApplication::setActiveWindow(dialog.get());
+    dialog->sampleList(base)->setFocus();
+    QApplication::processEvents();
+    QLineEdit* edit = dialog->sampleList(base)->lineEdit();
+    QTest::keyClicks(edit, "zu");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(dialog->side(base).index, 3);
+    EXPECT_FALSE(value(base, 0).isEmpty());
+    EXPECT_TRUE(dialog->isVisible()) << "Enter in the list is not Exit";
+    // Nor is it Measure, the first button a dialog would make its default.
+    EXPECT_FALSE(frame->instrumentWorker().busy());
+    frame->instrumentWorker().finish();
+    EXPECT_EQ(job().sampleCount(), 4);
+  }
 }
 
 TEST_F(OpacityDialogTest, TheColourSpaceDecidesHowManyValuePairsShow) {
