@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <cmath>
 #include <cstdlib>
 #include <random>
 
+#include "bench/bench_records.h"
 #include "core/command_table.h"
 #include "qt/child_frame.h"
 #include "qt/main_frame.h"
@@ -26,15 +26,8 @@ void BM_ExportDataCommand(benchmark::State& state) {
   CChildFrame* child = frame.newJob();
   Job& job = child->job();
   std::mt19937 rng(7);
-  std::uniform_real_distribution<float> centre(450, 650), level(0.05f, 0.8f);
-  MeasurementRecord r;
-  r.UseReflect = true;
   for (int i = 0; i <= 10000; ++i) {
-    const float c = centre(rng), l = level(rng);
-    for (int k = 0; k < kCurvePoints; ++k)
-      r.reflectance[std::size_t(k)] =
-          0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(k)) - c) / 15.0f));
-    r.setName("Lot " + std::to_string(i));
+    const MeasurementRecord r = randomRecord(rng, "Lot " + std::to_string(i));
     if (i == 0)
       job.addStandard(r, true);
     else

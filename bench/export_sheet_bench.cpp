@@ -2,12 +2,12 @@
 // export into an .xlsx file (cells, workbook, atomic replace).
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <numeric>
 #include <random>
 
+#include "bench/bench_records.h"
 #include "core/job.h"
 #include "core/job_manager.h"
 #include "reports/export_sheet.h"
@@ -24,15 +24,8 @@ Job& bigJob() {
     auto* j = new Job(manager);
     j->setColorFormula(Cmc);
     std::mt19937 rng(7);
-    std::uniform_real_distribution<float> centre(450, 650), level(0.05f, 0.8f);
-    MeasurementRecord r;
-    r.UseReflect = true;
     for (int i = 0; i <= kSamples; ++i) {
-      const float c = centre(rng), l = level(rng);
-      for (int k = 0; k < kCurvePoints; ++k)
-        r.reflectance[std::size_t(k)] =
-            0.03f + l / (1.0f + std::exp(-(float(wavelengthOf(k)) - c) / 15.0f));
-      r.setName("Lot " + std::to_string(i));
+      const MeasurementRecord r = randomRecord(rng, "Lot " + std::to_string(i));
       if (i == 0)
         j->addStandard(r, true);
       else

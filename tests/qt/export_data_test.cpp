@@ -17,21 +17,11 @@
 #include "qt/main_frame.h"
 #include "qt/open_document.h"
 #include "qt/views/record_list_view.h"
+#include "tests/core/job_fixtures.h"
 #include "ui_test_support.h"
 
 namespace corvana {
 namespace {
-
-MeasurementRecord curve(const std::string& name, float shift, const std::string& material = "") {
-  MeasurementRecord r;
-  r.setName(name);
-  r.setMaterial(material);
-  for (int i = 0; i < kCurvePoints; ++i)
-    r.reflectance[std::size_t(i)] =
-        0.05f + 0.7f / (1.0f + std::exp(-(float(wavelengthOf(i)) - 600.0f - shift) / 15.0f));
-  r.UseReflect = true;
-  return r;
-}
 
 // The text of a string cell of the workbook's sheet, empty when the cell is missing.
 QString stringCell(const QString& xlsx, const QString& reference) {
@@ -63,11 +53,11 @@ class ExportDataTest : public ::testing::Test {
     child = frame->newJob();
     frame->show();
     Job& job = child->job();
-    job.addStandard(curve("first standard", 0), false);
-    job.addStandard(curve("current standard", 4), true);
-    job.addSample(curve("P1", 2, "X"), false);
-    job.addSample(curve("P2", 3, "Y"), false);
-    job.addSample(curve("P3", 5, "X"), false);
+    job.addStandard(testing::curveSample("first standard", 0), false);
+    job.addStandard(testing::curveSample("current standard", 4), true);
+    job.addSample(testing::curveSample("P1", 2, "X"), false);
+    job.addSample(testing::curveSample("P2", 3, "Y"), false);
+    job.addSample(testing::curveSample("P3", 5, "X"), false);
   }
   void TearDown() override {
     for (CChildFrame* c : frame->children()) c->job().setModified(false);

@@ -28,21 +28,11 @@
 #include "qt/file_dialogs.h"
 #include "qt/main_frame.h"
 #include "qt/views/record_list_view.h"
+#include "tests/core/job_fixtures.h"
 #include "ui_test_support.h"
 
 namespace corvana {
 namespace {
-
-MeasurementRecord curve(const std::string& name, float shift, const std::string& material = "") {
-  MeasurementRecord r;
-  r.setName(name);
-  r.setMaterial(material);
-  for (int i = 0; i < kCurvePoints; ++i)
-    r.reflectance[std::size_t(i)] =
-        0.05f + 0.7f / (1.0f + std::exp(-(float(wavelengthOf(i)) - 600.0f - shift) / 15.0f));
-  r.UseReflect = true;
-  return r;
-}
 
 class MainFrameTest : public ::testing::Test {
  protected:
@@ -65,10 +55,11 @@ class MainFrameTest : public ::testing::Test {
   }
   void fillSamples() {
     Job& job = child->job();
-    job.addStandard(curve("STD", 0), false);
+    job.addStandard(testing::curveSample("STD", 0), false);
     const char* names[] = {"delta", "alpha", "charlie", "bravo"};
     const char* materials[] = {"M2", "M1", "M2", ""};
-    for (int i = 0; i < 4; ++i) job.addSample(curve(names[i], float(i * 6), materials[i]), false);
+    for (int i = 0; i < 4; ++i)
+      job.addSample(testing::curveSample(names[i], float(i * 6), materials[i]), false);
   }
   QStringList column(RecordListView* view, int c) const {
     QStringList out;
@@ -85,7 +76,7 @@ class MainFrameTest : public ::testing::Test {
     Job job(jobManager());
     job.setTitle(name);
     for (int i = 0; i < samples; ++i)
-      job.addSample(curve("S" + std::to_string(i), float(i)), false);
+      job.addSample(testing::curveSample("S" + std::to_string(i), float(i)), false);
     ASSERT_TRUE(writeJobFile(job, path.toStdString()));
   }
   // How many samples the file holds; -1 when there is no readable job file.
@@ -184,7 +175,7 @@ TEST_F(MainFrameTest, HeadingClicksSortAndDoubleClickSelects) {
 TEST_F(MainFrameTest, EnterOnASelectedRowMakesItCurrent) {
   fillSamples();
   Job& job = child->job();
-  job.addStandard(curve("STD2", 3), false);
+  job.addStandard(testing::curveSample("STD2", 3), false);
   job.setModified(false);
   ASSERT_NE(job.currentSample, 2);
   SampleView* samples = child->sampleView();
@@ -434,8 +425,8 @@ TEST_F(MainFrameTest, OpenOverAModifiedJobAsksFirst) {
     SCOPED_TRACE(c.what);
     CChildFrame* job = frame->newJob();
     activate(job);
-    job->job().addStandard(curve("STD", 0), false);
-    for (int i = 0; i < 4; ++i) job->job().addSample(curve("s", float(i)), false);
+    job->job().addStandard(testing::curveSample("STD", 0), false);
+    for (int i = 0; i < 4; ++i) job->job().addSample(testing::curveSample("s", float(i)), false);
     const QString savePath = QString(c.savePath).isEmpty() || c.savePath[0] == '/'
                                  ? QString(c.savePath)
                                  : dir.filePath(c.savePath);
@@ -501,7 +492,7 @@ TEST_F(MainFrameTest, SaveAsMovesTheJobToTheNewFile) {
   EXPECT_EQ(subTitle(child), "Job1 - " + copy);
   EXPECT_FALSE(child->job().modified());
   // The next Save writes the new file; the original keeps its content.
-  child->job().addSample(curve("echo", 30), false);
+  child->job().addSample(testing::curveSample("echo", 30), false);
   answer = dir.filePath("never-asked.job");
   frame->runCommand(CmdSave);
   EXPECT_EQ(samplesIn(copy), 5);
@@ -509,7 +500,7 @@ TEST_F(MainFrameTest, SaveAsMovesTheJobToTheNewFile) {
   EXPECT_FALSE(QFile::exists(answer));
   EXPECT_TRUE(messages.messages.empty());
   // A failed Save As leaves the job on its file, still modified.
-  child->job().addSample(curve("foxtrot", 36), false);
+  child->job().addSample(testing::curveSample("foxtrot", 36), false);
   answer = "/nonexistent-dir/elsewhere";
   frame->runCommand(CmdSaveAs);
   ASSERT_EQ(messages.messages.size(), 1u);
@@ -589,9 +580,9 @@ TEST_F(MainFrameTest, TheStatusBarFollowsTheActiveJob) {
        "No instrument"},
       {"measurements",
        [&] {
-         child->job().addStandard(curve("STD", 0), false);
-         child->job().addSample(curve("same", 0), false);
-         child->job().addSample(curve("far", 20), false);
+         child->job().addStandard(testing::curveSample("STD", 0), false);
+         child->job().addSample(testing::curveSample("same", 0), false);
+         child->job().addSample(testing::curveSample("far", 20), false);
        },
        "(no file yet)", "D65 / A / F2 · 10°", "Standards: 1  Samples: 2  NG: 1", "No instrument"},
       {"a deletion", [&] { child->job().deleteSamples({1}); }, "(no file yet)",

@@ -17,6 +17,7 @@
 #include "qt/print_to_word.h"
 #include "qt/views/record_list_model.h"
 #include "qt/views/record_list_view.h"
+#include "tests/core/job_fixtures.h"
 #include "tests/reports/docx_reading.h"
 #include "ui_test_support.h"
 
@@ -24,16 +25,6 @@ namespace corvana {
 namespace {
 
 namespace fs = std::filesystem;
-
-MeasurementRecord curve(const std::string& name, float shift) {
-  MeasurementRecord r;
-  r.setName(name);
-  for (int i = 0; i < kCurvePoints; ++i)
-    r.reflectance[std::size_t(i)] =
-        0.05f + 0.7f / (1.0f + std::exp(-(float(wavelengthOf(i)) - 600.0f - shift) / 15.0f));
-  r.UseReflect = true;
-  return r;
-}
 
 class PrintToWordTest : public ::testing::Test {
  protected:
@@ -45,9 +36,9 @@ class PrintToWordTest : public ::testing::Test {
     frame_ = std::make_unique<CMainFrame>();
     child_ = frame_->newJob();
     Job& job = child_->job();
-    job.addStandard(curve("Navy", 0), true);
-    job.addSample(curve("Lot 1", 3), true);
-    job.addSample(curve("Lot 2", -4), true);
+    job.addStandard(testing::curveSample("Navy", 0), true);
+    job.addSample(testing::curveSample("Lot 1", 3), true);
+    job.addSample(testing::curveSample("Lot 2", -4), true);
     ui::setDocumentOpener([this](const QUrl& url) {
       opened_.push_back(url.toLocalFile());
       return opens_;

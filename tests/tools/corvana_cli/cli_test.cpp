@@ -14,35 +14,15 @@
 #include "core/job.h"
 #include "core/job_file.h"
 #include "core/job_manager.h"
+#include "tests/tools/corvana_cli/cli_run.h"
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string slurp(const std::string& path) {
-  std::ifstream f(path);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
+using corvana::testing::CliRun;
+using corvana::testing::slurp;
 
 CliRun cli(const std::string& args, const std::string& input) {
-  char dir[] = "/tmp/corvana-cli-XXXXXX";
-  EXPECT_NE(mkdtemp(dir), nullptr);
-  const std::string base = dir;
-  std::ofstream(base + "/in") << input;
-  const std::string command = std::string("'") + CORVANA_CLI + "' " + args + " < " + base +
-                              "/in > " + base + "/out 2> " + base + "/err";
-  const int raw = std::system(command.c_str());
-  CliRun r;
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  r.out = slurp(base + "/out");
-  r.err = slurp(base + "/err");
-  std::system(("rm -rf '" + base + "'").c_str());
-  return r;
+  return corvana::testing::runCli(args, input);
 }
 
 std::vector<std::string> fields(const std::string& line) {

@@ -12,6 +12,7 @@
 #include "core/job.h"
 #include "core/job_file.h"
 #include "core/job_manager.h"
+#include "tests/tools/corvana_cli/cli_run.h"
 
 namespace {
 
@@ -51,18 +52,8 @@ class CorvanaCliFind : public ::testing::Test {
   std::string path() const { return dir_ + "/a.job"; }
 
   FindRun find(const std::string& args) const {
-    const std::string out = dir_ + "/out", err = dir_ + "/err";
-    const std::string command =
-        std::string("'") + CORVANA_CLI + "' find " + args + " > " + out + " 2> " + err;
-    const int raw = std::system(command.c_str());
-    FindRun r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream o(out);
-    for (std::string line; std::getline(o, line);) r.lines.push_back(line);
-    std::stringstream e;
-    e << std::ifstream(err).rdbuf();
-    r.err = e.str();
-    return r;
+    const corvana::testing::CliRun run = corvana::testing::runCli("find " + args);
+    return {run.status, corvana::testing::linesOf(run.out), run.err};
   }
 
   std::string dir_;

@@ -12,22 +12,14 @@
 #include "core/job.h"
 #include "core/job_file.h"
 #include "core/job_manager.h"
+#include "tests/tools/corvana_cli/cli_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status = -1;
-  std::string err;
-};
-
-std::string slurp(const fs::path& path) {
-  std::ifstream f(path);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
+using corvana::testing::CliRun;
+using corvana::testing::slurp;
 
 struct OpacityCli : ::testing::Test {
   fs::path base;
@@ -52,12 +44,7 @@ struct OpacityCli : ::testing::Test {
   }
   void TearDown() override { fs::remove_all(base); }
 
-  CliRun cli(const std::string& args) {
-    const std::string command = std::string("'") + CORVANA_CLI + "' report " + args + " 2> '" +
-                                (base / "err").string() + "' > /dev/null";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(base / "err")};
-  }
+  CliRun cli(const std::string& args) { return corvana::testing::runCli("report " + args); }
   std::string unzip(const fs::path& docx, const char* part) {
     std::system(("unzip -p '" + docx.string() + "' " + part + " > '" + (base / "part").string() +
                  "' 2>/dev/null")

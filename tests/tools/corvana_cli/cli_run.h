@@ -1,0 +1,54 @@
+#pragma once
+// Runs the built corvana-cli binary (CORVANA_CLI) as a shell would, with its
+// standard input, output and error in files of a scratch folder.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace corvana::testing {
+
+struct CliRun {
+  int status = -1;  // the exit status; -1 when the program did not exit
+  std::string out, err;
+};
+
+inline std::string slurp(const std::filesystem::path& path) {
+  std::ifstream f(path);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+inline std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::stringstream s(text);
+  for (std::string line; std::getline(s, line);) lines.push_back(line);
+  return lines;
+}
+
+// `args` as they stand on a command line (quoted by the caller).
+inline CliRun runCli(const std::string& args, const std::string& input = {}) {
+  char dir[] = "/tmp/corvana-cli-XXXXXX";
+  EXPECT_NE(mkdtemp(dir), nullptr);
+  const std::filesystem::path base = dir;
+  std::ofstream(base / "in") << input;
+  const std::string command = std::string("'") + CORVANA_CLI + "' " + args + " < '" +
+                              (base / "in").string() + "' > '" + (base / "out").string() +
+                              "' 2> '" + (base / "err").string() + "'";
+  const int raw = std::system(command.c_str());
+  CliRun r;
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = slurp(base / "out");
+  r.err = slurp(base / "err");
+  std::error_code ec;
+  std::filesystem::remove_all(base, ec);
+  return r;
+}
+
+}  // namespace corvana::testing
