@@ -23,13 +23,12 @@
 #include "qt/message_box.h"
 #include "qt/open_document.h"
 #include "qt/print/opacity_picture.h"
+#include "qt/print/opacity_print.h"
 #include "qt/print/print_frame.h"
 #include "qt/ui_text.h"
 #include "qt/views/color_static.h"
 #include "qt/views/legend_static.h"
 #include "qt/views/reflectance_plot_control.h"
-#include "qt/views/spectral_painter.h"
-#include "reports/opacity/opacity_page.h"
 #include "reports/opacity/opacity_word_report.h"
 #include "reports/report_files.h"
 #include "reports/word_templates.h"
@@ -345,12 +344,8 @@ OpacityReport OpacityMeasureDlg::report() const {
 
 void OpacityMeasureDlg::print() {
   // What the dialog shows now; the page is made for the printer chosen.
-  auto view = std::make_unique<ui::PrintView>(
-      job_, ui::ReportKind::Opacity,
-      [report = report(), now = localNow()](int width, int height, int dpiX, int dpiY) {
-        return opacityPage(report, OpacityPrinter{dpiX, dpiY, width, height}, now,
-                           spectralTextWidth());
-      });
+  auto view = std::make_unique<ui::PrintView>(job_, ui::ReportKind::Opacity,
+                                              ui::opacityPageSource(report(), localNow()));
   ui::PrintFrame frame(this, std::move(view));
   frame.run();
 }

@@ -13,12 +13,18 @@ QString opacityDocumentTitle() {
   return QString::fromStdString(LookupText(Text::OpacityTestingReport));
 }
 
+PageSource opacityPageSource(OpacityReport report, const std::tm& now) {
+  return [report = std::move(report), now](int width, int height, int dpiX, int dpiY) {
+    return opacityPage(report, OpacityPrinter{dpiX, dpiY, width, height}, now, spectralTextWidth());
+  };
+}
+
 bool printOpacityPage(QPaintDevice& device, const OpacityReport& report, const std::tm& now) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
-  const OpacityPrinter printer{device.logicalDpiX(), device.logicalDpiY(), device.width(),
-                               device.height()};
-  paintPrintPage(painter, opacityPage(report, printer, now, spectralTextWidth()));
+  paintPrintPage(
+      painter, opacityPageSource(report, now)(device.width(), device.height(), device.logicalDpiX(),
+                                              device.logicalDpiY()));
   return painter.end();
 }
 
