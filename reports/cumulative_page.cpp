@@ -68,18 +68,17 @@ void CumulativePages::drawFirstPage(PrintPage& page) const {
               kPrintBlack);
   // The first heading shares the English address's line.
   const int y = kPrintMargin + 3 * T;
-  const auto heading = [&](int at, const char* number, Text text) {
-    list.text({left, at, width, u}, std::string(number) + LookupText(text), kLeft, normal,
-              kPrintBlack);
+  const auto heading = [&](int at, int number, Text text) {
+    list.text({left, at, width, u}, numberedHeading(number, text), kLeft, normal, kPrintBlack);
   };
   const auto body = [&](int at, const std::string& text) {
     list.text({left + u, at, width - u, u}, text, kLeft, normal, kPrintBlack);
   };
-  heading(y, "1. ", Text::TestCondition);
+  heading(y, 1, Text::TestCondition);
   body(y + u, cumulativeConditionLine(report_));
-  heading(y + 3 * u, "2. ", Text::ToleranceSettings);
+  heading(y + 3 * u, 2, Text::ToleranceSettings);
   body(y + 4 * u, cumulativeToleranceLine(job));
-  heading(y + 6 * u, "3. ", Text::TestData);
+  heading(y + 6 * u, 3, Text::TestData);
   for (int r = 0; r < 2; ++r)
     drawRuledRow(list, lineY(kStandardTableLine + r), standardTable_.columnWidths,
                  standardTable_.rows[std::size_t(r)], r == 1 ? 0 : -1);

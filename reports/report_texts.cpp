@@ -48,6 +48,10 @@ std::string labelled(Text label, const std::string& value) {
   return LookupText(label) + ": " + value;
 }
 
+std::string numberedHeading(int number, Text heading) {
+  return std::to_string(number) + ". " + LookupText(heading);
+}
+
 std::string signatureText() {
   return fillPlaceholders("%s                        %s                       ",
                           {LookupText(Text::TestSignature), LookupText(Text::AuditSignature)});

@@ -22,6 +22,8 @@ std::vector<std::string> reportDifferenceLabels(const Job& job);
 
 // "<label>: <value>", the label/value pairs of the reports.
 std::string labelled(Text label, const std::string& value);
+// "1. Test Condition": a report's numbered section heading.
+std::string numberedHeading(int number, Text heading);
 
 // "Test:                        Audit:                       ".
 std::string signatureText();

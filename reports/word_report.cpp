@@ -1,7 +1,5 @@
 #include "reports/word_report.h"
 
-#include <cstdio>
-
 #include "core/condition_texts.h"
 #include "core/date_time_text.h"
 #include "core/job.h"
@@ -115,17 +113,12 @@ bool fillCumulativeReport(WordAutomation& doc, const Job& job, const std::vector
   for (int i = 0; i < 4; ++i)
     if (!doc.setCell(1, i + 1, 1, company[i], i < 2 ? WordAlignCenter : WordAlignRight))
       return false;
-  char heading[256];
-  auto numbered = [&](int n, Text t) {
-    std::snprintf(heading, sizeof heading, "%d. %s", n, text(t).c_str());
-    return std::string(heading);
-  };
-  if (!doc.setCell(2, 1, 1, numbered(1, Text::TestCondition)) ||
+  if (!doc.setCell(2, 1, 1, numberedHeading(1, Text::TestCondition)) ||
       !doc.setCell(2, 2, 1, cumulativeConditionLine(report), WordAlignLeft) ||
-      !doc.setCell(3, 1, 1, numbered(2, Text::ToleranceSettings)) ||
+      !doc.setCell(3, 1, 1, numberedHeading(2, Text::ToleranceSettings)) ||
       !doc.setCell(3, 2, 1, cumulativeToleranceLimits(job)) ||
       !doc.setCell(3, 3, 1, judgeMethodLine(job)) ||
-      !doc.setCell(4, 1, 1, numbered(3, Text::TestData)))
+      !doc.setCell(4, 1, 1, numberedHeading(3, Text::TestData)))
     return false;
   const ReportTable standard = cumulativeStandardTable(job, kWordUnit);
   const int columns = standard.columnCount();

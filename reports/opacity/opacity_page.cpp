@@ -5,6 +5,7 @@
 
 #include "core/job.h"
 #include "core/language_table.h"
+#include "reports/report_texts.h"
 
 namespace corvana {
 
@@ -66,7 +67,7 @@ int header(DrawList& out, const OpacityReport& report, const Rect& c, int y, con
 }
 
 int condition(const Pen& pen, const OpacityReport& report, const Rect& c, int y) {
-  const std::string heading = "1. " + LookupText(Text::TestCondition);
+  const std::string heading = numberedHeading(1, Text::TestCondition);
   const int b = y + pen.h() * 3 / 2;
   pen.text(edges(c.x, y, c.x + pen.w(heading), b), heading, kLeft);
   const int bottom = b + pen.h() * 3 / 2;
@@ -83,7 +84,7 @@ int picture(const Pen& pen, const OpacityReport& report, const Rect& c, int y) {
 }
 
 int testData(const Pen& pen, const OpacityReport& report, const Rect& c, int y) {
-  pen.text(edges(c.x, y, c.right(), y + 24), "2. " + LookupText(Text::TestData), kLeft);
+  pen.text(edges(c.x, y, c.right(), y + 24), numberedHeading(2, Text::TestData), kLeft);
   const int x0 = c.x + 16, x1 = c.right() - 10, y0 = y + 34;
   const std::vector<std::string> first = {"", LookupText(Text::WhiteBaseSample),
                                           LookupText(Text::BlackBaseSample),

@@ -3,6 +3,7 @@
 #include "core/job.h"
 #include "core/language_table.h"
 #include "reports/report_files.h"
+#include "reports/report_texts.h"
 #include "reports/word_automation.h"
 
 namespace corvana {
@@ -36,17 +37,15 @@ void addHeader(WordAutomation& doc, const OpacityReport& report, const std::tm& 
   }
 }
 
-std::string numbered(int n, Text heading) { return std::to_string(n) + ". " + LookupText(heading); }
-
 bool fillTestTable(WordAutomation& doc, const OpacityReport& report,
                    const std::vector<unsigned char>& png) {
-  if (!doc.setCell(1, 1, 1, numbered(1, Text::TestCondition), WordAlignLeft) ||
+  if (!doc.setCell(1, 1, 1, numberedHeading(1, Text::TestCondition), WordAlignLeft) ||
       !doc.setCell(1, 2, 1, report.condition, WordAlignLeft))
     return false;
   // A missing picture leaves its cell empty; the report goes on.
   if (!png.empty())
     doc.insertPicture(1, 3, 1, png, kOpacityPictureWidthPt, kOpacityPictureHeightPt);
-  if (!doc.setCell(1, 4, 1, numbered(2, Text::TestData), WordAlignLeft) ||
+  if (!doc.setCell(1, 4, 1, numberedHeading(2, Text::TestData), WordAlignLeft) ||
       !doc.setCell(1, 6, 1, LookupText(Text::WhiteBaseSample), WordAlignCenter) ||
       !doc.setCell(1, 7, 1, LookupText(Text::BlackBaseSample), WordAlignCenter) ||
       !doc.setCell(1, 8, 1, LookupText(Text::Opacity), WordAlignCenter))
