@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -423,6 +424,54 @@ INSTANTIATE_TEST_SUITE_P(
                       }}),
     [](const auto& info) { return info.param.name; });
 
+struct CutTransferCase {
+  std::string name;
+  std::vector<std::string> options;
+  std::string control;  // truncate KEEP SKIP: SKIP answers go whole, the next is cut to KEEP
+  std::uint16_t count;
+  std::int32_t arrived;
+};
+
+void PrintTo(const CutTransferCase& c, std::ostream* out) { *out << c.name; }
+
+class CutTransferTest : public DeviceTest, public ::testing::WithParamInterface<CutTransferCase> {};
+
+// A transfer that loses records on the way is not a success, even though its
+// last frame arrives; the count says how many records did.
+TEST_P(CutTransferTest, FewerRecordsThanAskedIsIncompleteWithTheCount) {
+  const CutTransferCase& c = GetParam();
+  start(c.options);
+  ASSERT_TRUE(sim_->control(c.control));
+  std::vector<StoredRecord> records(c.count);
+  StoredRecordBuffer buffer{-1, records.data()};
+  EXPECT_EQ(device_->GetSampleData(0, 0, 0, c.count, &buffer), API_TRANSFER_INCOMPLETE);
+  EXPECT_EQ(buffer.count, c.arrived);
+  std::int32_t received = 0, requested = 0;
+  device_->transferProgress(received, requested);
+  EXPECT_EQ(received, c.arrived);
+  EXPECT_EQ(requested, c.count);
+  // The transfer ran to its last frame: the line is in step for the next request.
+  DeviceInfo info{};
+  ASSERT_EQ(device_->GetDeviceInfo(&info), API_SUCCESS);
+  EXPECT_EQ(info.storedStandards, c.options.empty() ? 5 : 2000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transfers, CutTransferTest,
+    ::testing::Values(
+        // Two records a frame: the range answer, 500 frames, then one that keeps
+        // only its packet number and flag; 499 more frames follow it.
+        CutTransferCase{"TwoThousandStandardsOneFrameEmptied",
+                        {"--standards", "2000"},
+                        "truncate 3 501",
+                        2000,
+                        1998},
+        // The first frame ends 50 bytes into its second record.
+        CutTransferCase{"FrameEndingInsideARecord", {}, "truncate 220 1", 5, 4},
+        // The last frame (one record) is cut inside that record.
+        CutTransferCase{"LastFrameEndingInsideItsRecord", {}, "truncate 100 3", 5, 4}),
+    [](const auto& info) { return info.param.name; });
+
 TEST_F(DeviceTest, SplitAndMergedFramesInsideATransfer) {
   start({"--records-per-frame", "1"});
   ASSERT_TRUE(sim_->control("garbage 4"));
@@ -448,18 +497,29 @@ TEST_F(DeviceTest, SilenceInsideATransferTimesOutThenLineRecovers) {
   EXPECT_EQ(threshold, 100);
 }
 
-TEST_F(DeviceTest, DeviceVanishingMidTransferEndsAtOnce) {
+TEST_F(DeviceTest, DeviceVanishingMidTransferEndsAtOnceAsDisconnected) {
   start({"--records-per-frame", "1"});
   ASSERT_TRUE(sim_->control("vanish-after 2"));  // the range and the first frame, then gone
   device_->setResponseTimeout(60000ms);          // the loss must be seen, not waited out
   std::vector<StoredRecord> records(3);
   StoredRecordBuffer buffer{-1, records.data()};
-  EXPECT_EQ(device_->GetSampleData(0, 0, 0, 3, &buffer), API_TIMEOUT);
+  EXPECT_EQ(device_->GetSampleData(0, 0, 0, 3, &buffer), API_DEVICE_DISCONNECTED);
   EXPECT_EQ(buffer.count, -1);
   EXPECT_TRUE(sim_->exited(5000));
+  // Every later call says so at once, never a time-out.
   DeviceInfo info{};
-  EXPECT_EQ(device_->GetDeviceInfo(&info), API_TIMEOUT);
+  EXPECT_EQ(device_->GetDeviceInfo(&info), API_DEVICE_DISCONNECTED);
+  EXPECT_EQ(device_->Calibrate(0), API_DEVICE_DISCONNECTED);
   EXPECT_EQ(device_->Close(), API_SUCCESS);
+}
+
+TEST_F(DeviceTest, KilledInstrumentIsDisconnectedNotATimeOut) {
+  start();
+  device_->setResponseTimeout(60000ms);
+  ASSERT_EQ(kill(sim_->pid(), SIGKILL), 0);
+  ASSERT_TRUE(sim_->exited(5000));
+  MeasureResult m{};
+  EXPECT_EQ(device_->Measure(0, &m), API_DEVICE_DISCONNECTED);
 }
 
 TEST_F(DeviceTest, OpenCloseOpenStartsAWorkingReaderEachTime) {

@@ -92,7 +92,7 @@ TEST_F(Upload, ADeviceThatVanishesHalfWayAddsNothingAndSaysSo) {
   ASSERT_TRUE(sim_->control("vanish-after 3"));
   const Notice n = upload(RecordList::Standards, {"", "1", "4", "P", ""});
   EXPECT_EQ(n.kind, Notice::Failure);
-  EXPECT_EQ(n.text, "Execute failed!\n(Overtime.)");
+  EXPECT_EQ(n.text, "Execute failed!\n(Device disconnected.)");
   // The one record that came before the loss was not kept.
   EXPECT_EQ(readTransferProgress(), (TransferProgress{1, 4}));
   EXPECT_EQ(job.standardCount(), 0);

@@ -326,7 +326,7 @@ TEST_F(AppTransfer, ADeviceGoneHalfWayAddsNothingAndSaysSo) {
       d.uploadButton()->click();
     });
     ASSERT_GE(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Execute failed!\n(Overtime.)");
+    EXPECT_EQ(messages.messages[0].text, "Execute failed!\n(Device disconnected.)");
     EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Stop);
     for (const ui::Message& m : messages.messages) EXPECT_NE(m.text, "Execute successfully!");
     EXPECT_EQ(job().standardCount(), 0);
