@@ -5,8 +5,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -550,6 +555,24 @@ TEST_F(DeviceTest, OpenCloseOpenStartsAWorkingReaderEachTime) {
   }
   EXPECT_EQ(device_->Close(), API_SUCCESS);
   EXPECT_EQ(device_->Close(), API_SUCCESS);  // closing a closed object changes nothing
+}
+
+// Exclusive mode keeps other openers out only while the port is open here. A
+// terminal outlives its openers (the simulator holds its own end), and a mode
+// left behind refused every later opening by an ordinary user: the next
+// colorport-cli run or a re-connect read as "device not found".
+TEST_F(DeviceTest, CloseLeavesThePortOpenToTheNextOpener) {
+  start();
+  // Root may open an exclusive terminal; that is how the mode is looked at here.
+  const int fd = ::open(sim_->path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  ASSERT_GE(fd, 0) << std::strerror(errno);
+  int exclusive = -1;
+  ASSERT_EQ(ioctl(fd, TIOCGEXCL, &exclusive), 0);
+  EXPECT_NE(exclusive, 0);
+  ASSERT_EQ(device_->Close(), API_SUCCESS);
+  ASSERT_EQ(ioctl(fd, TIOCGEXCL, &exclusive), 0);
+  EXPECT_EQ(exclusive, 0);
+  ::close(fd);
 }
 
 TEST_F(DeviceTest, PortHeldByAnotherObjectIsAlreadyOpen) {

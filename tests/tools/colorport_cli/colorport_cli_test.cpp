@@ -2,6 +2,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -255,6 +259,35 @@ TEST_F(CliTest, OutputThatCannotBeWrittenExitsOne) {
                              sim_->path(), "calibrate", "0"});
   EXPECT_EQ(quiet.status, 0);
   EXPECT_EQ(quiet.err, "success\n");
+}
+
+// Each run opens and closes the port; the next one, by an ordinary user, must
+// find the instrument again (root is let through an exclusive terminal anyway).
+TEST_F(CliTest, AnOrdinaryUserFindsTheInstrumentAgainOnEveryRun) {
+  std::vector<int> statuses;
+  for (int run = 0; run < 3; ++run) {
+    if (geteuid() != 0) {
+      statuses.push_back(cli({"info"}).status);
+      continue;
+    }
+    ASSERT_EQ(chmod(sim_->path().c_str(), 0666), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const gid_t nobody = 65534;
+      if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0) _exit(126);
+      const int null = open("/dev/null", O_WRONLY);
+      dup2(null, 1);
+      dup2(null, 2);
+      execl(COLORPORT_CLI_PATH, COLORPORT_CLI_PATH, "--port", sim_->path().c_str(), "info",
+            static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    statuses.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+  }
+  EXPECT_EQ(statuses, (std::vector<int>{0, 0, 0}));
 }
 
 TEST(CliWithoutInstrument, DeviceNotFound) {
