@@ -36,7 +36,15 @@ enum {
   API_EXECUTE_REQUEST_FAILED = 8, /* non-zero status, or a response shorter than its fields */
   API_GET_RESULT_FAILED = 9,      /* reserved */
   API_INVALID_PARAMETER = 10,
-  API_WAIT_FAILED = 11
+  API_WAIT_FAILED = 11,
+  /* ZW_GetSampleData: the transfer ended with fewer records than asked for, or one of its
+   * data frames ended inside a record (it was cut short). buffer->count still tells how
+   * many records arrived; the caller must not take them for the range it asked for. */
+  API_TRANSFER_INCOMPLETE = 12,
+  /* The line hung up while the call waited or before it: the instrument was unplugged,
+   * switched off or its port went away. Every further call gives it at once; close the
+   * handle and open the instrument again. */
+  API_DEVICE_DISCONNECTED = 13
 };
 
 typedef struct DeviceInfo {
@@ -89,7 +97,7 @@ typedef struct StoredRecord {
 } StoredRecord;
 
 typedef struct StoredRecordBuffer {
-  int32_t count; /* out: records delivered */
+  int32_t count; /* out: records delivered; written on success and on API_TRANSFER_INCOMPLETE */
   StoredRecord* records;
 } StoredRecordBuffer;
 

@@ -79,6 +79,10 @@ ComPort::OpenOutcome ComPort::openPort(const std::string& devicePath, std::uint1
 void ComPort::closePort() {
   if (portOpen()) {
     reader_->stop();
+    // The mode belongs to the terminal, not to this descriptor: a terminal that
+    // stays open elsewhere (a pseudo-terminal's other end) would keep refusing
+    // every ordinary user's next opening.
+    ioctl(fd_, TIOCNXCL);
     ::close(fd_);
     fd_ = -1;
     handle_ = -1;

@@ -185,12 +185,13 @@ bool decodeDataFrame(Payload payload, std::span<StoredRecord> records, std::size
   DataFrameContent c{};
   if (!r.raw(c.packetNumber, 2) || !r.u8(flag)) return false;
   c.last = flag != 0;
-  for (std::size_t at = kDataFrameHeaderSize; payload.size() - at >= kStoredRecordWireSize;
-       at += kStoredRecordWireSize) {
+  std::size_t at = kDataFrameHeaderSize;
+  for (; payload.size() - at >= kStoredRecordWireSize; at += kStoredRecordWireSize) {
     StoredRecord record;
     decodeStoredRecord(payload.subspan(at, kStoredRecordWireSize), record);
     if (delivered < records.size()) records[delivered++] = record;
   }
+  c.cut = at != payload.size();
   content = c;
   return true;
 }

@@ -75,10 +75,11 @@ bool decodeRaster(Payload payload, RasterCoefficients& coefficients);
 
 // One data frame of a record transfer. Records go into records[delivered...]
 // while room remains; further ones are decoded and dropped; a remainder
-// shorter than one record is ignored.
+// shorter than one record is not decoded but marks the frame as cut.
 struct DataFrameContent {
   std::uint8_t packetNumber[2];  // echoed unchanged in the acknowledgement
   bool last;
+  bool cut;  // the payload ended inside a record: a record was lost on the way
 };
 bool decodeDataFrame(Payload payload, std::span<StoredRecord> records, std::size_t& delivered,
                      DataFrameContent& content);

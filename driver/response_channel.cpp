@@ -30,7 +30,7 @@ ApiResult ResponseChannel::wait(SharedAck& response, std::chrono::milliseconds t
       }
       if (lost_ || timedOut) {
         pending_ = kIdleMarker;
-        return API_TIMEOUT;
+        return lost_ ? API_DEVICE_DISCONNECTED : API_TIMEOUT;
       }
     }
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(

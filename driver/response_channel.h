@@ -20,13 +20,13 @@ class ResponseChannel {
  public:
   // Marks command as pending: 0, or 6 while another request waits.
   ApiResult begin(std::uint8_t command);
-  // 0 or 8 (non-zero status; the frame is still handed over), or 5 when no frame
-  // came in time or the line is gone. Leaves the channel idle on 5.
+  // 0 or 8 (non-zero status; the frame is still handed over), 5 when no frame
+  // came in time, 13 when the line is gone. Leaves the channel idle on 5 and 13.
   ApiResult wait(SharedAck& response, std::chrono::milliseconds timeout);
 
   // Reader thread: append bytes and deliver every complete frame they finish.
   void receive(std::span<const std::uint8_t> bytes);
-  // Reader thread: the device is gone; waits end at once with 5.
+  // Reader thread: the device is gone; waits end at once with 13.
   void lineLost();
   // A newly opened port: forget bytes, frames and the loss of the previous one.
   void restart();

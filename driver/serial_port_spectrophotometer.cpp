@@ -207,15 +207,19 @@ ApiResult SerialPortSpectrophotometer::GetSampleData(std::uint16_t kind,
 
   const std::span<StoredRecord> records(buffer->records, count);
   std::size_t delivered = 0;
+  bool cut = false;
   for (;;) {
     if (const ApiResult r = wait(response); r != API_SUCCESS) return r;
     DataFrameContent content;
     if (!decodeDataFrame(response->bytes, records, delivered, content))
       return API_EXECUTE_REQUEST_FAILED;
     progress(delivered);
+    // A cut frame does not end the transfer: the instrument goes on to its
+    // last frame, and the caller learns how many records made it.
+    cut = cut || content.cut;
     if (content.last) {
       buffer->count = static_cast<std::int32_t>(delivered);
-      return API_SUCCESS;
+      return delivered < count || cut ? API_TRANSFER_INCOMPLETE : API_SUCCESS;
     }
     if (const ApiResult r = send(kDataFrame, content.packetNumber, std::uint8_t{0x00});
         r != API_SUCCESS)

@@ -13,7 +13,7 @@ std::string calibrationPrompt(CalibrationKind kind, const DeviceInfo& info) {
 }
 
 ApiResult calibrate(CalibrationKind kind) {
-  return ZW_Calibrate(currentDeviceHandle(), static_cast<std::int32_t>(kind));
+  return noteDriverResult(ZW_Calibrate(currentDeviceHandle(), static_cast<std::int32_t>(kind)));
 }
 
 Notice calibrationNotice(ApiResult result) {

@@ -19,6 +19,9 @@ namespace {
 // The process-wide handle. Atomic because driver calls run on a worker thread
 // while the UI thread asks whether the program is connected.
 std::atomic<DeviceHandle> handle{0};
+// Set when a call on the open handle found the device gone; the handle is
+// closed by the next driver step, not in the middle of the one that saw it.
+std::atomic<bool> lost{false};
 
 // The open port's device path, asked of the driver once, on the thread that
 // opened it. The UI thread reads it (status bar, removal notices) while the
@@ -34,6 +37,7 @@ void setOpenPortPath(std::string path) {
 void closeOpenHandle() {
   setOpenPortPath({});
   if (const DeviceHandle h = handle.exchange(0); h != 0) ZW_CloseDevice(h);
+  lost = false;
 }
 
 ApiResult openDevice() {
@@ -46,6 +50,7 @@ ApiResult openDevice() {
   }
   setOpenPortPath(std::move(path));
   handle = r == API_SUCCESS ? opened : 0;
+  lost = false;
   return r;
 }
 
@@ -64,9 +69,23 @@ ApiResult connectInstrument() {
 
 void disconnectInstrument() { closeOpenHandle(); }
 
+ApiResult noteDriverResult(ApiResult result) {
+  if (result == API_DEVICE_DISCONNECTED && instrumentConnected()) lost = true;
+  return result;
+}
+
+bool connectionLost() { return lost; }
+
+bool closeLostConnection() {
+  // Taken once, so a mark that outlived its connection cannot close the next one.
+  if (!lost.exchange(false) || !instrumentConnected()) return false;
+  closeOpenHandle();
+  return true;
+}
+
 ApiResult readDeviceInfo(DeviceInfo& info) {
   std::memset(&info, 0, sizeof info);
-  const ApiResult r = ZW_GetDeviceInfo(handle, &info);
+  const ApiResult r = noteDriverResult(ZW_GetDeviceInfo(handle, &info));
   // The driver leaves the record alone on failure; keep it zero for sure.
   if (r != API_SUCCESS) std::memset(&info, 0, sizeof info);
   return r;

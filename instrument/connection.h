@@ -31,6 +31,21 @@ ApiResult connectInstrument();
 // Closes the connection without asking (the program ends). Unconnected: nothing.
 void disconnectInstrument();
 
+// Every driver step passes its call's result through here on its way back.
+// A device that has gone (API_DEVICE_DISCONNECTED: unplugged, switched off,
+// the simulator ended) marks the connection lost; no udev notice comes for
+// every way an instrument can die. Returns `result`.
+ApiResult noteDriverResult(ApiResult result);
+
+// True from a call that found the device gone until the connection is closed
+// or opened again. Any thread.
+bool connectionLost();
+
+// The driver half of closing a connection a call found gone (worker thread,
+// once that call is over). True when it closed one: every window then hears
+// "disconnected".
+bool closeLostConnection();
+
 // Zero-fills `info` and reads it from the instrument; on failure it stays zero.
 ApiResult readDeviceInfo(DeviceInfo& info);
 

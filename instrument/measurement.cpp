@@ -13,7 +13,7 @@ MeasureReading readMeasurement(RecordList list) {
   const DeviceHandle handle = currentDeviceHandle();
   if (handle == 0) return reading;
   reading.connected = true;
-  reading.result = ZW_Measure(handle, measureKind(list), &reading.values);
+  reading.result = noteDriverResult(ZW_Measure(handle, measureKind(list), &reading.values));
   reading.arrived = currentLocalTime();
   return reading;
 }

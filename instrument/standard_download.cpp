@@ -30,7 +30,7 @@ StandardSampleData standardSampleDataOf(const MeasurementRecord& standard) {
 }
 
 ApiResult writeStandardToInstrument(const StandardSampleData& data) {
-  return ZW_WriteStandardSampleData(currentDeviceHandle(), &data);
+  return noteDriverResult(ZW_WriteStandardSampleData(currentDeviceHandle(), &data));
 }
 
 Notice downloadSelectionNotice(std::optional<int> selectedStandard) {

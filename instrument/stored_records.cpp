@@ -51,8 +51,8 @@ StoredCount readStoredCount(RecordList kind, int standardNumber) {
       (standardNumber < 1 || standardNumber > kHighestStandardNumber))
     return stored;
   std::int32_t count = 0;
-  stored.result = ZW_GetSampleCount(handle, measureKind(kind),
-                                    kind == RecordList::Samples ? standardNumber : 0, &count);
+  stored.result = noteDriverResult(ZW_GetSampleCount(
+      handle, measureKind(kind), kind == RecordList::Samples ? standardNumber : 0, &count));
   if (stored.result == API_SUCCESS) stored.available = std::max(0, count);
   return stored;
 }
@@ -84,17 +84,22 @@ std::variant<UploadRange, std::string> validateUpload(RecordList kind, const Upl
 
 StoredTransfer transferStoredRecords(RecordList kind, const UploadRange& range) {
   StoredTransfer transfer;
+  transfer.range = range;
   if (range.count < 1) {
     transfer.result = API_INVALID_PARAMETER;
     return transfer;
   }
   std::vector<StoredRecord> records(static_cast<std::size_t>(range.count));
   StoredRecordBuffer buffer{0, records.data()};
-  transfer.result = ZW_GetSampleData(currentDeviceHandle(), measureKind(kind), range.standardNumber,
-                                     range.firstIndex, range.count, &buffer);
-  // Records of a transfer that broke off are partial: none of them is kept.
+  transfer.result = noteDriverResult(ZW_GetSampleData(currentDeviceHandle(), measureKind(kind),
+                                                      range.standardNumber, range.firstIndex,
+                                                      range.count, &buffer));
+  // The driver counts the records of a transfer that lost some, too.
+  if (transfer.result == API_SUCCESS || transfer.result == API_TRANSFER_INCOMPLETE)
+    transfer.arrived = std::clamp(buffer.count, 0, range.count);
+  // Records of a transfer that broke off or lost some are partial: none of them is kept.
   if (transfer.result != API_SUCCESS) return transfer;
-  records.resize(static_cast<std::size_t>(std::clamp(buffer.count, 0, range.count)));
+  records.resize(static_cast<std::size_t>(transfer.arrived));
   transfer.records = std::move(records);
   return transfer;
 }
@@ -148,8 +153,22 @@ MeasurementRecord recordFromStored(const StoredRecord& stored, RecordList kind,
   return record;
 }
 
+std::string partlyArrivedText(RecordList kind, const StoredTransfer& transfer) {
+  const UploadRange& r = transfer.range;
+  // The user's numbers: 1-based, the whole range asked for.
+  const int first = r.firstIndex + 1;
+  const int last = r.firstIndex + r.count;
+  if (kind == RecordList::Standards)
+    return fillPlaceholders(LookupText(Text::StandardsPartlyArrived),
+                            {transfer.arrived, r.count, first, last});
+  return fillPlaceholders(LookupText(Text::SamplesPartlyArrived),
+                          {transfer.arrived, r.count, first, last, r.standardNumber});
+}
+
 Notice addStoredRecords(Job& job, RecordList kind, const StoredTransfer& transfer,
                         std::string_view prefix, std::string_view material, const RecordTime& now) {
+  if (transfer.result == API_TRANSFER_INCOMPLETE)
+    return Notice::failure(partlyArrivedText(kind, transfer));
   if (transfer.result != API_SUCCESS)
     return Notice::failure(failureMessage(Text::ExecuteFailed, transfer.result));
   for (const StoredRecord& stored : transfer.records) {

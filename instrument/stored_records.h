@@ -57,6 +57,8 @@ std::variant<UploadRange, std::string> validateUpload(RecordList kind, const Upl
 struct StoredTransfer {
   ApiResult result = API_INVALID_DEVICE_HANDLE;
   std::vector<StoredRecord> records;
+  UploadRange range;  // what was asked for
+  int arrived = 0;    // records that came, also of a transfer that lost some
 };
 // Driver step (any thread).
 StoredTransfer transferStoredRecords(RecordList kind, const UploadRange& range);
@@ -82,8 +84,13 @@ MeasurementRecord recordFromStored(const StoredRecord& stored, RecordList kind,
                                    std::string_view prefix, std::string_view material,
                                    const RecordTime& now);
 
+// "Only 1998 of 2000 standards arrived; nothing was added. Upload standards
+// 1 to 2000 again." for a transfer that lost records on the way.
+std::string partlyArrivedText(RecordList kind, const StoredTransfer& transfer);
+
 // UI step: adds every delivered record (unselected) and says so; a failed
-// transfer adds nothing and shows "Execute failed!" with its code.
+// transfer adds nothing and shows "Execute failed!" with its code, or, when
+// records were lost on the way, how many came and which to upload again.
 Notice addStoredRecords(Job& job, RecordList kind, const StoredTransfer& transfer,
                         std::string_view prefix, std::string_view material, const RecordTime& now);
 

@@ -83,11 +83,11 @@ WhiteBoardFields whiteBoardFieldsOf(const WhiteBoardData& data) {
 }
 
 ApiResult readWhiteBoard(WhiteBoardData& data) {
-  return ZW_ReadWhiteBoardData(currentDeviceHandle(), &data);
+  return noteDriverResult(ZW_ReadWhiteBoardData(currentDeviceHandle(), &data));
 }
 
 ApiResult writeWhiteBoard(const WhiteBoardData& data) {
-  return ZW_WriteWhiteBoardData(currentDeviceHandle(), &data);
+  return noteDriverResult(ZW_WriteWhiteBoardData(currentDeviceHandle(), &data));
 }
 
 Notice readWhiteBoardNotice(ApiResult result) {

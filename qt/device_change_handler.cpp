@@ -17,7 +17,13 @@ void DeviceChangeHandler::notice(PortChange change, const PortNotice& port) {
 }
 
 void DeviceChangeHandler::startNext() {
-  if (pending_.empty() || main_.instrumentWorker().busy()) return;
+  if (main_.instrumentWorker().busy()) return;
+  // The status bar and the status dialogs must not go on saying "connected".
+  if (connectionLost()) {
+    closeLost();
+    return;
+  }
+  if (pending_.empty()) return;
   auto [change, port] = std::move(pending_.front());
   pending_.pop_front();
   if (change == PortChange::Arrived)
@@ -42,6 +48,14 @@ void DeviceChangeHandler::remove(const PortNotice& port) {
   // Asking the library for the connected port is a driver call too.
   main_.instrumentWorker().run<bool>(
       Text::None, [port] { return handlePortRemoval(port); },
+      [this](bool closed) {
+        if (closed) main_.instrumentStateChanged(false);
+      });
+}
+
+void DeviceChangeHandler::closeLost() {
+  main_.instrumentWorker().run<bool>(
+      Text::None, [] { return closeLostConnection(); },
       [this](bool closed) {
         if (closed) main_.instrumentStateChanged(false);
       });

@@ -1,9 +1,11 @@
 #pragma once
 // The main window's reaction to a serial port appearing or going away: an
 // arrival while unconnected opens the instrument, the removal of the
-// connected port closes it, and every window hears of either. The driver
-// calls run on the instrument worker; a notice that comes while the worker
-// is busy waits its turn.
+// connected port closes it, and every window hears of either. A driver call
+// that found the instrument gone (its line hung up, with or without a udev
+// notice) closes the connection the same way, before anything else. The
+// driver calls run on the instrument worker; a notice that comes while the
+// worker is busy waits its turn.
 #include <QObject>
 #include <deque>
 
@@ -30,6 +32,7 @@ class DeviceChangeHandler : public QObject {
   void startNext();
   void arrive();
   void remove(const PortNotice& port);
+  void closeLost();
 
   CMainFrame& main_;
   std::deque<std::pair<PortChange, PortNotice>> pending_;

@@ -13,6 +13,7 @@
 #include "core/date_time_text.h"
 #include "core/job.h"
 #include "qt/instrument_call.h"
+#include "qt/instrument_worker.h"
 #include "qt/message_box.h"
 #include "qt/ui_text.h"
 
@@ -70,6 +71,11 @@ DownloadData::DownloadData(Job* job, RecordList kind, InstrumentWorker& worker, 
   progressTimer_ = new QTimer(this);
   progressTimer_->setInterval(kProgressPollMs);
   connect(progressTimer_, &QTimer::timeout, this, [this] { showProgress(readTransferProgress()); });
+  // Stopped before the worker takes its next call, which may close the device
+  // that the progress is read from.
+  connect(&worker_, &InstrumentWorker::busyChanged, progressTimer_, [this](bool busy) {
+    if (!busy) progressTimer_->stop();
+  });
 
   upload_ = new QPushButton(ui::text(Text::Upload), this);
   upload_->setObjectName("upload");
@@ -148,7 +154,8 @@ void DownloadData::upload() {
   ui::runInstrumentCall(worker_, Text::UploadingRecords,
                         [&] { transfer = transferStoredRecords(kind_, range); });
   progressTimer_->stop();
-  if (transfer.result == API_SUCCESS) showProgress({int(transfer.records.size()), range.count});
+  if (transfer.result == API_SUCCESS || transfer.result == API_TRANSFER_INCOMPLETE)
+    showProgress({transfer.arrived, range.count});
 
   const Notice notice =
       addStoredRecords(*job(), kind_, transfer, typed.prefix, typed.material, currentLocalTime());

@@ -192,6 +192,7 @@ struct DataFrameCase {
   std::size_t room;
   std::size_t delivered;
   bool last;
+  bool cut;
 };
 
 void PrintTo(const DataFrameCase& c, std::ostream* out) { *out << c.name; }
@@ -207,6 +208,7 @@ TEST_P(DecodeDataFrameTest, StoresWholeRecordsWithinRoom) {
   ASSERT_TRUE(decodeDataFrame(c.payload, std::span(records.data(), c.room), delivered, content));
   EXPECT_EQ(delivered, c.delivered);
   EXPECT_EQ(content.last, c.last);
+  EXPECT_EQ(content.cut, c.cut);
   EXPECT_EQ(content.packetNumber[0], c.payload[0]);
   EXPECT_EQ(content.packetNumber[1], c.payload[1]);
   EXPECT_EQ(records[c.room].number, 0xBEEF);
@@ -215,10 +217,13 @@ TEST_P(DecodeDataFrameTest, StoresWholeRecordsWithinRoom) {
 INSTANTIATE_TEST_SUITE_P(
     Frames, DecodeDataFrameTest,
     ::testing::Values(
-        DataFrameCase{"TwoRecords", dataFrame(1, false, 2, 0), 5, 2, false},
-        DataFrameCase{"OneRecordAndShortRemainderIgnored", dataFrame(2, true, 1, 33), 5, 1, true},
-        DataFrameCase{"RecordsBeyondRoomDropped", dataFrame(0x0102, true, 3, 0), 1, 1, true},
-        DataFrameCase{"HeaderOnly", dataFrame(7, true, 0, 0), 2, 0, true}),
+        DataFrameCase{"TwoRecords", dataFrame(1, false, 2, 0), 5, 2, false, false},
+        // A remainder shorter than a record is what is left of a cut one.
+        DataFrameCase{"OneRecordAndShortRemainderMarkedCut", dataFrame(2, true, 1, 33), 5, 1, true,
+                      true},
+        DataFrameCase{"OnlyAPieceOfARecord", dataFrame(3, false, 0, 166), 5, 0, false, true},
+        DataFrameCase{"RecordsBeyondRoomDropped", dataFrame(0x0102, true, 3, 0), 1, 1, true, false},
+        DataFrameCase{"HeaderOnly", dataFrame(7, true, 0, 0), 2, 0, true, false}),
     [](const auto& info) { return info.param.name; });
 
 TEST(DecodeDataFrame, TwoRecordsAreThreeHundredThirtySevenBytes) {

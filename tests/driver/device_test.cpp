@@ -5,8 +5,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -423,6 +429,60 @@ INSTANTIATE_TEST_SUITE_P(
                       }}),
     [](const auto& info) { return info.param.name; });
 
+struct CutTransferCase {
+  std::string name;
+  std::vector<std::string> options;
+  std::string control;  // truncate KEEP SKIP: SKIP answers go whole, the next is cut to KEEP
+  std::uint16_t count;
+  std::int32_t arrived;
+  std::uint16_t stored = 5;
+};
+
+void PrintTo(const CutTransferCase& c, std::ostream* out) { *out << c.name; }
+
+class CutTransferTest : public DeviceTest, public ::testing::WithParamInterface<CutTransferCase> {};
+
+// A transfer that loses records on the way is not a success, even though its
+// last frame arrives; the count says how many records did.
+TEST_P(CutTransferTest, FewerRecordsThanAskedIsIncompleteWithTheCount) {
+  const CutTransferCase& c = GetParam();
+  ASSERT_NO_FATAL_FAILURE(start(c.options));
+  if (!c.control.empty()) {
+    ASSERT_TRUE(sim_->control(c.control));
+  }
+  std::vector<StoredRecord> records(c.count);
+  StoredRecordBuffer buffer{-1, records.data()};
+  EXPECT_EQ(device_->GetSampleData(0, 0, 0, c.count, &buffer), API_TRANSFER_INCOMPLETE);
+  EXPECT_EQ(buffer.count, c.arrived);
+  std::int32_t received = 0, requested = 0;
+  device_->transferProgress(received, requested);
+  EXPECT_EQ(received, c.arrived);
+  EXPECT_EQ(requested, c.count);
+  // The transfer ran to its last frame: the line is in step for the next request.
+  DeviceInfo info{};
+  ASSERT_EQ(device_->GetDeviceInfo(&info), API_SUCCESS);
+  EXPECT_EQ(info.storedStandards, c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transfers, CutTransferTest,
+    ::testing::Values(
+        // Two records a frame: the range answer, 500 frames, then one that keeps
+        // only its packet number and flag; 499 more frames follow it.
+        CutTransferCase{"TwoThousandStandardsOneFrameEmptied",
+                        {"--standards", "2000"},
+                        "truncate 3 501",
+                        2000,
+                        1998,
+                        2000},
+        // The first frame ends 50 bytes into its second record.
+        CutTransferCase{"FrameEndingInsideARecord", {}, "truncate 220 1", 5, 4},
+        // The last frame (one record) is cut inside that record.
+        CutTransferCase{"LastFrameEndingInsideItsRecord", {}, "truncate 100 3", 5, 4},
+        // The same fault set when the simulator starts, its SKIP a word of its own.
+        CutTransferCase{"CutSetOnTheCommandLine", {"--truncate", "100", "3"}, "", 5, 4}),
+    [](const auto& info) { return info.param.name; });
+
 TEST_F(DeviceTest, SplitAndMergedFramesInsideATransfer) {
   start({"--records-per-frame", "1"});
   ASSERT_TRUE(sim_->control("garbage 4"));
@@ -448,18 +508,29 @@ TEST_F(DeviceTest, SilenceInsideATransferTimesOutThenLineRecovers) {
   EXPECT_EQ(threshold, 100);
 }
 
-TEST_F(DeviceTest, DeviceVanishingMidTransferEndsAtOnce) {
+TEST_F(DeviceTest, DeviceVanishingMidTransferEndsAtOnceAsDisconnected) {
   start({"--records-per-frame", "1"});
   ASSERT_TRUE(sim_->control("vanish-after 2"));  // the range and the first frame, then gone
   device_->setResponseTimeout(60000ms);          // the loss must be seen, not waited out
   std::vector<StoredRecord> records(3);
   StoredRecordBuffer buffer{-1, records.data()};
-  EXPECT_EQ(device_->GetSampleData(0, 0, 0, 3, &buffer), API_TIMEOUT);
+  EXPECT_EQ(device_->GetSampleData(0, 0, 0, 3, &buffer), API_DEVICE_DISCONNECTED);
   EXPECT_EQ(buffer.count, -1);
   EXPECT_TRUE(sim_->exited(5000));
+  // Every later call says so at once, never a time-out.
   DeviceInfo info{};
-  EXPECT_EQ(device_->GetDeviceInfo(&info), API_TIMEOUT);
+  EXPECT_EQ(device_->GetDeviceInfo(&info), API_DEVICE_DISCONNECTED);
+  EXPECT_EQ(device_->Calibrate(0), API_DEVICE_DISCONNECTED);
   EXPECT_EQ(device_->Close(), API_SUCCESS);
+}
+
+TEST_F(DeviceTest, KilledInstrumentIsDisconnectedNotATimeOut) {
+  start();
+  device_->setResponseTimeout(60000ms);
+  ASSERT_EQ(kill(sim_->pid(), SIGKILL), 0);
+  ASSERT_TRUE(sim_->exited(5000));
+  MeasureResult m{};
+  EXPECT_EQ(device_->Measure(0, &m), API_DEVICE_DISCONNECTED);
 }
 
 TEST_F(DeviceTest, OpenCloseOpenStartsAWorkingReaderEachTime) {
@@ -484,6 +555,24 @@ TEST_F(DeviceTest, OpenCloseOpenStartsAWorkingReaderEachTime) {
   }
   EXPECT_EQ(device_->Close(), API_SUCCESS);
   EXPECT_EQ(device_->Close(), API_SUCCESS);  // closing a closed object changes nothing
+}
+
+// Exclusive mode keeps other openers out only while the port is open here. A
+// terminal outlives its openers (the simulator holds its own end), and a mode
+// left behind refused every later opening by an ordinary user: the next
+// colorport-cli run or a re-connect read as "device not found".
+TEST_F(DeviceTest, CloseLeavesThePortOpenToTheNextOpener) {
+  start();
+  // Root may open an exclusive terminal; that is how the mode is looked at here.
+  const int fd = ::open(sim_->path().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  ASSERT_GE(fd, 0) << std::strerror(errno);
+  int exclusive = -1;
+  ASSERT_EQ(ioctl(fd, TIOCGEXCL, &exclusive), 0);
+  EXPECT_NE(exclusive, 0);
+  ASSERT_EQ(device_->Close(), API_SUCCESS);
+  ASSERT_EQ(ioctl(fd, TIOCGEXCL, &exclusive), 0);
+  EXPECT_EQ(exclusive, 0);
+  ::close(fd);
 }
 
 TEST_F(DeviceTest, PortHeldByAnotherObjectIsAlreadyOpen) {

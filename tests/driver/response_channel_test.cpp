@@ -136,17 +136,17 @@ TEST(ResponseChannel, ResponseFromReaderThreadWakesTheWaiter) {
   EXPECT_EQ(response->bytes.size(), 144u);
 }
 
-TEST(ResponseChannel, LostLineEndsTheWaitWithTimeoutCode) {
+TEST(ResponseChannel, LostLineEndsTheWaitAsDisconnected) {
   ResponseChannel channel;
   ASSERT_EQ(channel.begin(0xA1), API_SUCCESS);
   std::thread reader([&] { channel.lineLost(); });
   SharedAck response;
   // Would take a minute if the loss were not noticed.
-  EXPECT_EQ(channel.wait(response, 60000ms), API_TIMEOUT);
+  EXPECT_EQ(channel.wait(response, 60000ms), API_DEVICE_DISCONNECTED);
   reader.join();
   EXPECT_EQ(channel.pending(), 0xC0);
   ASSERT_EQ(channel.begin(0xA1), API_SUCCESS);
-  EXPECT_EQ(channel.wait(response, 60000ms), API_TIMEOUT);
+  EXPECT_EQ(channel.wait(response, 60000ms), API_DEVICE_DISCONNECTED);
   channel.restart();
   ASSERT_EQ(channel.begin(0xA1), API_SUCCESS);
   channel.receive(instrumentFrame(0xA1, 0));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 
@@ -198,6 +199,34 @@ TEST_F(Connection, AnInstrumentThatHasVanishedIsStillClosedByItsRemoval) {
   ASSERT_TRUE(sim_->exited(5000));
   EXPECT_TRUE(handlePortRemoval({sim_->path(), {}}));
   EXPECT_FALSE(instrumentConnected());
+}
+
+TEST_F(Connection, ACallThatFindsTheDeviceGoneMarksTheConnectionLost) {
+  const char* const faults[] = {"vanish", "kill"};
+  for (const char* fault : faults) {
+    SCOPED_TRACE(fault);
+    connect();
+    DeviceInfo info;
+    ASSERT_EQ(readDeviceInfo(info), API_SUCCESS);
+    EXPECT_FALSE(connectionLost());
+    // Answers that fail for other reasons leave the connection alone.
+    ASSERT_TRUE(sim_->control("status 3"));
+    EXPECT_EQ(readDeviceInfo(info), API_EXECUTE_REQUEST_FAILED);
+    EXPECT_FALSE(closeLostConnection());
+    EXPECT_TRUE(instrumentConnected());
+    if (std::string(fault) == "kill")
+      kill(sim_->pid(), SIGKILL);
+    else
+      ASSERT_TRUE(sim_->control("vanish"));
+    EXPECT_EQ(readDeviceInfo(info), API_DEVICE_DISCONNECTED);
+    EXPECT_TRUE(connectionLost());
+    // Closed by the next driver step, once.
+    EXPECT_TRUE(closeLostConnection());
+    EXPECT_FALSE(instrumentConnected());
+    EXPECT_FALSE(connectionLost());
+    EXPECT_EQ(connectedPortPath(), "");
+    EXPECT_FALSE(closeLostConnection());
+  }
 }
 
 TEST_F(Connection, ArrivalOpensOnlyWhileUnconnected) {

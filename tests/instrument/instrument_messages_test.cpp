@@ -31,9 +31,11 @@ TEST(CodeText, EveryCodeInEveryLanguage) {
       {10, "Invalid parameter.", "无效的参数。", "無效的參數。"},
       // The driver's "wait failed" has no text of its own.
       {11, "Unknown error.", "未知错误。", "未知錯誤。"},
+      {12, "Not all records arrived.", "记录未全部收到。", "記錄未全部收到。"},
+      {13, "Device disconnected.", "设备已断开连接。", "設備已斷開連接。"},
       {0, "Unknown error.", "未知错误。", "未知錯誤。"},
       {-1, "Unknown error.", "未知错误。", "未知錯誤。"},
-      {12, "Unknown error.", "未知错误。", "未知錯誤。"},
+      {14, "Unknown error.", "未知错误。", "未知錯誤。"},
   };
   for (const CodeCase& c : cases) {
     SCOPED_TRACE(c.code);

@@ -6,6 +6,7 @@
 
 #include "core/job.h"
 #include "core/job_manager.h"
+#include "language_scope.h"
 
 namespace corvana {
 namespace {
@@ -154,6 +155,68 @@ TEST(AddStoredRecords, AFailedTransferAddsNothing) {
   EXPECT_EQ(n.text, "Execute failed!\n(Overtime.)");
   EXPECT_EQ(job.standardCount(), 0);
   EXPECT_FALSE(job.modified());
+}
+
+// A transfer that lost records says how many came and which to ask for again,
+// in the user's numbers; nothing of it is added.
+TEST(AddStoredRecords, APartlyArrivedTransferAddsNothingAndNamesTheRange) {
+  const auto S = RecordList::Standards, P = RecordList::Samples;
+  const struct {
+    std::uint8_t language;
+    RecordList kind;
+    UploadRange range;
+    int arrived;
+    const char* text;
+  } cases[] = {
+      {English,
+       S,
+       {0, 0, 2000},
+       1998,
+       "Only 1998 of 2000 standards arrived; nothing was added.\n"
+       "Upload standards 1 to 2000 again."},
+      {English,
+       P,
+       {3, 1, 4},
+       2,
+       "Only 2 of 4 samples arrived; nothing was added.\n"
+       "Upload samples 2 to 5 of standard 3 again."},
+      {ChineseSimplified,
+       S,
+       {0, 9, 5},
+       0,
+       "只收到 0 个标样（共 5 个），未添加任何记录。\n请重新上传标样 10 至 14。"},
+      {ChineseSimplified,
+       P,
+       {3, 1, 4},
+       2,
+       "只收到 2 个试样（共 4 个），未添加任何记录。\n请重新上传试样 2 至 5（标样 3）。"},
+      {ChineseTraditional,
+       S,
+       {0, 0, 2000},
+       1998,
+       "只收到 1998 個標樣（共 2000 個），未添加任何記錄。\n請重新上傳標樣 1 至 2000。"},
+      {ChineseTraditional,
+       P,
+       {3, 1, 4},
+       2,
+       "只收到 2 個試樣（共 4 個），未添加任何記錄。\n請重新上傳試樣 2 至 5（標樣 3）。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    testing::LanguageScope language(c.language);
+    JobManager manager;
+    Job job(manager);
+    StoredTransfer t;
+    t.result = API_TRANSFER_INCOMPLETE;
+    t.range = c.range;
+    t.arrived = c.arrived;
+    t.records = {stored(0, "A")};  // even records that did come are not added
+    const Notice n = addStoredRecords(job, c.kind, t, "P", "", RecordTime{});
+    EXPECT_EQ(n.kind, Notice::Failure);
+    EXPECT_EQ(n.text, c.text);
+    EXPECT_EQ(job.standardCount() + job.sampleCount(), 0);
+    EXPECT_FALSE(job.modified());
+  }
 }
 
 TEST(AddStoredRecords, DeliveredRecordsAreAddedWithoutSelectingThem) {

@@ -92,11 +92,59 @@ TEST_F(Upload, ADeviceThatVanishesHalfWayAddsNothingAndSaysSo) {
   ASSERT_TRUE(sim_->control("vanish-after 3"));
   const Notice n = upload(RecordList::Standards, {"", "1", "4", "P", ""});
   EXPECT_EQ(n.kind, Notice::Failure);
-  EXPECT_EQ(n.text, "Execute failed!\n(Overtime.)");
+  EXPECT_EQ(n.text, "Execute failed!\n(Device disconnected.)");
   // The one record that came before the loss was not kept.
   EXPECT_EQ(readTransferProgress(), (TransferProgress{1, 4}));
   EXPECT_EQ(job.standardCount(), 0);
   EXPECT_FALSE(job.modified());
+}
+
+TEST_F(Upload, ATransferThatLostRecordsAddsNothingAndSaysWhichToUploadAgain) {
+  const struct {
+    const char* what;
+    std::vector<std::string> options;
+    const char* fault;  // truncate KEEP SKIP, SKIP counting the count and range answers
+    RecordList kind;
+    UploadFields fields;
+    const char* text;
+    TransferProgress progress;
+  } cases[] = {
+      // Two records a frame: the 251st frame comes with its header only.
+      {"2000 standards, one frame emptied",
+       {"--standards", "2000"},
+       "truncate 3 252",
+       RecordList::Standards,
+       {"", "1", "2000", "P", ""},
+       "Only 1998 of 2000 standards arrived; nothing was added.\n"
+       "Upload standards 1 to 2000 again.",
+       {1998, 2000}},
+      // Samples 2 to 4 of standard 1: the first frame ends inside its second record.
+      {"samples, a frame ending inside a record",
+       {},
+       "truncate 220 2",
+       RecordList::Samples,
+       {"1", "2", "3", "Q", ""},
+       "Only 2 of 3 samples arrived; nothing was added.\n"
+       "Upload samples 2 to 4 of standard 1 again.",
+       {2, 3}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    connect(c.options);
+    ASSERT_TRUE(sim_->control(c.fault));
+    const Notice n = upload(c.kind, c.fields);
+    EXPECT_EQ(n.kind, Notice::Failure);
+    EXPECT_EQ(n.text, c.text);
+    EXPECT_EQ(readTransferProgress(), c.progress);
+    EXPECT_EQ(job.standardCount() + job.sampleCount(), 0);
+    EXPECT_FALSE(job.modified());
+    // The same range again, now whole.
+    EXPECT_EQ(upload(c.kind, c.fields).text, "Execute successfully!");
+    EXPECT_EQ(job.standardCount() + job.sampleCount(), c.progress.requested);
+    handlePortRemoval({sim_->path(), {}});
+    job.clearRecords();
+    job.setModified(false);
+  }
 }
 
 TEST_F(Upload, ARefusedTransferAddsNothing) {

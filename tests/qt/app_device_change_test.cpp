@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
@@ -174,6 +176,43 @@ TEST_F(AppDeviceChange, ArrivalOfAPortWithoutTheInstrumentStaysUnconnectedSilent
   EXPECT_FALSE(instrumentConnected());
   EXPECT_EQ(statusDialog()->connectionText(), kUnconnected);
   EXPECT_TRUE(messages.messages.empty());
+}
+
+// No udev notice comes when the instrument dies behind its port (a simulator
+// that ends, a device that stops answering with a hang-up): the call that finds
+// it gone closes the connection, and every window says so.
+TEST_F(AppDeviceChange, AnInstrumentThatDiesIsDisconnectedByTheCallThatFindsItGone) {
+  const char* const deaths[] = {"vanishes", "is killed"};
+  for (const char* death : deaths) {
+    SCOPED_TRACE(death);
+    sim_ = std::make_unique<colorport::test::SimProcess>();
+    ASSERT_FALSE(sim_->path().empty());
+    start(true);
+    ASSERT_TRUE(statusInstrument().contains(QString::fromStdString(sim_->path())))
+        << statusInstrument().toStdString();
+    if (std::string(death) == "is killed") {
+      kill(sim_->pid(), SIGKILL);
+      ASSERT_TRUE(sim_->exited(5000));
+    } else {
+      ASSERT_TRUE(sim_->control("vanish"));  // gone at the next request
+    }
+    main().runCommand(CmdAutoNamingSample);
+    testing::MessageRecorder messages;
+    main().action(CmdMeasureSample)->trigger();
+    settle();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text.toStdString(), "Execute failed!\n(Device disconnected.)");
+    EXPECT_FALSE(instrumentConnected());
+    EXPECT_EQ(statusInstrument(), "No instrument");
+    EXPECT_EQ(statusDialog()->connectionText(), kUnconnected);
+    // The next command knows without asking the driver.
+    main().action(CmdMeasureSample)->trigger();
+    settle();
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[1].text.toStdString(), "Instrument disconnected!");
+    EXPECT_EQ(window().job().sampleCount(), 0);
+    app_.reset();
+  }
 }
 
 TEST_F(AppDeviceChange, ANoticeWhileTheInstrumentIsBusyWaitsForTheMeasurement) {

@@ -8,9 +8,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -81,6 +83,9 @@ class AppTransfer : public ::testing::Test {
   CMainFrame& main() { return *app_->mainFrame(); }
   CChildFrame& window() { return *main().activeChild(); }
   Job& job() { return window().job(); }
+  QString statusInstrument() {
+    return main().statusBar()->findChild<QLabel*>("statusInstrument")->text();
+  }
 
   // Opens the upload dialog through its menu item and hands it to `act`,
   // which ends with the dialog still open; the test closes it.
@@ -326,14 +331,45 @@ TEST_F(AppTransfer, ADeviceGoneHalfWayAddsNothingAndSaysSo) {
       d.uploadButton()->click();
     });
     ASSERT_GE(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Execute failed!\n(Overtime.)");
+    EXPECT_EQ(messages.messages[0].text, "Execute failed!\n(Device disconnected.)");
     EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Stop);
     for (const ui::Message& m : messages.messages) EXPECT_NE(m.text, "Execute successfully!");
     EXPECT_EQ(job().standardCount(), 0);
     EXPECT_FALSE(job().modified());
+    // The program no longer claims the instrument that is gone.
+    main().instrumentWorker().finish();
+    EXPECT_FALSE(instrumentConnected());
+    EXPECT_EQ(statusInstrument(), "No instrument");
     app_.reset();
     sim_.reset();
   }
+}
+
+TEST_F(AppTransfer, AFrameCutMidUploadAddsNothingAndSaysWhichToUploadAgain) {
+  // 2000 stored standards, two a frame; after the count, the range and 250
+  // frames, one frame comes with its header only.
+  start({"--standards", "2000"});
+  ASSERT_TRUE(sim_->control("truncate 3 252"));
+  testing::MessageRecorder messages;
+  withUploadDialog(CmdUploadStandards, [&](DownloadData& d) {
+    type(d, {"", "1", "2000", "P"});
+    d.uploadButton()->click();
+    EXPECT_EQ(d.progressText().toStdString(), "1998 of 2000 records received");
+  });
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text.toStdString(),
+            "Only 1998 of 2000 standards arrived; nothing was added.\n"
+            "Upload standards 1 to 2000 again.");
+  EXPECT_EQ(messages.messages[0].caption.toStdString(), "Upload Standard to PC");
+  EXPECT_EQ(messages.messages[0].icon, ui::MessageIcon::Stop);
+  EXPECT_EQ(job().standardCount(), 0);
+  EXPECT_FALSE(job().modified());
+  // The instrument is still there: the same range again arrives whole.
+  EXPECT_TRUE(instrumentConnected());
+  upload(CmdUploadStandards, {"", "1", "2000", "P"});
+  ASSERT_EQ(messages.messages.size(), 2u);
+  EXPECT_EQ(messages.messages[1].text, "Execute successfully!");
+  EXPECT_EQ(job().standardCount(), 2000);
 }
 
 TEST_F(AppTransfer, DownloadNeedsASelectedStandardAndAnInstrument) {

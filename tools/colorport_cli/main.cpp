@@ -1,10 +1,13 @@
 // colorport-cli: every driver operation from the shell, through the flat interface.
 // Exit status: the ApiResult (0 on success); its name goes to standard error.
+// Output that could not be written (a full disk) exits 1 with its reason.
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -34,8 +37,11 @@ const char* const kUsage =
     "  get-compute-parameter | set-compute-parameter B1 B2 V1..V7\n"
     "KIND: 0 standard (black for calibrate), 1 sample (white for calibrate); FIRST is 0-based.\n";
 
-// A bad command line; reported as an invalid parameter.
-struct UsageError {};
+// A bad command line; reported as an invalid parameter, with the usage or,
+// for a bad value, what is wrong with it.
+struct UsageError {
+  std::string message;
+};
 
 long integer(const std::string& text, long low, long high) {
   char* end = nullptr;
@@ -45,12 +51,19 @@ long integer(const std::string& text, long low, long high) {
   return v;
 }
 
-float real(const std::string& text) {
+// A value sent to the instrument as a float: a whole finite number that fits
+// one. "nan", "inf", "1e400", "" and "5x" are refused, never sent as 0 or inf.
+float real(const std::string& text, const std::string& field) {
   char* end = nullptr;
-  const float v = std::strtof(text.c_str(), &end);
-  if (text.empty() || *end != '\0') throw UsageError{};
-  return v;
+  const double v = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || !std::isfinite(v) ||
+      std::fabs(v) > std::numeric_limits<float>::max())
+    throw UsageError{"colorport-cli: " + field + " must be a finite number, not \"" + text + "\""};
+  return static_cast<float>(v);
 }
+
+// "R400" ... "R700": the name of the value at wavelength index i.
+std::string wavelengthField(char letter, int i) { return letter + std::to_string(400 + 10 * i); }
 
 void need(const Args& a, std::size_t n) {
   if (a.size() != n) throw UsageError{};
@@ -146,6 +159,10 @@ const std::map<std::string, Command>& commands() {
                               static_cast<std::int32_t>(count), &buffer);
          if (r == API_SUCCESS)
            for (std::int32_t i = 0; i < buffer.count; ++i) print(formatStoredRecord(records[i]));
+         // Records that came without the rest are not the range asked for: none is printed.
+         if (r == API_TRANSFER_INCOMPLETE)
+           std::fprintf(stderr, "colorport-cli: only %d of %ld records arrived; none printed\n",
+                        buffer.count, count);
          return r;
        }},
       {"delete",
@@ -163,10 +180,11 @@ const std::map<std::string, Command>& commands() {
            d.illuminant = static_cast<std::uint8_t>(integer(a[2], 0, 17));
            d.observer = static_cast<std::uint8_t>(integer(a[3], 0, 1));
            d.colourValuesFlag = 1;
-           for (int i = 0; i < 3; ++i) d.values[i] = real(a[4 + i]);
+           const char* const names[] = {"L", "a", "b"};
+           for (int i = 0; i < 3; ++i) d.values[i] = real(a[4 + i], names[i]);
          } else if (a.size() == 33 && a[0] == "reflectance") {
            d.content = 2;
-           for (int i = 0; i < 31; ++i) d.values[i] = real(a[2 + i]);
+           for (int i = 0; i < 31; ++i) d.values[i] = real(a[2 + i], wavelengthField('R', i));
          } else {
            throw UsageError{};
          }
@@ -187,7 +205,7 @@ const std::map<std::string, Command>& commands() {
          WhiteBoardData d{};
          copyText(d.innerName, sizeof d.innerName, a[0]);
          copyText(d.outerName, sizeof d.outerName, a[1]);
-         for (int i = 0; i < 31; ++i) d.values[i] = real(a[2 + i]);
+         for (int i = 0; i < 31; ++i) d.values[i] = real(a[2 + i], wavelengthField('V', i));
          return ZW_WriteWhiteBoardData(h, &d);
        }},
       {"datetime",
@@ -310,7 +328,19 @@ const std::map<std::string, Command>& commands() {
   return table;
 }
 
+// Everything printed must have reached standard output: a full disk or a
+// closed pipe is a failure even after a successful call. False after saying so.
+bool outputWritten() {
+  errno = 0;
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+  const int error = errno;
+  std::fprintf(stderr, "colorport-cli: the output could not be written: %s\n",
+               error != 0 ? std::strerror(error) : "write error");
+  return false;
+}
+
 int finish(ApiResult r) {
+  if (!outputWritten() && r == API_SUCCESS) return 1;
   std::fprintf(stderr, "%s\n", resultName(r));
   return r;
 }
@@ -325,7 +355,8 @@ int main(int argc, char** argv) {
   }
   if (args.empty() || args[0] == "--help") {
     std::fputs(kUsage, args.empty() ? stderr : stdout);
-    return args.empty() ? API_INVALID_PARAMETER : 0;
+    if (args.empty()) return API_INVALID_PARAMETER;
+    return outputWritten() ? 0 : 1;
   }
   const auto command = commands().find(args[0]);
   if (command == commands().end()) {
@@ -339,8 +370,8 @@ int main(int argc, char** argv) {
   ApiResult r;
   try {
     r = command->second(handle, rest);
-  } catch (const UsageError&) {
-    std::fputs(kUsage, stderr);
+  } catch (const UsageError& e) {
+    std::fputs(e.message.empty() ? kUsage : (e.message + "\n").c_str(), stderr);
     r = API_INVALID_PARAMETER;
   }
   ZW_CloseDevice(handle);

@@ -16,6 +16,8 @@ const char* resultName(ApiResult code) {
       "get result failed",
       "invalid parameter",
       "wait failed",
+      "transfer incomplete",
+      "device disconnected",
   };
   if (code < 0 || code >= static_cast<ApiResult>(sizeof names / sizeof names[0]))
     return "unknown error";

@@ -3,7 +3,7 @@
 
 namespace colorport::cli {
 
-// "success", "device not found", ... ; "unknown error" for codes outside 0..11.
+// "success", "device not found", ... ; "unknown error" for codes outside 0..13.
 const char* resultName(ApiResult code);
 
 }  // namespace colorport::cli

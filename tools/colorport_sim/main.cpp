@@ -27,7 +27,7 @@ void usage() {
       stderr,
       "usage: colorport-sim [--pace] [--model TEXT] [--standards N] [--records-per-frame N]\n"
       "                     [--uncalibrated] [--seed N]\n"
-      "                     [--no-answer N] [--status CODE] [--garbage N] [--split] [--merge]\n"
+      "                     [--no-answer N] [--status CODE [N]] [--garbage N] [--split] [--merge]\n"
       "                     [--truncate N [SKIP]] [--stall MS] [--vanish-after N]\n"
       "                     [--until-eof]\n"
       "Control lines on standard input set further faults: no-answer N, status CODE [N],\n"
@@ -130,7 +130,13 @@ int main(int argc, char** argv) {
       applyFault(faults, a.substr(2));
     else if (a == "--no-answer" || a == "--garbage" || a == "--stall" || a == "--vanish-after" ||
              a == "--truncate" || a == "--status") {
-      if (!applyFault(faults, a.substr(2) + " " + value())) {
+      std::string setting = a.substr(2) + " " + value();
+      // --truncate N SKIP and --status CODE N: the count may follow as its own argument.
+      const bool takesCount = a == "--truncate" || a == "--status";
+      if (takesCount && i + 1 < argc && std::strspn(argv[i + 1], "0123456789") > 0 &&
+          argv[i + 1][std::strspn(argv[i + 1], "0123456789")] == '\0')
+        setting += std::string(" ") + argv[++i];
+      if (!applyFault(faults, setting)) {
         usage();
         return 2;
       }

@@ -2,6 +2,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <memory>
 #include <sstream>
@@ -185,6 +191,103 @@ TEST_F(CliTest, InstrumentRefusalExitsWithEight) {
   const ProgramRun run = cli({"calibrate", "1"});
   EXPECT_EQ(run.status, 8);
   EXPECT_EQ(run.err, "execute request failed\n");
+}
+
+TEST(CliUpload, RecordsLostOnTheWayFailWithTheCountAndPrintNothing) {
+  SimProcess sim({"--standards", "2000"});
+  ASSERT_FALSE(sim.path().empty());
+  // Two records a frame: the range answer and 500 frames go whole, then one
+  // frame keeps only its header.
+  ASSERT_TRUE(sim.control("truncate 3 501"));
+  const ProgramRun run =
+      runProgram(COLORPORT_CLI_PATH, {"--port", sim.path(), "upload", "0", "0", "0", "2000"});
+  EXPECT_EQ(run.status, 12);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "colorport-cli: only 1998 of 2000 records arrived; none printed\n"
+            "transfer incomplete\n");
+}
+
+// Values that are not finite numbers are refused with their field named;
+// nothing reaches the instrument.
+TEST_F(CliTest, WriteStandardRefusesValuesThatAreNotFiniteNumbers) {
+  const struct {
+    std::string value;
+    bool reflectance;  // else L of a Lab standard
+  } cases[] = {{"nan", false}, {"inf", false}, {"-inf", false}, {"1e400", false}, {"3.5e38", false},
+               {"", false},    {"5x", false},  {" ", false},    {"NaN", true},    {"1e999", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE("\"" + c.value + "\"");
+    std::vector<std::string> args{"write-standard"};
+    std::string field;
+    if (c.reflectance) {
+      args.insert(args.end(), {"reflectance", "CURVE"});
+      for (int i = 0; i < 31; ++i) args.push_back(i == 15 ? c.value : "50");
+      field = "R550";
+    } else {
+      args.insert(args.end(), {"lab", "LAB", "0", "1", c.value, "1", "2"});
+      field = "L";
+    }
+    const ProgramRun run = cli(args);
+    EXPECT_EQ(run.status, 10);
+    EXPECT_EQ(run.err, "colorport-cli: " + field + " must be a finite number, not \"" + c.value +
+                           "\"\ninvalid parameter\n");
+  }
+  EXPECT_EQ(cli({"count", "0", "0"}).out, "5\n");
+  // Whole numbers in any spelling strtod reads still go through.
+  EXPECT_EQ(cli({"write-standard", "lab", "LAB", "0", "1", "5e1", "-0.5", "+3"}).status, 0);
+  EXPECT_EQ(cli({"count", "0", "0"}).out, "6\n");
+}
+
+// Output that does not reach its file is a failure, also after a successful call.
+TEST_F(CliTest, OutputThatCannotBeWrittenExitsOne) {
+  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+  const std::vector<std::vector<std::string>> commands = {
+      {"info"}, {"count", "0", "0"}, {"upload", "0", "0", "0", "5"}, {"--help"}};
+  for (const auto& command : commands) {
+    SCOPED_TRACE(command.front());
+    std::vector<std::string> args{
+        "-c", "exec \"$@\" > /dev/full", "sh", COLORPORT_CLI_PATH, "--port", sim_->path()};
+    args.insert(args.end(), command.begin(), command.end());
+    const ProgramRun run = runProgram("/bin/sh", args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "colorport-cli: the output could not be written: No space left on device\n");
+  }
+  // A command that prints nothing has nothing to lose.
+  const ProgramRun quiet =
+      runProgram("/bin/sh", {"-c", "exec \"$@\" > /dev/full", "sh", COLORPORT_CLI_PATH, "--port",
+                             sim_->path(), "calibrate", "0"});
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.err, "success\n");
+}
+
+// Each run opens and closes the port; the next one, by an ordinary user, must
+// find the instrument again (root is let through an exclusive terminal anyway).
+TEST_F(CliTest, AnOrdinaryUserFindsTheInstrumentAgainOnEveryRun) {
+  std::vector<int> statuses;
+  for (int run = 0; run < 3; ++run) {
+    if (geteuid() != 0) {
+      statuses.push_back(cli({"info"}).status);
+      continue;
+    }
+    ASSERT_EQ(chmod(sim_->path().c_str(), 0666), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const gid_t nobody = 65534;
+      if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0) _exit(126);
+      const int null = open("/dev/null", O_WRONLY);
+      dup2(null, 1);
+      dup2(null, 2);
+      execl(COLORPORT_CLI_PATH, COLORPORT_CLI_PATH, "--port", sim_->path().c_str(), "info",
+            static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    statuses.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+  }
+  EXPECT_EQ(statuses, (std::vector<int>{0, 0, 0}));
 }
 
 TEST(CliWithoutInstrument, DeviceNotFound) {
