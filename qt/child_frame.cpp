@@ -11,6 +11,7 @@
 
 #include "core/ask_to_save.h"
 #include "core/command_table.h"
+#include "core/file_identity.h"
 #include "core/job_file.h"
 #include "core/job_manager.h"
 #include "core/job_manager_settings.h"
@@ -18,6 +19,7 @@
 #include "core/naming.h"
 #include "instrument/connection.h"
 #include "instrument/measurement.h"
+#include "qt/changed_file_question.h"
 #include "qt/dialogs/color_space_formula_dialog.h"
 #include "qt/dialogs/find_dialog.h"
 #include "qt/dialogs/input_dialog.h"
@@ -193,7 +195,19 @@ bool CChildFrame::writeTo(const QString& path) {
 
 bool CChildFrame::save() {
   if (job_->filePath.empty()) return saveAs();
+  switch (askIfChangedOnDisk()) {
+    case ui::ChangedFileAnswer::Overwrite: break;
+    case ui::ChangedFileAnswer::SaveAs: return saveAs();
+    case ui::ChangedFileAnswer::Cancel: return false;
+  }
   return writeTo(ui::qstr(job_->filePath));
+}
+
+ui::ChangedFileAnswer CChildFrame::askIfChangedOnDisk() {
+  // A file that is gone is simply written again.
+  if (diskChangeSince(job_->fileIdentity, job_->filePath) != DiskChange::Changed)
+    return ui::ChangedFileAnswer::Overwrite;
+  return ui::askAboutChangedFile(this, QFileInfo(ui::qstr(job_->filePath)).fileName());
 }
 
 bool CChildFrame::saveAs() {
