@@ -123,7 +123,9 @@ TEST_F(CorvanaCliOutput, NamesKeepEveryLineWhole) {
       const std::vector<std::string> cells = tabFields(heading[i + 1]);
       ASSERT_EQ(cells.size(), tabFields(*heading).size()) << args << ": " << heading[i + 1];
       EXPECT_EQ(cells[1], kShown[i]) << args;
-      if (args.starts_with("job")) EXPECT_EQ(cells.back(), kShown[i]) << "material";
+      if (args.starts_with("job")) {
+        EXPECT_EQ(cells.back(), kShown[i]) << "material";
+      }
     }
   }
   // Names on the input lines: a TAB and a backslash come back escaped.
