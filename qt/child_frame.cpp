@@ -235,12 +235,37 @@ bool CChildFrame::openFile(const QString& path) {
   return read;
 }
 
+namespace {
+// While a file is read into the job, the window hears nothing of it and
+// catches up once the whole job is in: record by record, each notice would
+// recount every grade for the status bar, and a large job took minutes.
+class DetachedWindow {
+ public:
+  explicit DetachedWindow(Job& job) : job_(job), window_(job.window) { job_.window = nullptr; }
+  ~DetachedWindow() { job_.window = window_; }
+  DetachedWindow(const DetachedWindow&) = delete;
+  DetachedWindow& operator=(const DetachedWindow&) = delete;
+
+ private:
+  Job& job_;
+  JobObserver* window_;
+};
+}  // namespace
+
 bool CChildFrame::readFile(const QString& path, JobFileError& error) {
   main_.instrumentWorker().finish();
   standardView_->model().setFilter(kAllMaterials);
   sampleView_->model().setFilter(kAllMaterials);
-  const bool read = readJobFile(*job_, ui::str(path), error);
-  if (read) main_.addRecentFile(path);
+  bool read = false;
+  {
+    const DetachedWindow quiet(*job_);
+    read = readJobFile(*job_, ui::str(path), error);
+  }
+  // A file that was not read left the job as it was.
+  if (read) {
+    everythingChanged();
+    main_.addRecentFile(path);
+  }
   updateTitle();
   // The file brings its own Auto Naming flags.
   main_.updateCommandStates();
