@@ -1,5 +1,6 @@
 #include "core/ask_to_save.h"
 
+#include "core/display_text.h"
 #include "core/job.h"
 #include "core/language_table.h"
 
@@ -10,7 +11,7 @@ std::string saveQuestion(const std::string& title) {
   std::string text;
   const auto at = format.find("%s");
   if (at == std::string::npos) return format;
-  text = format.substr(0, at) + title + format.substr(at + 2);
+  text = format.substr(0, at) + elidedText(title) + format.substr(at + 2);
   return text;
 }
 

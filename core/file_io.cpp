@@ -67,7 +67,21 @@ mode_t modeForTarget(const std::string& path) {
   return 0666 & ~mask;
 }
 
+FileStamp stampOf(const struct stat& st) {
+  return {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino),
+          std::uint64_t(std::max<off_t>(st.st_size, 0)),
+          std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 }  // namespace
+
+FileResult statFile(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return failure<FileResult>(errno, path);
+  FileResult result;
+  result.stamp = stampOf(st);
+  return result;
+}
 
 FileBytes readBoundedFile(const std::string& path, std::size_t limit, ReadFrom from) {
   const bool regularOnly = from == ReadFrom::RegularFileOnly;
@@ -83,6 +97,7 @@ FileBytes readBoundedFile(const std::string& path, std::size_t limit, ReadFrom f
   if (st.st_size > 0 && std::size_t(st.st_size) > limit) return failure<FileBytes>(EFBIG, path);
 
   FileBytes result;
+  result.stamp = stampOf(st);
   result.bytes.reserve(std::size_t(std::max<off_t>(st.st_size, 0)));
   // The size is only a hint: a file can grow while it is read, and pipes and
   // devices report none.
@@ -120,6 +135,10 @@ FileResult replaceFile(const std::string& path, std::string_view bytes) {
   if (!writeAll(fd, bytes)) return abandon(errno);
   if (::fchmod(fd, mode) != 0) return abandon(errno);
   if (::fsync(fd) != 0) return abandon(errno);
+  // The new file as it will stand under the target's name: a rename keeps
+  // the inode and the modification time.
+  struct stat written {};
+  if (::fstat(fd, &written) != 0) return abandon(errno);
   if (::close(fd) != 0) {
     const int err = errno;
     ::unlink(temp.c_str());
@@ -137,7 +156,9 @@ FileResult replaceFile(const std::string& path, std::string_view bytes) {
     ::fsync(dirFd);
     ::close(dirFd);
   }
-  return {};
+  FileResult result;
+  result.stamp = stampOf(written);
+  return result;
 }
 
 }  // namespace corvana

@@ -10,6 +10,7 @@
 #include "colour/measurement_record.h"
 #include "colour/tolerance.h"
 #include "core/color_value_table.h"
+#include "core/file_identity.h"
 #include "core/job_observer.h"
 
 namespace corvana {
@@ -46,6 +47,9 @@ class Job {
   std::string SampleMaterial;
   ColorValueTable table{*this};
   std::string filePath;
+  // The file as this job last read or wrote it: Save asks before writing
+  // over another writer's changes.
+  FileIdentity fileIdentity;
   std::uint32_t judgeMethod = UseDeltaE;
   std::uint8_t DataAccuracy = 3;
   std::string ChineseName, EnglishName, ChineseAddress, EnglishAddress;

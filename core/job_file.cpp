@@ -15,6 +15,7 @@
 #include "core/code_page.h"
 #include "core/condition_texts.h"
 #include "core/date_time_text.h"
+#include "core/file_identity.h"
 #include "core/file_io.h"
 #include "core/job.h"
 #include "core/job_file_error.h"
@@ -590,7 +591,8 @@ void applyJobDocument(Job& job, const ParsedJobFile& file) {
 
 // ---------------------------------------------------------------- files
 
-bool readWholeFile(const std::string& path, std::string& bytes, JobFileError& error) {
+bool readWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity,
+                   JobFileError& error) {
   FileBytes read = readBoundedFile(path, kMaxJobFileBytes);
   if (!read.ok()) {
     error.fault = readFaultOf(read.error);
@@ -598,6 +600,7 @@ bool readWholeFile(const std::string& path, std::string& bytes, JobFileError& er
     error.path = read.subject;
     return false;
   }
+  identity = identityOf(read.stamp, read.bytes);
   bytes = std::move(read.bytes);
   return true;
 }
@@ -642,12 +645,14 @@ bool readJobFile(Job& job, const std::string& path, std::string* error) {
 bool readJobFile(Job& job, const std::string& path, JobFileError& error) {
   error = {};
   std::string bytes;
-  if (!readWholeFile(path, bytes, error)) return false;
+  FileIdentity identity;
+  if (!readWholeFile(path, bytes, identity, error)) return false;
   ParsedJobFile file;
   error.path = path;
   if (!parseJobDocument(file, std::move(bytes), activeCodePage(), error)) return false;
   applyJobDocument(job, file);
   job.filePath = path;
+  job.fileIdentity = identity;
   return true;
 }
 
@@ -693,6 +698,7 @@ bool writeJobFile(Job& job, const std::string& path, JobFileError& error) {
     error.path = saved.subject;
     return false;
   }
+  job.fileIdentity = identityOf(saved.stamp, text);
   job.setModified(false);
   return true;
 }

@@ -83,7 +83,7 @@ void LogicalCoordinate2::draw(DrawList& out) const {
     drawGrid(inside, visible);
     drawCurves(inside, visible);
   }
-  out.append(inside);
+  out.append(std::move(inside));
 }
 
 void LogicalCoordinate2::drawGrid(DrawList& out, const Rect&) const {

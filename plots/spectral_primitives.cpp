@@ -60,8 +60,10 @@ void DrawList::image(ImagePlacement placement) {
   if (isVisible(placement.target, update_)) items_.push_back(placement);
 }
 
-void DrawList::append(const DrawList& other) {
-  items_.insert(items_.end(), other.items_.begin(), other.items_.end());
+void DrawList::append(DrawList&& other) {
+  items_.insert(items_.end(), std::make_move_iterator(other.items_.begin()),
+                std::make_move_iterator(other.items_.end()));
+  other.items_.clear();
 }
 
 std::string formatInt(int value) { return std::to_string(value); }

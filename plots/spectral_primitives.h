@@ -155,8 +155,9 @@ class DrawList {
   // The caller has tested the curve's box against the update rectangle.
   void bezier(BezierChain chain) { items_.push_back(std::move(chain)); }
   void image(ImagePlacement placement);
-  // Items collected against a part of this list's update rectangle.
-  void append(const DrawList& other);
+  // Items collected against a part of this list's update rectangle; moved,
+  // since a large job's curves would otherwise be copied whole.
+  void append(DrawList&& other);
 
  private:
   Rect update_;

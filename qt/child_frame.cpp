@@ -11,6 +11,7 @@
 
 #include "core/ask_to_save.h"
 #include "core/command_table.h"
+#include "core/file_identity.h"
 #include "core/job_file.h"
 #include "core/job_manager.h"
 #include "core/job_manager_settings.h"
@@ -18,6 +19,7 @@
 #include "core/naming.h"
 #include "instrument/connection.h"
 #include "instrument/measurement.h"
+#include "qt/changed_file_question.h"
 #include "qt/dialogs/color_space_formula_dialog.h"
 #include "qt/dialogs/find_dialog.h"
 #include "qt/dialogs/input_dialog.h"
@@ -193,7 +195,19 @@ bool CChildFrame::writeTo(const QString& path) {
 
 bool CChildFrame::save() {
   if (job_->filePath.empty()) return saveAs();
+  switch (askIfChangedOnDisk()) {
+    case ui::ChangedFileAnswer::Overwrite: break;
+    case ui::ChangedFileAnswer::SaveAs: return saveAs();
+    case ui::ChangedFileAnswer::Cancel: return false;
+  }
   return writeTo(ui::qstr(job_->filePath));
+}
+
+ui::ChangedFileAnswer CChildFrame::askIfChangedOnDisk() {
+  // A file that is gone is simply written again.
+  if (diskChangeSince(job_->fileIdentity, job_->filePath) != DiskChange::Changed)
+    return ui::ChangedFileAnswer::Overwrite;
+  return ui::askAboutChangedFile(this, QFileInfo(ui::qstr(job_->filePath)).fileName());
 }
 
 bool CChildFrame::saveAs() {
@@ -221,12 +235,37 @@ bool CChildFrame::openFile(const QString& path) {
   return read;
 }
 
+namespace {
+// While a file is read into the job, the window hears nothing of it and
+// catches up once the whole job is in: record by record, each notice would
+// recount every grade for the status bar, and a large job took minutes.
+class DetachedWindow {
+ public:
+  explicit DetachedWindow(Job& job) : job_(job), window_(job.window) { job_.window = nullptr; }
+  ~DetachedWindow() { job_.window = window_; }
+  DetachedWindow(const DetachedWindow&) = delete;
+  DetachedWindow& operator=(const DetachedWindow&) = delete;
+
+ private:
+  Job& job_;
+  JobObserver* window_;
+};
+}  // namespace
+
 bool CChildFrame::readFile(const QString& path, JobFileError& error) {
   main_.instrumentWorker().finish();
   standardView_->model().setFilter(kAllMaterials);
   sampleView_->model().setFilter(kAllMaterials);
-  const bool read = readJobFile(*job_, ui::str(path), error);
-  if (read) main_.addRecentFile(path);
+  bool read = false;
+  {
+    const DetachedWindow quiet(*job_);
+    read = readJobFile(*job_, ui::str(path), error);
+  }
+  // A file that was not read left the job as it was.
+  if (read) {
+    everythingChanged();
+    main_.addRecentFile(path);
+  }
   updateTitle();
   // The file brings its own Auto Naming flags.
   main_.updateCommandStates();

@@ -10,6 +10,7 @@
 #include "core/job_file_error.h"
 #include "core/job_observer.h"
 #include "instrument/calibration.h"
+#include "qt/changed_file_question.h"
 
 class QSplitter;
 
@@ -103,6 +104,9 @@ class CChildFrame : public QWidget, public JobObserver {
   void placePlotSplitter();
   void captureLayout();
   bool writeTo(const QString& path);
+  // Whether Save may write the job's file: Overwrite when nobody else wrote
+  // it since this job read or wrote it, otherwise the user's answer.
+  ui::ChangedFileAnswer askIfChangedOnDisk();
   void deleteSelected(RecordList list);
   void importSelected(RecordList from);
   void renameJob();

@@ -1,5 +1,7 @@
 #include "qt/message_box.h"
 
+#include <QAbstractButton>
+
 #include "qt/ui_text.h"
 
 namespace corvana::ui {
@@ -26,6 +28,10 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const Message& m) {
   if (message.caption.isEmpty()) message.caption = productTitle();
   if (handler()) return handler()(message);
   QMessageBox box(iconOf(message.icon), message.caption, message.text, message.buttons, parent);
+  for (const auto& [button, label] : message.labels)
+    if (QAbstractButton* b = box.button(button)) b->setText(label);
+  if (message.defaultButton != QMessageBox::NoButton) box.setDefaultButton(message.defaultButton);
+  if (message.escapeButton != QMessageBox::NoButton) box.setEscapeButton(message.escapeButton);
   return QMessageBox::StandardButton(box.exec());
 }
 

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "core/language_table.h"
 
@@ -18,6 +20,11 @@ struct Message {
   QString text;
   MessageIcon icon = MessageIcon::Stop;
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+  // Texts in place of the platform's for some of the buttons.
+  std::vector<std::pair<QMessageBox::StandardButton, QString>> labels = {};
+  // The buttons Enter and Esc press; none: the platform's choice.
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  QMessageBox::StandardButton escapeButton = QMessageBox::NoButton;
 };
 
 // Shows the message (caption: the product title unless given) and returns the

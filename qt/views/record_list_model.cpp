@@ -1,5 +1,6 @@
 #include "qt/views/record_list_model.h"
 
+#include "core/display_text.h"
 #include "qt/ui_text.h"
 #include "qt/views/cell_tone_colour.h"
 
@@ -20,12 +21,13 @@ int RecordListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant RecordListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_.rowCount()) return {};
-  if (role == Qt::DisplayRole) return ui::qstr(rows_.cellText(index.row(), index.column()));
+  if (role == Qt::DisplayRole)
+    return ui::qstr(elidedText(rows_.cellText(index.row(), index.column())));
   if (role == Qt::UserRole) return rows_.recordAt(index.row());
   // A name cut short in its column is read in full here.
   if (role == Qt::ToolTipRole &&
       rows_.columns()[std::size_t(index.column())].kind == ListColumn::Name)
-    return ui::qstr(rows_.cellText(index.row(), index.column()));
+    return ui::qstr(elidedText(rows_.cellText(index.row(), index.column())));
   if (role == Qt::TextAlignmentRole) {
     const auto kind = rows_.columns()[std::size_t(index.column())].kind;
     const bool number = kind == ListColumn::Value || kind == ListColumn::Difference;

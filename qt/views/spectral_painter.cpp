@@ -108,19 +108,24 @@ void drawText(QPainter& p, const TextBox& t, bool clipOnlyWider) {
   p.restore();
 }
 
-void drawBezier(QPainter& p, const BezierChain& b) {
+// A job's samples give one curve each, a hundred thousand in a large job:
+// the path's storage is kept from curve to curve, and the painter's state is
+// only changed, never saved and restored, per curve. `smooth` is the
+// antialiasing the painter has now.
+void drawBezier(QPainter& p, const BezierChain& b, QPainterPath& path, bool& smooth) {
   if (b.points.size() < 3) return;
-  QPainterPath path(QPointF(b.start.x, b.start.y));
+  path.clear();
+  path.moveTo(b.start.x, b.start.y);
   for (std::size_t i = 0; i + 2 < b.points.size(); i += 3)
     path.cubicTo(QPointF(b.points[i].x, b.points[i].y),
                  QPointF(b.points[i + 1].x, b.points[i + 1].y),
                  QPointF(b.points[i + 2].x, b.points[i + 2].y));
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing, b.antialiased);
+  if (smooth != b.antialiased) {
+    p.setRenderHint(QPainter::Antialiasing, b.antialiased);
+    smooth = b.antialiased;
+  }
   p.setPen(penOf(b.argb, b.width, b.style));
-  p.setBrush(Qt::NoBrush);
   p.drawPath(path);
-  p.restore();
 }
 
 // The opacity face by language, then what stands in for it here; no face
@@ -223,7 +228,14 @@ void SpectralPainter::paint(QPainter& p, const spectral::DrawList& list) {
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setRenderHint(QPainter::TextAntialiasing, true);
   p.setBrush(Qt::NoBrush);
+  QPainterPath curve;
+  bool smooth = false;
   for (const Primitive& item : list.items()) {
+    // Everything but a curve is drawn without antialiasing.
+    if (smooth && !std::holds_alternative<BezierChain>(item)) {
+      p.setRenderHint(QPainter::Antialiasing, false);
+      smooth = false;
+    }
     if (const auto* l = std::get_if<Line>(&item)) {
       p.setPen(penOf(l->argb, l->width, l->style));
       p.drawLine(l->from.x, l->from.y, l->to.x, l->to.y);
@@ -243,7 +255,7 @@ void SpectralPainter::paint(QPainter& p, const spectral::DrawList& list) {
     } else if (const auto* t = std::get_if<TextBox>(&item)) {
       drawText(p, *t, clipOnlyWider_);
     } else if (const auto* b = std::get_if<BezierChain>(&item)) {
-      drawBezier(p, *b);
+      drawBezier(p, *b, curve, smooth);
     } else if (const auto* im = std::get_if<ImagePlacement>(&item)) {
       drawImage(p, *im);
     }

@@ -629,6 +629,37 @@ TEST_F(MainFrameTest, TheStatusBarFollowsTheActiveJob) {
   EXPECT_EQ(frame->findChild<QLabel*>("statusFile")->toolTip(), saved);
 }
 
+// A job read from a file is counted once it is all in; single measurements
+// and deletions afterwards keep the counts right.
+TEST_F(MainFrameTest, TheStatusBarCountsAJobReadFromAFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("graded.job");
+  {
+    Job job(jobManager());
+    job.addStandard(testing::curveSample("STD", 0), false);
+    job.addStandard(testing::curveSample("other", 25), false);
+    for (const float shift : {0.0f, 20.0f, 0.0f, 30.0f})
+      job.addSample(testing::curveSample("lot", shift), false);
+    ASSERT_TRUE(writeJobFile(job, path.toStdString()));
+  }
+  ASSERT_TRUE(child->openFile(path));
+  EXPECT_EQ(status("statusCounts"), "Standards: 2  Samples: 4  NG: 2");
+  EXPECT_EQ(child->standardView()->model().rowCount(), 2);
+  EXPECT_EQ(child->sampleView()->model().rowCount(), 4);
+  const auto& samples = child->sampleView()->model();
+  int judged = samples.columnCount() - 1;
+  while (judged > 0 && samples.headerData(judged, Qt::Horizontal, Qt::DisplayRole) != "Judge Result")
+    --judged;
+  EXPECT_EQ(column(child->sampleView(), judged), (QStringList{"Level 1", "NG", "Level 1", "NG"}));
+  child->job().addSample(testing::curveSample("far", 20), false);
+  EXPECT_EQ(status("statusCounts"), "Standards: 2  Samples: 5  NG: 3");
+  child->job().addSample(testing::curveSample("same", 0), false);
+  EXPECT_EQ(status("statusCounts"), "Standards: 2  Samples: 6  NG: 3");
+  child->job().deleteSamples({1});
+  EXPECT_EQ(status("statusCounts"), "Standards: 2  Samples: 5  NG: 2");
+  EXPECT_EQ(child->sampleView()->model().rowCount(), 5);
+}
+
 // Standard and sample buttons differ in their names, tips and pictures, not
 // only in colour; all of it follows the language.
 TEST_F(MainFrameTest, ToolTipsAndPicturesTellTheListsApart) {

@@ -1,8 +1,13 @@
 #include "tools/corvana_cli/cli_input.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -66,6 +71,19 @@ bool nextDataLine(std::istream& in, InputLine& line, int& lineNumber) {
     return true;
   }
   return false;
+}
+
+bool standardInputReadable(std::ostream& err) {
+  struct stat st {};
+  if (::fstat(STDIN_FILENO, &st) != 0) {
+    err << "corvana-cli: the standard input cannot be read: " << std::strerror(errno) << "\n";
+    return false;
+  }
+  if (S_ISDIR(st.st_mode)) {
+    err << "corvana-cli: the standard input is a folder; give the records as lines of text\n";
+    return false;
+  }
+  return true;
 }
 
 bool selectLanguage(std::string_view code) {

@@ -27,6 +27,10 @@ struct InputLine {
 };
 bool nextDataLine(std::istream& in, InputLine& line, int& lineNumber);
 
+// Whether the standard input can be read as lines: a folder cannot, and a
+// stream over one would look like an empty input. Says why on `err` if not.
+bool standardInputReadable(std::ostream& err);
+
 // --lang eng|chs|cht (any case): sets the language of every text; false for
 // any other code.
 bool selectLanguage(std::string_view code);

@@ -11,6 +11,7 @@
 #include "colour/measurement_record.h"
 #include "colour/tristimulus.h"
 #include "tools/corvana_cli/cli_input.h"
+#include "tools/corvana_cli/cli_output.h"
 
 namespace corvana::cli {
 
@@ -182,7 +183,7 @@ int runTristimulus(std::span<const std::string_view> args, std::istream& in, std
   if (auto e = require(o, false, false)) return optionFailure(*e, err);
   return forEachLine(in, err, o, 1, [&](std::string_view name, const MeasurementRecord* r) {
     const Xyz t = computeTristimulus(r[0].reflectance, conditionOf(o)).value_or(Xyz{});
-    out << name << ',' << formatNumber(t.X) << ',' << formatNumber(t.Y) << ',' << formatNumber(t.Z)
+    out << escapedField(name) << ',' << formatNumber(t.X) << ',' << formatNumber(t.Y) << ',' << formatNumber(t.Z)
         << '\n';
   });
 }
@@ -196,7 +197,7 @@ int runValues(std::span<const std::string_view> args, std::istream& in, std::ost
   return forEachLine(in, err, o, 1, [&](std::string_view name, const MeasurementRecord* r) {
     std::uint32_t colour = 0;
     const ColorValues v = valuesOf(r[0], o, colour);
-    out << name;
+    out << escapedField(name);
     for (int i = 0; i < valueCount(*o.space); ++i) out << ',' << formatNumber(v[std::size_t(i)]);
     char hex[16];
     std::snprintf(hex, sizeof hex, "%08X", colour);
@@ -218,7 +219,7 @@ int runDiff(std::span<const std::string_view> args, std::istream& in, std::ostre
     d.fill(-2000.0f);
     computeDifferences(r[0], r[1], tv, sv, *o.space, *o.formula, conditionOf(o), o.metameric, d,
                        o.k);
-    out << name;
+    out << escapedField(name);
     for (int i = 0; i < differenceCount(*o.space, *o.formula); ++i)
       out << ',' << formatNumber(d[std::size_t(i)]);
     out << '\n';

@@ -1,6 +1,7 @@
 #include "tools/corvana_cli/find_command.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -10,8 +11,10 @@
 #include "core/job.h"
 #include "core/job_file.h"
 #include "core/job_manager.h"
+#include "core/number_text.h"
 #include "core/record_list_rows.h"
 #include "tools/corvana_cli/cli_input.h"
+#include "tools/corvana_cli/cli_output.h"
 
 namespace corvana::cli {
 
@@ -38,7 +41,7 @@ std::optional<std::array<std::string, 3>> threeFields(std::string_view text) {
 }
 
 void printLine(std::ostream& out, const std::vector<std::string>& cells) {
-  for (std::size_t c = 0; c < cells.size(); ++c) out << (c ? "\t" : "") << cells[c];
+  for (std::size_t c = 0; c < cells.size(); ++c) out << (c ? "\t" : "") << escapedField(cells[c]);
   out << '\n';
 }
 }  // namespace
@@ -73,11 +76,22 @@ int runFind(std::span<const std::string_view> args, std::ostream& out, std::ostr
       return 2;
     }
     fields = {(*three)[0], (*three)[1], (*three)[2], *within};
-    for (const std::string& f : fields)
+    for (const std::string& f : fields) {
       if (!isPlainNumber(f)) {
         err << "corvana-cli: find: '" << f << "' is not a number (" << kNotANumberText << ")\n";
         return 2;
       }
+      // Four hundred digits are a plain number too, but no colour.
+      if (!std::isfinite(float(parseNumber(f)))) {
+        err << "corvana-cli: find: '" << f << "' is too large\n";
+        return 2;
+      }
+    }
+    // Nothing lies closer than no difference at all.
+    if (parseNumber(*within) < 0) {
+      err << "corvana-cli: find: --within takes a limit of 0 or more, not '" << *within << "'\n";
+      return 2;
+    }
   }
 
   Job job(jobManager());

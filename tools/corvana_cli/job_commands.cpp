@@ -1,5 +1,6 @@
 #include "tools/corvana_cli/job_commands.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "core/language_table.h"
 #include "core/record_list_rows.h"
 #include "tools/corvana_cli/cli_input.h"
+#include "tools/corvana_cli/cli_output.h"
 
 namespace corvana::cli {
 
@@ -19,10 +21,12 @@ namespace {
 void printList(std::ostream& out, const Job& job, RecordList list) {
   RecordListRows rows(job, list);
   rows.rebuild();
-  for (int c = 0; c < rows.columnCount(); ++c) out << (c ? "\t" : "") << rows.heading(c);
+  for (int c = 0; c < rows.columnCount(); ++c)
+    out << (c ? "\t" : "") << escapedField(rows.heading(c));
   out << '\n';
   for (int r = 0; r < rows.rowCount(); ++r) {
-    for (int c = 0; c < rows.columnCount(); ++c) out << (c ? "\t" : "") << rows.cellText(r, c);
+    for (int c = 0; c < rows.columnCount(); ++c)
+      out << (c ? "\t" : "") << escapedField(rows.cellText(r, c));
     out << '\n';
   }
 }
@@ -34,10 +38,15 @@ int usage(std::ostream& err) {
 }  // namespace
 
 int runJob(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  std::string file, saveTo;
+  std::string file;
+  std::optional<std::string> saveTo;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--save" && i + 1 < args.size()) {
-      saveTo = std::string(args[++i]);
+      if (args[++i].empty()) {
+        err << "corvana-cli: job: --save needs a file name\n";
+        return usage(err);
+      }
+      saveTo = std::string(args[i]);
     } else if (args[i] == "--lang" && i + 1 < args.size()) {
       if (!selectLanguage(args[++i])) return usage(err);
     } else if (!args[i].starts_with("--") && file.empty()) {
@@ -49,10 +58,10 @@ int runJob(std::span<const std::string_view> args, std::ostream& out, std::ostre
   if (file.empty()) return usage(err);
   Job job(jobManager());
   if (!readJobOrReport(job, file, err)) return 1;
-  if (!saveTo.empty()) {
+  if (saveTo) {
     std::string error;
-    if (!writeJobFile(job, saveTo, &error)) {
-      err << "corvana-cli: " << saveTo << ": " << error << "\n";
+    if (!writeJobFile(job, *saveTo, &error)) {
+      err << "corvana-cli: " << *saveTo << ": " << error << "\n";
       return 1;
     }
     return 0;

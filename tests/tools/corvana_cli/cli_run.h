@@ -32,15 +32,23 @@ inline std::vector<std::string> linesOf(const std::string& text) {
   return lines;
 }
 
+// Where the standard input comes from and the standard output goes, when
+// not the scratch files: a device such as /dev/full, a folder.
+struct CliStreams {
+  std::string inputFrom, outputTo;
+};
+
 // `args` as they stand on a command line (quoted by the caller).
-inline CliRun runCli(const std::string& args, const std::string& input = {}) {
+inline CliRun runCli(const std::string& args, const std::string& input = {},
+                     const CliStreams& streams = {}) {
   char dir[] = "/tmp/corvana-cli-XXXXXX";
   EXPECT_NE(mkdtemp(dir), nullptr);
   const std::filesystem::path base = dir;
   std::ofstream(base / "in") << input;
-  const std::string command = std::string("'") + CORVANA_CLI + "' " + args + " < '" +
-                              (base / "in").string() + "' > '" + (base / "out").string() +
-                              "' 2> '" + (base / "err").string() + "'";
+  const std::string in = streams.inputFrom.empty() ? (base / "in").string() : streams.inputFrom;
+  const std::string out = streams.outputTo.empty() ? (base / "out").string() : streams.outputTo;
+  const std::string command = std::string("'") + CORVANA_CLI + "' " + args + " < '" + in +
+                              "' > '" + out + "' 2> '" + (base / "err").string() + "'";
   const int raw = std::system(command.c_str());
   CliRun r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
