@@ -52,7 +52,7 @@ int runJob(std::span<const std::string_view> args, std::ostream& out, std::ostre
   if (!saveTo.empty()) {
     std::string error;
     if (!writeJobFile(job, saveTo, &error)) {
-      err << "corvana-cli: " << saveTo << ": " << error << "\n";
+      err << "corvana-cli: " << error << "\n";  // it names the file
       return 1;
     }
     return 0;
