@@ -24,7 +24,8 @@ class PrintFrame : public QObject {
   const PrintView& view() const { return *view_; }
   QPrinter& printer() { return *printer_; }
 
-  // Shows the preview; returns when it closes. True when the pages were printed.
+  // Shows the preview; returns when it closes. True when the pages were
+  // printed; a PDF file that could not be written is reported and false.
   bool run();
 
  private:

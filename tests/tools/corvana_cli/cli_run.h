@@ -32,13 +32,16 @@ inline std::vector<std::string> linesOf(const std::string& text) {
   return lines;
 }
 
-// `args` as they stand on a command line (quoted by the caller).
-inline CliRun runCli(const std::string& args, const std::string& input = {}) {
+// `args` as they stand on a command line (quoted by the caller); `prefix`
+// goes before the program, e.g. "timeout 20" (a shell command that runs it).
+inline CliRun runCli(const std::string& args, const std::string& input = {},
+                     const std::string& prefix = {}) {
   char dir[] = "/tmp/corvana-cli-XXXXXX";
   EXPECT_NE(mkdtemp(dir), nullptr);
   const std::filesystem::path base = dir;
   std::ofstream(base / "in") << input;
-  const std::string command = std::string("'") + CORVANA_CLI + "' " + args + " < '" +
+  const std::string command = prefix + (prefix.empty() ? "" : " ") + "'" + CORVANA_CLI + "' " +
+                              args + " < '" +
                               (base / "in").string() + "' > '" + (base / "out").string() +
                               "' 2> '" + (base / "err").string() + "'";
   const int raw = std::system(command.c_str());
