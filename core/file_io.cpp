@@ -129,7 +129,8 @@ FileResult writeThrough(const std::string& path, FileKind kind, const Write& wri
   if (!written.ok()) return abandon(std::move(written));
   // The descriptor must still be the file under the temporary's name, or the
   // checks and the sync below would look at another file than the one renamed.
-  struct stat byFd {}, byName {};
+  struct stat byFd {};
+  struct stat byName {};
   if (::fstat(fd.get(), &byFd) != 0 || ::lstat(temp.c_str(), &byName) != 0 ||
       !sameFile(byFd, byName))
     return abandon(refusal<FileResult>(FileFault::WriterFailed, EIO, "",
@@ -163,8 +164,8 @@ FileBytes readBoundedFile(const std::string& path, std::size_t limit, ReadFrom f
     if (!S_ISREG(st.st_mode)) return refusedByKind(st, path);
   }
   // Not blocking keeps the open of a FIFO put there since the stat from waiting.
-  const FileDescriptor fd(::open(
-      path.c_str(), O_RDONLY | O_CLOEXEC | (regularOnly ? O_NONBLOCK | O_NOCTTY : 0)));
+  const FileDescriptor fd(
+      ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (regularOnly ? O_NONBLOCK | O_NOCTTY : 0)));
   if (fd.get() < 0) return failure<FileBytes>(errno, path);
   if (::fstat(fd.get(), &st) != 0) return failure<FileBytes>(errno, path);
   if (S_ISDIR(st.st_mode)) return failure<FileBytes>(EISDIR, path);

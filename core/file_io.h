@@ -26,7 +26,8 @@ enum class FileFault : std::uint8_t {
 };
 
 struct FileResult {
-  int error = 0;        // errno of the failure (EIO for faults of our own); 0 when it succeeded
+  // errno of the failure (EIO for a fault of our own); 0 when it succeeded
+  int error = 0;
   FileFault fault = FileFault::None;
   std::string message;  // "<path>: <reason>" when it failed, else empty
   std::string subject;  // the <path> of the message: the file, or its folder
@@ -38,7 +39,7 @@ struct FileResult {
 // What a written file must look like before it may replace the target.
 enum class FileKind {
   Any,         // any bytes, none too (job files, settings)
-  NonEmpty,
+  NonEmpty,    // at least one byte
   Pdf,         // starts "%PDF-", ends with its "%%EOF" trailer
   ZipPackage,  // .docx, .xlsx: the end record and the central directory read whole
 };
@@ -58,7 +59,6 @@ enum class ReadFrom {
 // RegularFileOnly with NotRegularFile, refused by its stat before it is opened.
 FileBytes readBoundedFile(const std::string& path, std::size_t limit,
                           ReadFrom from = ReadFrom::AnyFile);
-
 
 // The temporary file a writer fills: its path, and a descriptor open for
 // writing on it. A writer may write through either; it must not replace the

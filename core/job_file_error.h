@@ -40,7 +40,8 @@ struct JobFileError {
   int column = 0;
   std::string xmlReason;  // MalformedXml: the XML reader's own description
   int limit = 0;          // NestedTooDeep, TooManyAttributes
-  FileFault saveFault = FileFault::None;  // SaveFailed: why the file writer refused
+  // SaveFailed: why the file writer refused the target; None: see systemError
+  FileFault saveFault = FileFault::None;
   bool failed() const { return fault != JobFileFault::None; }
 };
 

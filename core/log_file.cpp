@@ -18,8 +18,8 @@ bool LogFile::open(const std::string& path) {
   if (path.empty()) return false;
   // Not blocking, no controlling terminal: a FIFO or a device put in the
   // log's place is refused below, never waited on.
-  const int fd = ::open(path.c_str(),
-                        O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
+  const int fd =
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
   if (fd < 0) return false;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {

@@ -9,7 +9,7 @@
 namespace corvana {
 
 struct SaveTarget {
-  std::string path;                  // the file to replace; empty when refused
+  std::string path;                   // the file to replace; empty when refused
   FileFault fault = FileFault::None;  // why it was refused
   int error = 0;                      // errno of the refusal
 };

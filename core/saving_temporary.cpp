@@ -30,7 +30,8 @@ bool sameFile(const struct stat& a, const struct stat& b) {
 // True while `fd` is still the file named `path`: a cleaner of another save
 // may have removed the name between its creation and its lock.
 bool stillNamed(int fd, const std::string& path) {
-  struct stat byFd {}, byName {};
+  struct stat byFd {};
+  struct stat byName {};
   return ::fstat(fd, &byFd) == 0 && ::lstat(path.c_str(), &byName) == 0 && sameFile(byFd, byName);
 }
 
@@ -38,7 +39,8 @@ bool stillNamed(int fd, const std::string& path) {
 
 std::string temporaryPrefix(const std::string& target) {
   const std::size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  const std::string folder =
+      slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
   return folder + "." + name + std::string(kSaving);
 }

@@ -51,7 +51,8 @@ std::string missingFromZip(int fd, off_t size) {
   constexpr std::size_t kEndRecord = 22;
   constexpr std::size_t kMaxComment = 0xFFFF;
   if (size < off_t(kEndRecord)) return "too short for a zip package";
-  const off_t tailFrom = size > off_t(kEndRecord + kMaxComment) ? size - off_t(kEndRecord + kMaxComment) : 0;
+  const off_t tailFrom =
+      size > off_t(kEndRecord + kMaxComment) ? size - off_t(kEndRecord + kMaxComment) : 0;
   const std::string tail = readAt(fd, tailFrom, std::size_t(size - tailFrom));
   std::size_t at = std::string::npos;
   for (std::size_t i = tail.size() - kEndRecord + 1; i-- > 0;) {

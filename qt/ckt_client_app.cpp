@@ -1,12 +1,12 @@
 #include "qt/ckt_client_app.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <string>

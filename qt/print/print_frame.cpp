@@ -31,19 +31,24 @@ bool PrintFrame::run() {
   preview.setWindowTitle(printer_->docName());
   if (jobWindow_) preview.resize(jobWindow_->window()->size() * 0.9);
   bool written = true;
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &written](QPrinter* printer) {
-    if (!printsToPdfFile(*printer)) {
-      view_->print(*printer);
-      return;
-    }
-    // A PDF file: whole or not at all, and a failure said.
-    const FileResult result =
-        printToPdfFile(*printer, [this](QPrinter& p) { return view_->print(p) > 0; });
-    written = result.ok();
-    if (!written)
-      showNotWritten(jobWindow_, printer->outputFileName().toStdString() + ": " + result.reason);
-  });
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [this, &written](QPrinter* printer) {
+            if (!paint(*printer)) written = false;
+          });
   return preview.exec() == QDialog::Accepted && written;
+}
+
+bool PrintFrame::paint(QPrinter& printer) {
+  if (!printsToPdfFile(printer)) {
+    view_->print(printer);
+    return true;
+  }
+  // A PDF file: whole or not at all, and a failure said.
+  const FileResult result =
+      printToPdfFile(printer, [this](QPrinter& p) { return view_->print(p) > 0; });
+  if (result.ok()) return true;
+  showNotWritten(jobWindow_, printer.outputFileName().toStdString() + ": " + result.reason);
+  return false;
 }
 
 }  // namespace corvana::ui

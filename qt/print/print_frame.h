@@ -29,6 +29,10 @@ class PrintFrame : public QObject {
   bool run();
 
  private:
+  // The pages onto the preview, a printer or a PDF file; false when a PDF
+  // file could not be written whole, which is said.
+  bool paint(QPrinter& printer);
+
   QPointer<QWidget> jobWindow_;
   std::unique_ptr<PrintView> view_;
   std::unique_ptr<QPrinter> printer_;

@@ -124,8 +124,8 @@ TEST(ReadBoundedFile, FailuresCarryErrnoAndNameThePath) {
     EXPECT_FALSE(read.ok());
     EXPECT_EQ(read.error, c.error);
     EXPECT_EQ(read.fault, c.fault);
-    EXPECT_EQ(read.message, c.fault == FileFault::System ? because(c.path, c.error)
-                                                         : c.path + ": " + notRegular);
+    EXPECT_EQ(read.message,
+              c.fault == FileFault::System ? because(c.path, c.error) : c.path + ": " + notRegular);
     EXPECT_TRUE(read.bytes.empty());
   }
 }
@@ -323,9 +323,8 @@ TEST(WriteFileThrough, AFailedOrCutWriteKeepsTheOldFile) {
       {"the writer fails", FileKind::Pdf,
        [](const TemporaryFile&) { return std::string("the painter stopped"); },
        FileFault::WriterFailed, "the painter stopped"},
-      {"a PDF without its trailer", FileKind::Pdf,
-       writeBytesTo(wholePdf(20000).substr(0, 16384)), FileFault::Incomplete,
-       "no %%EOF trailer at the end of the PDF"},
+      {"a PDF without its trailer", FileKind::Pdf, writeBytesTo(wholePdf(20000).substr(0, 16384)),
+       FileFault::Incomplete, "no %%EOF trailer at the end of the PDF"},
       {"an empty PDF", FileKind::Pdf, writeBytesTo(""), FileFault::Incomplete,
        "nothing was written"},
       {"nothing at all", FileKind::NonEmpty, writeBytesTo(""), FileFault::Incomplete,

@@ -115,8 +115,8 @@ TEST_F(JobFileErrorTest, OnlyARegularFileOpensAsAJob) {
   address.sun_family = AF_UNIX;
   std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
   ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  for (const std::string& path : {fifo.path(), socketPath, std::string("/dev/null"),
-                                  std::string("/dev/zero")}) {
+  for (const std::string& path :
+       {fifo.path(), socketPath, std::string("/dev/null"), std::string("/dev/zero")}) {
     SCOPED_TRACE(path);
     Job job(manager);
     job.setTitle("Before");
@@ -125,8 +125,8 @@ TEST_F(JobFileErrorTest, OnlyARegularFileOpensAsAJob) {
     EXPECT_EQ(e.fault, JobFileFault::NotRegularFile);
     EXPECT_EQ(e.systemError, 0);
     EXPECT_EQ(job.title, "Before");
-    EXPECT_EQ(jobFileErrorText(e),
-              LookupText(Text::OpenFileFailed) + "\n" + path + ": " + LookupText(Text::NotRegularFile));
+    EXPECT_EQ(jobFileErrorText(e), LookupText(Text::OpenFileFailed) + "\n" + path + ": " +
+                                       LookupText(Text::NotRegularFile));
   }
   ::close(fd);
 }

@@ -46,8 +46,9 @@ TEST(LogFile, OnlyARegularFileIsOpened) {
   TempFolder folder;
   ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0600), 0);
   std::filesystem::create_directory(folder.file("folder"));
-  for (const std::string& path : {folder.file("pipe"), folder.file("folder"), std::string("/dev/null"),
-                                  folder.file("missing/log.txt"), std::string()}) {
+  for (const std::string& path :
+       {folder.file("pipe"), folder.file("folder"), std::string("/dev/null"),
+        folder.file("missing/log.txt"), std::string()}) {
     SCOPED_TRACE(path);
     LogFile log;
     EXPECT_FALSE(log.open(path));

@@ -32,7 +32,8 @@ bool makeSocket(const std::string& path) {
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-  const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  const bool bound =
+      fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
   if (fd >= 0) ::close(fd);
   return bound;
 }
@@ -92,11 +93,12 @@ TEST(SaveTarget, WhatIsNotARegularFileIsRefusedAndLeftAlone) {
          return ::mknod(p.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
        },
        FileFault::NotRegularFile, EINVAL},
-      {"a folder",
-       [](const TempFolder&, const std::string& p) { return fs::create_directory(p); },
+      {"a folder", [](const TempFolder&, const std::string& p) { return fs::create_directory(p); },
        FileFault::IsFolder, EISDIR},
       {"a link to /dev/null",
-       [](const TempFolder&, const std::string& p) { return ::symlink("/dev/null", p.c_str()) == 0; },
+       [](const TempFolder&, const std::string& p) {
+         return ::symlink("/dev/null", p.c_str()) == 0;
+       },
        FileFault::NotRegularFile, EINVAL},
       {"a link to a folder",
        [](const TempFolder& f, const std::string& p) {
@@ -104,7 +106,9 @@ TEST(SaveTarget, WhatIsNotARegularFileIsRefusedAndLeftAlone) {
        },
        FileFault::IsFolder, EISDIR},
       {"a link to nothing",
-       [](const TempFolder&, const std::string& p) { return ::symlink("gone.job", p.c_str()) == 0; },
+       [](const TempFolder&, const std::string& p) {
+         return ::symlink("gone.job", p.c_str()) == 0;
+       },
        FileFault::LinkDangling, ENOENT},
       {"a link to another user's file",
        [root](const TempFolder& f, const std::string& p) {

@@ -30,8 +30,8 @@ std::string zipOf(const std::vector<std::pair<std::string, std::string>>& entrie
   std::string data, directory;
   for (const auto& [name, bytes] : entries) {
     const std::uint32_t offset = std::uint32_t(data.size());
-    const std::string sizes = le(0, 4) + le(std::uint32_t(bytes.size()), 4) +
-                              le(std::uint32_t(bytes.size()), 4);
+    const std::string sizes =
+        le(0, 4) + le(std::uint32_t(bytes.size()), 4) + le(std::uint32_t(bytes.size()), 4);
     data += "PK\x03\x04" + le(20, 2) + le(0, 2) + le(0, 2) + le(0, 4) + sizes +
             le(std::uint32_t(name.size()), 2) + le(0, 2) + name + bytes;
     directory += "PK\x01\x02" + le(20, 2) + le(20, 2) + le(0, 2) + le(0, 2) + le(0, 4) + sizes +

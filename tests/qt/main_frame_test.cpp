@@ -29,8 +29,8 @@
 #include "qt/file_dialogs.h"
 #include "qt/main_frame.h"
 #include "qt/views/record_list_view.h"
-#include "tests/core/job_fixtures.h"
 #include "tests/core/fifo_without_writer.h"
+#include "tests/core/job_fixtures.h"
 #include "ui_test_support.h"
 
 namespace corvana {

@@ -18,8 +18,8 @@
 #include "qt/views/record_list_model.h"
 #include "qt/views/record_list_view.h"
 #include "tests/core/job_fixtures.h"
-#include "tests/reports/docx_reading.h"
 #include "tests/core/settings_fixtures.h"
+#include "tests/reports/docx_reading.h"
 #include "ui_test_support.h"
 
 namespace corvana {

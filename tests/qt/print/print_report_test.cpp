@@ -265,8 +265,8 @@ TEST_F(PrintJob, PrintingToAPdfFileIsWholeOrReported) {
   for (const bool cut : {true, false}) {
     SCOPED_TRACE(cut ? "cut short" : "whole");
     QWidget window;
-    ui::PrintFrame frame(&window, std::make_unique<ui::PrintView>(job, everySample(),
-                                                                  ListSortMode::Unsorted));
+    ui::PrintFrame frame(
+        &window, std::make_unique<ui::PrintView>(job, everySample(), ListSortMode::Unsorted));
     frame.printer().setOutputFormat(QPrinter::PdfFormat);
     frame.printer().setOutputFileName(QString::fromStdString(out));
     testing::MessageRecorder messages;

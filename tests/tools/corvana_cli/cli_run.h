@@ -41,9 +41,8 @@ inline CliRun runCli(const std::string& args, const std::string& input = {},
   const std::filesystem::path base = dir;
   std::ofstream(base / "in") << input;
   const std::string command = prefix + (prefix.empty() ? "" : " ") + "'" + CORVANA_CLI + "' " +
-                              args + " < '" +
-                              (base / "in").string() + "' > '" + (base / "out").string() +
-                              "' 2> '" + (base / "err").string() + "'";
+                              args + " < '" + (base / "in").string() + "' > '" +
+                              (base / "out").string() + "' 2> '" + (base / "err").string() + "'";
   const int raw = std::system(command.c_str());
   CliRun r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

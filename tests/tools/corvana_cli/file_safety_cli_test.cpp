@@ -97,9 +97,7 @@ constexpr bool kPrinted = true;
 constexpr bool kPrinted = false;
 #endif
 
-bool available(const ReportKind& k) {
-  return kPrinted || std::string(k.extension) != ".pdf";
-}
+bool available(const ReportKind& k) { return kPrinted || std::string(k.extension) != ".pdf"; }
 
 TEST_F(FileSafetyCli, AJobThatIsNotARegularFileIsRefusedAtOnce) {
   ASSERT_EQ(::mkfifo(path("pipe.job").c_str(), 0600), 0);
@@ -113,8 +111,8 @@ TEST_F(FileSafetyCli, AJobThatIsNotARegularFileIsRefusedAtOnce) {
                {base.string(), LookupText(Text::FileIsFolder)}};
   for (const auto& c : cases) {
     for (const std::string& args :
-         {"job " + quoted(c.file), "report spreadsheet " + quoted(c.file) + " " +
-                                       quoted(path("out.xlsx"))}) {
+         {"job " + quoted(c.file),
+          "report spreadsheet " + quoted(c.file) + " " + quoted(path("out.xlsx"))}) {
       SCOPED_TRACE(args);
       const CliRun run = cli(args);
       EXPECT_EQ(run.status, 1) << "124: the program hung";
@@ -188,7 +186,8 @@ TEST_F(FileSafetyCli, AReportCutShortExitsOneAndKeepsTheOldFile) {
     ASSERT_EQ(good.status, 0) << good.err;
     const std::string old = slurp(out);
     ASSERT_GT(old.size(), 1024u);
-    const CliRun cut = cli(reportArgs(k, job, out), "trap '' XFSZ; ulimit -f 2; " + std::string(kWithin));
+    const CliRun cut =
+        cli(reportArgs(k, job, out), "trap '' XFSZ; ulimit -f 2; " + std::string(kWithin));
     EXPECT_EQ(cut.status, 1) << cut.err;
     EXPECT_FALSE(cut.err.empty());
     const std::string now = slurp(out);
