@@ -591,12 +591,13 @@ void applyJobDocument(Job& job, const ParsedJobFile& file) {
 
 // ---------------------------------------------------------------- files
 
-bool readWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity,
-                   JobFileError& error) {
-  FileBytes read = readBoundedFile(path, kMaxJobFileBytes);
+bool readWholeFile(const std::string& path, ReadFrom from, std::string& bytes,
+                   FileIdentity& identity, JobFileError& error) {
+  FileBytes read = readBoundedFile(path, kMaxJobFileBytes, from);
   if (!read.ok()) {
-    error.fault = readFaultOf(read.error);
-    error.systemError = read.error;
+    const bool system = read.fault == FileFault::System;
+    error.fault = system ? readFaultOf(read.error) : JobFileFault::NotRegularFile;
+    error.systemError = system ? read.error : 0;
     error.path = read.subject;
     return false;
   }
@@ -642,11 +643,11 @@ bool readJobFile(Job& job, const std::string& path, std::string* error) {
   return readJobFile(job, path, e) || reported(e, error);
 }
 
-bool readJobFile(Job& job, const std::string& path, JobFileError& error) {
+bool readJobFile(Job& job, const std::string& path, JobFileError& error, ReadFrom from) {
   error = {};
   std::string bytes;
   FileIdentity identity;
-  if (!readWholeFile(path, bytes, identity, error)) return false;
+  if (!readWholeFile(path, from, bytes, identity, error)) return false;
   ParsedJobFile file;
   error.path = path;
   if (!parseJobDocument(file, std::move(bytes), activeCodePage(), error)) return false;
@@ -694,7 +695,8 @@ bool writeJobFile(Job& job, const std::string& path, JobFileError& error) {
   const FileResult saved = replaceFile(path, text);
   if (!saved.ok()) {
     error.fault = JobFileFault::SaveFailed;
-    error.systemError = saved.error;
+    error.saveFault = saved.fault;
+    error.systemError = saved.fault == FileFault::System ? saved.error : 0;
     error.path = saved.subject;
     return false;
   }

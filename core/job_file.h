@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_io.h"
 #include "core/job_file_error.h"
 
 namespace corvana {
@@ -22,8 +23,11 @@ bool writeJobFile(Job& job, const std::string& path, JobFileError& error);
 // be read or parsed returns false with `error` set and leaves the job, its
 // records and its file path exactly as they were.
 bool readJobFile(Job& job, const std::string& path, std::string* error = nullptr);
-// The same with the reason as a value (jobFileErrorText words it).
-bool readJobFile(Job& job, const std::string& path, JobFileError& error);
+// The same with the reason as a value (jobFileErrorText words it). Only a
+// regular file is read, refused from its stat otherwise (a FIFO would wait
+// for a writer, a device has no end); AnyFile reads standard input too.
+bool readJobFile(Job& job, const std::string& path, JobFileError& error,
+                 ReadFrom from = ReadFrom::RegularFileOnly);
 
 // The path a save writes for a name the user typed: ".job" is added when the
 // file name has no extension of its own, since Open lists only job files.

@@ -62,7 +62,8 @@ std::string jobFileFaultText(const JobFileError& e) {
     case JobFileFault::TooManyAttributes:
       return filled(Text::FileTooManyAttributes, {std::to_string(e.limit)});
     case JobFileFault::NoFileName: return LookupText(Text::JobHasNoFileName);
-    case JobFileFault::SaveFailed: return {};  // the system's reason says it
+    case JobFileFault::SaveFailed: return fileFaultText(e.saveFault);  // empty: errno says it
+    case JobFileFault::NotRegularFile: return LookupText(Text::NotRegularFile);
   }
   return {};
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/file_io.h"
+
 namespace corvana {
 
 enum class JobFileFault : std::uint8_t {
@@ -25,7 +27,9 @@ enum class JobFileFault : std::uint8_t {
   TooManyAttributes,  // an element with more than `limit` attributes
   // Saving
   NoFileName,
-  SaveFailed,  // see systemError
+  SaveFailed,  // see systemError, or saveFault for a target refused
+  // Opening, added later
+  NotRegularFile,  // a device, FIFO or socket: refused from its stat
 };
 
 struct JobFileError {
@@ -36,6 +40,8 @@ struct JobFileError {
   int column = 0;
   std::string xmlReason;  // MalformedXml: the XML reader's own description
   int limit = 0;          // NestedTooDeep, TooManyAttributes
+  // SaveFailed: why the file writer refused the target; None: see systemError
+  FileFault saveFault = FileFault::None;
   bool failed() const { return fault != JobFileFault::None; }
 };
 

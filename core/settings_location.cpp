@@ -33,12 +33,21 @@ bool makeDirectories(const std::string& directory) {
   return isWritableDirectory(directory);
 }
 
-std::string userConfigDirectory(const FileLocationInputs& inputs) {
-  // The XDG rule: a relative $XDG_CONFIG_HOME is ignored.
-  if (!inputs.xdgConfigHome.empty() && inputs.xdgConfigHome.front() == '/')
-    return inputs.xdgConfigHome + "/corvana";
-  if (!inputs.home.empty() && inputs.home.front() == '/') return inputs.home + "/.config/corvana";
+// The XDG rule: $XDG_..._HOME when absolute (a relative one is ignored),
+// else the default under the home folder.
+std::string userDirectory(const std::string& xdgHome, const std::string& home,
+                          const char* underHome) {
+  if (!xdgHome.empty() && xdgHome.front() == '/') return xdgHome + "/corvana";
+  if (!home.empty() && home.front() == '/') return home + underHome + "/corvana";
   return {};
+}
+
+std::string userConfigDirectory(const FileLocationInputs& inputs) {
+  return userDirectory(inputs.xdgConfigHome, inputs.home, "/.config");
+}
+
+std::string inFolder(const std::string& folder, std::string_view fileName) {
+  return folder + (folder == "/" ? "" : "/") + std::string(fileName);
 }
 
 }  // namespace
@@ -55,7 +64,7 @@ std::string executableDirectory() {
 
 FileLocationInputs currentFileLocationInputs() {
   FileLocationInputs inputs{executableDirectory(), environment("XDG_CONFIG_HOME"),
-                            environment("HOME")};
+                            environment("HOME"), environment("XDG_STATE_HOME")};
   if (inputs.home.empty()) {
     if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
       inputs.home = user->pw_dir;
@@ -64,10 +73,8 @@ FileLocationInputs currentFileLocationInputs() {
 }
 
 std::string locateWritableFile(const FileLocationInputs& inputs, std::string_view fileName) {
-  if (isWritableDirectory(inputs.executableDirectory)) {
-    const bool root = inputs.executableDirectory == "/";
-    return inputs.executableDirectory + (root ? "" : "/") + std::string(fileName);
-  }
+  if (isWritableDirectory(inputs.executableDirectory))
+    return inFolder(inputs.executableDirectory, fileName);
   const std::string config = userConfigDirectory(inputs);
   if (config.empty() || !makeDirectories(config)) return {};
   return config + "/" + std::string(fileName);
@@ -78,6 +85,28 @@ std::string settingsFilePath() {
   return locateWritableFile(currentFileLocationInputs(), "Settings.xml");
 }
 
-std::string logFilePath() { return locateWritableFile(currentFileLocationInputs(), "log.txt"); }
+bool runsFromBuildTree(const std::string& executableDirectory) {
+  if (executableDirectory.empty() || executableDirectory.front() != '/') return false;
+  std::string folder = executableDirectory;
+  for (;;) {
+    struct stat info {};
+    if (::stat(inFolder(folder, "CMakeCache.txt").c_str(), &info) == 0 && S_ISREG(info.st_mode))
+      return true;
+    if (folder == "/") return false;
+    const std::size_t slash = folder.rfind('/');
+    folder = slash == 0 ? "/" : folder.substr(0, slash);
+  }
+}
+
+std::string locateLogFile(const FileLocationInputs& inputs) {
+  if (runsFromBuildTree(inputs.executableDirectory) &&
+      isWritableDirectory(inputs.executableDirectory))
+    return inFolder(inputs.executableDirectory, "log.txt");
+  const std::string state = userDirectory(inputs.xdgStateHome, inputs.home, "/.local/state");
+  if (state.empty() || !makeDirectories(state)) return {};
+  return inFolder(state, "log.txt");
+}
+
+std::string logFilePath() { return locateLogFile(currentFileLocationInputs()); }
 
 }  // namespace corvana

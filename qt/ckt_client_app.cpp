@@ -1,14 +1,18 @@
 #include "qt/ckt_client_app.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
+
 #include <cstdlib>
+#include <string>
 
 #include "core/auto_save_setting.h"
+#include "core/date_time_text.h"
 #include "core/job_manager.h"
 #include "core/job_manager_settings.h"
 #include "core/language_setting.h"
@@ -94,8 +98,10 @@ bool CKTClientApp::initInstance() {
   loadJobManagerSettings(jobManager(), settings);
   const QStringList jobFiles = commandLineJobFiles(argc_, argv_);
   QDir::setCurrent(applicationDirPath());
-  log_.setFileName(QString::fromStdString(logFilePath()));
-  log_.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  // Appended to, never emptied: another Corvana may be writing the same log.
+  if (log_.open(logFilePath()))
+    log_.append(dateTimeText(currentLocalTime()) + " Corvana started, process " +
+                std::to_string(::getpid()));
   chooseFont();
 
   mainFrame_ = std::make_unique<CMainFrame>();

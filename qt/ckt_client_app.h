@@ -2,9 +2,9 @@
 // The application: start-up in its fixed order, the interface font, and the
 // wiring of the main window to the settings file.
 #include <QApplication>
-#include <QFile>
 #include <memory>
 
+#include "core/log_file.h"
 #include "qt/qt_translations.h"
 
 namespace corvana {
@@ -45,7 +45,7 @@ class CKTClientApp : public QApplication {
   std::unique_ptr<CMainFrame> mainFrame_;
   std::unique_ptr<SimulatorProcess> simulator_;
   std::unique_ptr<PortMonitor> portMonitor_;
-  QFile log_;  // emptied at start, kept open while the program runs
+  LogFile log_;  // appended to, kept open while the program runs
   int argc_;
   char** argv_;
 };

@@ -74,8 +74,13 @@ WordReportResult openReportTemplate(WordAutomation& doc, const TemplateLocationI
 
 WordReportResult saveReport(WordAutomation& doc, bool filled, const std::filesystem::path& path) {
   WordReportResult result;
-  if (!filled || !doc.saveAs(path)) {
-    result.error = doc.error();
+  if (!filled) {
+    // A fault inside the document names no file; the report names its file.
+    result.error = path.string() + ": " + doc.error();
+    return result;
+  }
+  if (!doc.saveAs(path)) {
+    result.error = doc.error();  // the file writer's message names the file
     return result;
   }
   result.status = WordReportStatus::Saved;

@@ -26,7 +26,7 @@ enum class WordReportStatus {
 struct WordReportResult {
   WordReportStatus status = WordReportStatus::Failed;
   std::filesystem::path path;  // the saved document
-  std::string error;
+  std::string error;           // Failed: "<file>: <reason>", the file named once
 };
 
 // Opens <name>.dotx from the template folders; status Saved when it opened.

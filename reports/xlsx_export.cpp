@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <limits>
 #include <map>
 #include <system_error>
 #include <tuple>
@@ -66,38 +65,9 @@ std::string describe(const std::filesystem::path& path, const std::string& why) 
   return path.string() + ": " + why;
 }
 
-}  // namespace
-
-std::string xlsxNumberFormat(const SheetCell& cell) {
-  if (!cell.number) return {};
-  const std::string digits = decimalsFormat(cell.decimals);
-  if (cell.percent) return digits + "%";
-  if (cell.width <= 0) return digits;
-  // "?" holds the place of a digit with a blank, as "%6.*f" pads.
-  const int integerDigits = std::max(1, cell.width - (cell.decimals > 0 ? cell.decimals + 1 : 0));
-  const std::string positive = std::string(std::size_t(integerDigits - 1), '?') + digits;
-  if (cell.text.find('-') == std::string::npos) return positive;
-  // A minus sign sits between the blanks and the digits: the blanks of this
-  // text, then the sign, as literal text of the negative section.
-  return positive + ";\"" + std::string(leadingBlanks(cell.text), ' ') + "-\"" + digits;
-}
-
-std::optional<std::string> writeXlsx(const std::filesystem::path& path,
-                                     std::span<const SheetCell> cells) {
-  int lastColumn = 1;
-  for (const SheetCell& cell : cells) {
-    lastColumn = std::max(lastColumn, cell.column);
-    if (cell.row < 1 || cell.row > LXW_ROW_MAX)
-      return describe(path, "row " + std::to_string(cell.row) + " lies outside a sheet's " +
-                                std::to_string(LXW_ROW_MAX) + " rows");
-    if (cell.column < 1 || cell.column > LXW_COL_MAX)
-      return describe(path, "column " + std::to_string(cell.column) + " lies outside a sheet's " +
-                                std::to_string(LXW_COL_MAX) + " columns; export fewer records");
-  }
-  ScratchFolder scratch;
-  if (scratch.path.empty()) return describe(path, "no scratch folder: " + scratch.error);
-  const std::string built = (scratch.path / "sheet.xlsx").string();
-  std::string tmpdir = scratch.path.string();
+// Builds the workbook at `built`; the reason when libxlsxwriter failed.
+std::string writeWorkbook(const std::string& built, std::string tmpdir, int lastColumn,
+                          std::span<const SheetCell> cells) {
   lxw_workbook_options options{};
   options.tmpdir = tmpdir.data();
   // Rows go to the file as they are finished instead of into the library's
@@ -105,7 +75,7 @@ std::optional<std::string> writeXlsx(const std::filesystem::path& path,
   // then arrive in order.
   options.constant_memory = LXW_TRUE;
   lxw_workbook* workbook = workbook_new_opt(built.c_str(), &options);
-  if (!workbook) return describe(path, "the workbook could not be created");
+  if (!workbook) return "the workbook could not be created";
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
   // Labels and names in view; the condition line runs on over the empty cells.
   worksheet_set_column(sheet, 0, 0, 16, nullptr);
@@ -150,14 +120,50 @@ std::optional<std::string> writeXlsx(const std::filesystem::path& path,
     if (error != LXW_NO_ERROR && failed == LXW_NO_ERROR) failed = error;
   }
   const lxw_error closed = workbook_close(workbook);
-  if (failed != LXW_NO_ERROR) return describe(path, lxw_strerror(failed));
-  if (closed != LXW_NO_ERROR) return describe(path, lxw_strerror(closed));
+  if (failed != LXW_NO_ERROR) return lxw_strerror(failed);
+  if (closed != LXW_NO_ERROR) return lxw_strerror(closed);
+  return {};
+}
 
-  const FileBytes bytes =
-      readBoundedFile(built, std::numeric_limits<std::size_t>::max(), ReadFrom::RegularFileOnly);
-  if (!bytes.ok()) return bytes.message;
-  const FileResult written = replaceFile(path.string(), bytes.bytes);
-  if (!written.ok()) return written.message;
+}  // namespace
+
+std::string xlsxNumberFormat(const SheetCell& cell) {
+  if (!cell.number) return {};
+  const std::string digits = decimalsFormat(cell.decimals);
+  if (cell.percent) return digits + "%";
+  if (cell.width <= 0) return digits;
+  // "?" holds the place of a digit with a blank, as "%6.*f" pads.
+  const int integerDigits = std::max(1, cell.width - (cell.decimals > 0 ? cell.decimals + 1 : 0));
+  const std::string positive = std::string(std::size_t(integerDigits - 1), '?') + digits;
+  if (cell.text.find('-') == std::string::npos) return positive;
+  // A minus sign sits between the blanks and the digits: the blanks of this
+  // text, then the sign, as literal text of the negative section.
+  return positive + ";\"" + std::string(leadingBlanks(cell.text), ' ') + "-\"" + digits;
+}
+
+std::optional<std::string> writeXlsx(const std::filesystem::path& path,
+                                     std::span<const SheetCell> cells) {
+  int lastColumn = 1;
+  for (const SheetCell& cell : cells) {
+    lastColumn = std::max(lastColumn, cell.column);
+    if (cell.row < 1 || cell.row > LXW_ROW_MAX)
+      return describe(path, "row " + std::to_string(cell.row) + " lies outside a sheet's " +
+                                std::to_string(LXW_ROW_MAX) + " rows");
+    if (cell.column < 1 || cell.column > LXW_COL_MAX)
+      return describe(path, "column " + std::to_string(cell.column) + " lies outside a sheet's " +
+                                std::to_string(LXW_COL_MAX) + " columns; export fewer records");
+  }
+  // libxlsxwriter's own temporaries (rows kept in constant memory) go to a
+  // scratch folder; the workbook itself is the temporary beside the target.
+  ScratchFolder scratch;
+  if (scratch.path.empty()) return describe(path, "no scratch folder: " + scratch.error);
+  std::string tmpdir = scratch.path.string();
+  const FileResult written =
+      writeFileThrough(path.string(), FileKind::ZipPackage, [&](const TemporaryFile& file) {
+        return writeWorkbook(file.path, tmpdir, lastColumn, cells);
+      });
+  // The workbook's own name, even when it is its folder that failed.
+  if (!written.ok()) return describe(path, written.reason);
   return std::nullopt;
 }
 

@@ -4,6 +4,8 @@
 #include <QPrinter>
 
 #include "core/language_table.h"
+#include "qt/open_document.h"
+#include "qt/print/pdf_file.h"
 #include "qt/ui_text.h"
 
 namespace corvana::ui {
@@ -28,9 +30,25 @@ bool PrintFrame::run() {
   preview.setObjectName("printPreview");
   preview.setWindowTitle(printer_->docName());
   if (jobWindow_) preview.resize(jobWindow_->window()->size() * 0.9);
+  bool written = true;
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* printer) { view_->print(*printer); });
-  return preview.exec() == QDialog::Accepted;
+          [this, &written](QPrinter* printer) {
+            if (!paint(*printer)) written = false;
+          });
+  return preview.exec() == QDialog::Accepted && written;
+}
+
+bool PrintFrame::paint(QPrinter& printer) {
+  if (!printsToPdfFile(printer)) {
+    view_->print(printer);
+    return true;
+  }
+  // A PDF file: whole or not at all, and a failure said.
+  const FileResult result =
+      printToPdfFile(printer, [this](QPrinter& p) { return view_->print(p) > 0; });
+  if (result.ok()) return true;
+  showNotWritten(jobWindow_, printer.outputFileName().toStdString() + ": " + result.reason);
+  return false;
 }
 
 }  // namespace corvana::ui

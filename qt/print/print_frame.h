@@ -24,10 +24,15 @@ class PrintFrame : public QObject {
   const PrintView& view() const { return *view_; }
   QPrinter& printer() { return *printer_; }
 
-  // Shows the preview; returns when it closes. True when the pages were printed.
+  // Shows the preview; returns when it closes. True when the pages were
+  // printed; a PDF file that could not be written is reported and false.
   bool run();
 
  private:
+  // The pages onto the preview, a printer or a PDF file; false when a PDF
+  // file could not be written whole, which is said.
+  bool paint(QPrinter& printer);
+
   QPointer<QWidget> jobWindow_;
   std::unique_ptr<PrintView> view_;
   std::unique_ptr<QPrinter> printer_;

@@ -2,9 +2,7 @@
 
 #include <zip.h>
 
-#include <unistd.h>
-#include <cstdio>
-#include <system_error>
+#include "core/file_io.h"
 
 namespace corvana {
 namespace {
@@ -55,16 +53,25 @@ std::optional<PackageParts> readPackage(const std::filesystem::path& path, std::
   return parts;
 }
 
-bool writePackage(const PackageParts& parts, const std::filesystem::path& path,
-                  std::string& error) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp" + std::to_string(::getpid());
-  int code = 0;
-  zip_t* zip = zip_open(temporary.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+namespace {
+
+// The package built in memory: libzip writes a file of its own beside the
+// one it is given and renames it over that, which would take the place of
+// the temporary the file writer holds.
+std::optional<std::string> packageBytes(const PackageParts& parts, std::string& error) {
+  zip_error_t zipError;
+  zip_error_init(&zipError);
+  zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &zipError);
+  zip_t* zip = buffer ? zip_open_from_source(buffer, ZIP_TRUNCATE, &zipError) : nullptr;
   if (!zip) {
-    error = path.string() + ": " + zipErrorText(code);
-    return false;
+    error = zip_error_strerror(&zipError);
+    zip_error_fini(&zipError);
+    if (buffer) zip_source_free(buffer);
+    return std::nullopt;
   }
+  zip_error_fini(&zipError);
+  // The buffer outlives the archive: its bytes are the package.
+  zip_source_keep(buffer);
   for (const PackagePart& part : parts) {
     zip_source_t* source = zip_source_buffer(zip, part.bytes.data(), part.bytes.size(), 0);
     const zip_int64_t index =
@@ -73,26 +80,50 @@ bool writePackage(const PackageParts& parts, const std::filesystem::path& path,
     // markup, which compresses well at any level.
     if (index < 0 || zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) < 0) {
       if (source && index < 0) zip_source_free(source);
-      error = path.string() + ": " + zip_strerror(zip);
+      error = zip_strerror(zip);
       zip_discard(zip);
-      std::remove(temporary.c_str());
-      return false;
+      zip_source_free(buffer);
+      return std::nullopt;
     }
   }
   if (zip_close(zip) != 0) {
-    error = path.string() + ": " + zip_strerror(zip);
+    error = zip_strerror(zip);
     zip_discard(zip);
-    std::remove(temporary.c_str());
+    zip_source_free(buffer);
+    return std::nullopt;
+  }
+  std::string bytes;
+  zip_stat_t st;
+  zip_stat_init(&st);
+  if (zip_source_stat(buffer, &st) == 0 && (st.valid & ZIP_STAT_SIZE) &&
+      zip_source_open(buffer) == 0) {
+    bytes.resize(std::size_t(st.size));
+    const zip_int64_t n = zip_source_read(buffer, bytes.data(), st.size);
+    zip_source_close(buffer);
+    if (n < 0 || zip_uint64_t(n) != st.size) bytes.clear();
+  }
+  zip_source_free(buffer);
+  if (bytes.empty()) {
+    error = "the package built in memory cannot be read back";
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+}  // namespace
+
+bool writePackage(const PackageParts& parts, const std::filesystem::path& path,
+                  std::string& error) {
+  std::string why;
+  const std::optional<std::string> bytes = packageBytes(parts, why);
+  if (!bytes) {
+    error = path.string() + ": " + why;
     return false;
   }
-  std::error_code ec;
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) {
-    error = path.string() + ": " + ec.message();
-    std::filesystem::remove(temporary, ec);
-    return false;
-  }
-  return true;
+  const FileResult written = replaceFile(path.string(), *bytes, FileKind::ZipPackage);
+  // The document's own name, even when it is its folder that failed.
+  if (!written.ok()) error = path.string() + ": " + written.reason;
+  return written.ok();
 }
 
 PackagePart* findPart(PackageParts& parts, std::string_view name) {

@@ -3,7 +3,9 @@
 #include "core/job_file_error.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,6 +16,7 @@
 #include "core/job_file.h"
 #include "core/job_manager.h"
 #include "core/language_table.h"
+#include "fifo_without_writer.h"
 #include "job_file_fixtures.h"
 
 namespace corvana {
@@ -98,6 +101,60 @@ TEST_F(JobFileErrorTest, SystemRefusalsAndTheSizeLimit) {
   JobFileError e;
   EXPECT_FALSE(readJobFile(job, big, e));
   EXPECT_EQ(e.fault, JobFileFault::TooLarge);
+}
+
+// A job is a regular file: a FIFO would wait for a writer that never comes,
+// a device has no end or none at all. Each is refused from its stat.
+TEST_F(JobFileErrorTest, OnlyARegularFileOpensAsAJob) {
+  TempDir dir;
+  testing::FifoWithoutWriter fifo(dir.path() + "/pipe.job");
+  ASSERT_TRUE(fifo.made());
+  const std::string socketPath = dir.path() + "/socket.job";
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+  ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  for (const std::string& path :
+       {fifo.path(), socketPath, std::string("/dev/null"), std::string("/dev/zero")}) {
+    SCOPED_TRACE(path);
+    Job job(manager);
+    job.setTitle("Before");
+    JobFileError e;
+    EXPECT_FALSE(readJobFile(job, path, e));
+    EXPECT_EQ(e.fault, JobFileFault::NotRegularFile);
+    EXPECT_EQ(e.systemError, 0);
+    EXPECT_EQ(job.title, "Before");
+    EXPECT_EQ(jobFileErrorText(e), LookupText(Text::OpenFileFailed) + "\n" + path + ": " +
+                                       LookupText(Text::NotRegularFile));
+  }
+  ::close(fd);
+}
+
+// A save onto a folder says so, instead of the system's "Not a directory"
+// or "Is a directory".
+TEST_F(JobFileErrorTest, ASaveOntoAFolderSaysTheTargetIsAFolder) {
+  TempDir dir;
+  const std::string folder = dir.path() + "/jobs";
+  std::filesystem::create_directory(folder);
+  const struct {
+    std::string path;
+    Text sentence;
+  } cases[] = {{folder, Text::TargetIsFolder},
+               {folder + "/", Text::TargetHasNoFileName},
+               {dir.path() + "/new/", Text::TargetHasNoFileName}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    Job job(manager);
+    JobFileError e;
+    EXPECT_FALSE(writeJobFile(job, c.path, e));
+    EXPECT_EQ(e.fault, JobFileFault::SaveFailed);
+    EXPECT_EQ(e.systemError, 0);
+    EXPECT_EQ(jobFileErrorText(e),
+              LookupText(Text::JobNotSaved) + "\n" + c.path + ": " + LookupText(c.sentence));
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() + "/new"));
 }
 
 TEST_F(JobFileErrorTest, AFileWithoutReadPermission) {

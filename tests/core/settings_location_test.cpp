@@ -22,7 +22,7 @@ TEST(SettingsLocation, TheExecutableDirectoryHoldsThisTestProgram) {
 
 TEST(SettingsLocation, BesideTheExecutableWhenThatFolderIsWritable) {
   TempFolder exe, config;
-  const FileLocationInputs inputs{exe.path(), config.path(), config.path()};
+  const FileLocationInputs inputs{exe.path(), config.path(), config.path(), config.path()};
   EXPECT_EQ(locateWritableFile(inputs, "Settings.xml"), exe.path() + "/Settings.xml");
   EXPECT_EQ(locateWritableFile(inputs, "log.txt"), exe.path() + "/log.txt");
   EXPECT_TRUE(std::filesystem::is_empty(config.path()));
@@ -47,7 +47,7 @@ TEST(SettingsLocation, OtherwiseInTheUsersConfigurationFolderWhichIsCreated) {
   testing::writeBytes(base.file("plain file"), "x");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::string path = locateWritableFile({noExe, c.xdg, c.home}, "Settings.xml");
+    const std::string path = locateWritableFile({noExe, c.xdg, c.home, {}}, "Settings.xml");
     EXPECT_EQ(path, c.expected);
     if (!c.expected.empty()) {
       EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(c.expected).parent_path()));
@@ -71,6 +71,45 @@ TEST(SettingsLocation, CorvanaSettingsNamesTheFileDirectly) {
   // The build folder of this test is writable: both lie beside the program.
   EXPECT_EQ(fallback, executableDirectory() + "/Settings.xml");
   EXPECT_EQ(logFilePath(), executableDirectory() + "/log.txt");
+}
+
+// An installed program never writes its log into its installation, even
+// where it could (root running /usr/bin/corvana): the user's state folder.
+TEST(SettingsLocation, TheLogLiesBesideABuiltProgramElseInTheStateFolder) {
+  TempFolder base;
+  std::filesystem::create_directories(base.file("build/qt"));
+  std::filesystem::create_directories(base.file("usr/bin"));
+  testing::writeBytes(base.file("build/CMakeCache.txt"), "# CMake\n");
+  const std::string built = base.file("build/qt"), installed = base.file("usr/bin");
+  EXPECT_TRUE(runsFromBuildTree(built));
+  EXPECT_TRUE(runsFromBuildTree(base.file("build")));
+  EXPECT_FALSE(runsFromBuildTree(installed));
+  EXPECT_FALSE(runsFromBuildTree(""));
+  struct Case {
+    const char* name;
+    std::string executable, xdgState, home, expected;
+  } cases[] = {
+      {"in its build tree", built, base.file("state"), base.file("home"), built + "/log.txt"},
+      {"installed, XDG_STATE_HOME", installed, base.file("state/deep"), base.file("home"),
+       base.file("state/deep/corvana/log.txt")},
+      {"installed, no XDG_STATE_HOME", installed, "", base.file("home"),
+       base.file("home/.local/state/corvana/log.txt")},
+      {"installed, a relative XDG_STATE_HOME is ignored", installed, "state", base.file("home2"),
+       base.file("home2/.local/state/corvana/log.txt")},
+      {"installed, nowhere", installed, "", "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const FileLocationInputs inputs{c.executable, base.file("config"), c.home, c.xdgState};
+    EXPECT_EQ(locateLogFile(inputs), c.expected);
+    if (!c.expected.empty()) {
+      EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(c.expected).parent_path()));
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(installed));
+  EXPECT_FALSE(std::filesystem::exists(base.file("config")));
+  // This test runs from its build tree.
+  EXPECT_TRUE(runsFromBuildTree(executableDirectory()));
 }
 
 }  // namespace

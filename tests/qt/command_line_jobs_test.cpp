@@ -15,6 +15,7 @@
 #include "core/language_table.h"
 #include "qt/child_frame.h"
 #include "qt/main_frame.h"
+#include "tests/core/fifo_without_writer.h"
 #include "ui_test_support.h"
 
 namespace corvana {
@@ -67,6 +68,32 @@ TEST(CommandLineJobs, FailuresAreReportedOnceTheWindowIsUpInItsLanguage) {
     for (CChildFrame* c : frame.children()) c->job().setModified(false);
   }
   LanguageIndex = English;
+}
+
+// A job named on the command line that is a FIFO (or a device) is refused
+// from its stat: the window comes up instead of waiting for a writer.
+TEST(CommandLineJobs, AFifoIsRefusedInsteadOfWaitedOn) {
+  LanguageIndex = English;
+  testing::MessageRecorder messages;
+  QTemporaryDir dir;
+  corvana::testing::FifoWithoutWriter fifo(dir.filePath("pipe.job").toStdString());
+  ASSERT_TRUE(fifo.made());
+  const QString pipe = QString::fromStdString(fifo.path());
+  {
+    CMainFrame frame;
+    CChildFrame* first = frame.newJob();
+    ASSERT_NE(first, nullptr);
+    first->job().setTitle("Untouched");
+    openCommandLineJobs(frame, *first, {pipe, QStringLiteral("/dev/zero")});
+    frame.show();
+    QApplication::processEvents();
+    ASSERT_EQ(messages.messages.size(), 2u);
+    const QString refused = QString::fromStdString(LookupText(Text::NotRegularFile));
+    EXPECT_EQ(messages.messages[0].text, "Open file failed!\n" + pipe + ": " + refused);
+    EXPECT_EQ(messages.messages[1].text, "Open file failed!\n/dev/zero: " + refused);
+    EXPECT_EQ(first->job().title, "Untouched");
+    for (CChildFrame* c : frame.children()) c->job().setModified(false);
+  }
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "qt/open_document.h"
 #include "qt/views/record_list_view.h"
 #include "tests/core/job_fixtures.h"
+#include "tests/core/settings_fixtures.h"
 #include "ui_test_support.h"
 
 namespace corvana {
@@ -149,6 +150,23 @@ TEST_F(ExportDataTest, ExportingAgainKeepsTheEarlierWorkbook) {
   EXPECT_EQ(exported().size(), 2) << exported().join(", ").toStdString();
   ASSERT_EQ(opened.size(), 2u);
   EXPECT_NE(opened[0], opened[1]);
+}
+
+// The file system takes the first kilobyte and refuses the rest, as a disk
+// that fills up: the workbook is reported and no part of it is left.
+TEST_F(ExportDataTest, AWorkbookCutShortIsReportedAndLeavesNoFile) {
+  testing::MessageRecorder messages;
+  ASSERT_TRUE(QDir().mkpath(documents));
+  {
+    testing::FileSizeLimit limit(1024);
+    ASSERT_TRUE(limit.isSet());
+    child->runCommand(CmdExportData);
+  }
+  EXPECT_TRUE(opened.empty());
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_TRUE(messages.messages[0].text.startsWith("The file could not be written:\n" + documents))
+      << messages.messages[0].text.toStdString();
+  EXPECT_EQ(QDir(documents).entryList(QDir::Files | QDir::Hidden), QStringList{});
 }
 
 }  // namespace

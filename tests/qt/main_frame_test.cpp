@@ -1,6 +1,7 @@
 // The main window and job windows driven as a user would: menus, keys,
 // list clicks, and the job file commands.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,6 +29,7 @@
 #include "qt/file_dialogs.h"
 #include "qt/main_frame.h"
 #include "qt/views/record_list_view.h"
+#include "tests/core/fifo_without_writer.h"
 #include "tests/core/job_fixtures.h"
 #include "ui_test_support.h"
 
@@ -337,6 +339,38 @@ TEST_F(MainFrameTest, AnUnreadableFileLeavesTheJobAsItWas) {
   EXPECT_EQ(child->job().sampleCount(), 4);
   EXPECT_EQ(child->sampleView()->model().rowCount(), 4);
   EXPECT_TRUE(child->job().filePath.empty());
+}
+
+// Job > Open on a FIFO or a device: refused from its stat, the window never
+// waits; Save As onto one is refused too, and it stays what it was.
+TEST_F(MainFrameTest, AFifoOrADeviceIsNeitherOpenedNorReplaced) {
+  fillSamples();
+  testing::MessageRecorder messages;
+  QTemporaryDir dir;
+  testing::FifoWithoutWriter fifo(dir.filePath("pipe.job").toStdString());
+  ASSERT_TRUE(fifo.made());
+  const QString pipe = QString::fromStdString(fifo.path());
+  const QString refused = QString::fromStdString(LookupText(Text::NotRegularFile));
+  for (const QString& path : {pipe, QStringLiteral("/dev/zero")}) {
+    SCOPED_TRACE(path.toStdString());
+    messages.messages.clear();
+    messages.answer = QMessageBox::No;  // discard the changes: the open still fails
+    ui::setFileDialogHandler([&](bool) { return path; });
+    frame->runCommand(CmdOpen);
+    ASSERT_FALSE(messages.messages.empty());
+    EXPECT_EQ(messages.messages.back().text, "Open file failed!\n" + path + ": " + refused);
+    EXPECT_EQ(child->job().sampleCount(), 4);
+  }
+  messages.messages.clear();
+  ui::setFileDialogHandler([&](bool) { return pipe; });
+  frame->runCommand(CmdSaveAs);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].text,
+            QString::fromStdString(LookupText(Text::JobNotSaved)) + "\n" + pipe + ": " + refused);
+  EXPECT_TRUE(child->job().modified());
+  struct stat st {};
+  ASSERT_EQ(::lstat(fifo.path().c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 TEST_F(MainFrameTest, ClosingAsksToSave) {

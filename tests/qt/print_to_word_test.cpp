@@ -18,6 +18,7 @@
 #include "qt/views/record_list_model.h"
 #include "qt/views/record_list_view.h"
 #include "tests/core/job_fixtures.h"
+#include "tests/core/settings_fixtures.h"
 #include "tests/reports/docx_reading.h"
 #include "ui_test_support.h"
 
@@ -126,6 +127,24 @@ TEST_F(PrintToWordTest, AnUnwritableDocumentsFolderIsReported) {
   EXPECT_EQ(messages.messages[0].text.toStdString().rfind("The file could not be written:", 0), 0u)
       << messages.messages[0].text.toStdString();
   EXPECT_TRUE(opened_.empty());
+}
+
+// The file system takes the first kilobyte and refuses the rest, as a disk
+// that fills up: the document is reported and no part of it is left.
+TEST_F(PrintToWordTest, ADocumentCutShortIsReportedAndLeavesNoFile) {
+  const fs::path folder = (documents_.path() + "/Documents").toStdString();
+  fs::create_directories(folder);
+  testing::MessageRecorder messages;
+  {
+    testing::FileSizeLimit limit(1024);
+    ASSERT_TRUE(limit.isSet());
+    frame_->action(CmdWordColorDiff)->trigger();
+  }
+  ASSERT_EQ(messages.messages.size(), 1u);
+  const std::string text = messages.messages[0].text.toStdString();
+  EXPECT_EQ(text.rfind("The file could not be written:\n" + folder.string() + "/", 0), 0u) << text;
+  EXPECT_TRUE(opened_.empty());
+  EXPECT_TRUE(saved().empty());
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ bool selectLanguage(std::string_view code) {
 bool readJobOrReport(Job& job, const std::string& path, std::ostream& err) {
   std::string error;
   if (readJobFile(job, path, &error)) return true;
-  err << "corvana-cli: " << path << ": " << error << "\n";
+  err << "corvana-cli: " << error << "\n";  // it names the file
   return false;
 }
 

@@ -35,8 +35,9 @@ bool standardInputReadable(std::ostream& err);
 // any other code.
 bool selectLanguage(std::string_view code);
 
-// Reads a job file into `job`; on failure "corvana-cli: <path>: <reason>" on
-// `err` and false (the commands then exit with status 1).
+// Reads a job file into `job` (a regular file only: a FIFO or a device is
+// refused at once); on failure "corvana-cli: " and the report, which names
+// the file, on `err` and false (the commands then exit with status 1).
 bool readJobOrReport(Job& job, const std::string& path, std::ostream& err);
 
 }  // namespace corvana::cli

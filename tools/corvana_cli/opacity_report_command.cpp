@@ -1,13 +1,9 @@
 #include "tools/corvana_cli/opacity_report_command.h"
 
-#include <unistd.h>
-
 #include <ctime>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "core/job.h"
@@ -23,14 +19,13 @@
 
 #include "qt/print/opacity_picture.h"
 #include "qt/print/opacity_print.h"
+#include "qt/print/pdf_file.h"
 #include "tools/corvana_cli/print_report_command.h"
 #endif
 
 namespace corvana::cli {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 int usage(std::ostream& err) {
   err << kOpacityUsage;
@@ -46,8 +41,7 @@ std::tm localNow() {
 
 #ifdef CORVANA_CLI_PRINT
 // One A4 page at 300 dpi, the whole sheet printable.
-bool writeOpacityPdf(const OpacityReport& report, const std::string& path) {
-  QPdfWriter writer(QString::fromStdString(path));
+bool paintOpacityPdf(const OpacityReport& report, QPdfWriter& writer) {
   writer.setResolution(300);
   writer.setPageLayout(
       QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
@@ -56,18 +50,6 @@ bool writeOpacityPdf(const OpacityReport& report, const std::string& path) {
   return ui::printOpacityPage(writer, report, localNow());
 }
 #endif
-
-// Written beside the target and renamed over it: a failure leaves no file.
-bool writeThrough(const fs::path& target, const auto& write) {
-  std::error_code ec;
-  if (fs::is_directory(target, ec)) return false;
-  fs::path temporary = target;
-  temporary += ".part-" + std::to_string(getpid());
-  const bool written = write(temporary);
-  if (written) fs::rename(temporary, target, ec);
-  if (!written || ec) fs::remove(temporary, ec);
-  return written && !ec;
-}
 
 }  // namespace
 
@@ -111,8 +93,10 @@ int runOpacityReport(std::span<const std::string_view> args, std::ostream& err) 
   if (kind == "opacity") {
 #ifdef CORVANA_CLI_PRINT
     const std::unique_ptr<QGuiApplication> app = ensureGuiApplication();
-    if (!writeThrough(out, [&](const fs::path& p) { return writeOpacityPdf(report, p); })) {
-      err << "corvana-cli: " << out << ": cannot write the PDF\n";
+    const FileResult written =
+        ui::writePdfFile(out, [&](QPdfWriter& writer) { return paintOpacityPdf(report, writer); });
+    if (!written.ok()) {
+      err << "corvana-cli: " << out << ": " << written.reason << "\n";
       return 1;
     }
 #endif

@@ -1,22 +1,19 @@
 #include "tools/corvana_cli/print_report_command.h"
 
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <numeric>
-#include <system_error>
 
 #include "core/job.h"
 #include "core/job_file.h"
 #include "core/job_manager.h"
+#include "qt/print/pdf_file.h"
 #include "qt/print/print_view.h"
 #include "tools/corvana_cli/cli_input.h"
 
@@ -25,8 +22,7 @@ namespace corvana::cli {
 namespace {
 
 // The pages onto an A4 PDF at 300 dpi (3508 pixels high: scale 1).
-bool writePdf(const ui::PrintView& view, const std::string& path) {
-  QPdfWriter writer(QString::fromStdString(path));
+bool paintPdf(const ui::PrintView& view, QPdfWriter& writer) {
   writer.setResolution(300);
   writer.setPageLayout(
       QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
@@ -60,20 +56,10 @@ int runPrintReport(std::string_view kind, const std::string& jobPath, const std:
   const ui::PrintView view =
       kind == "diff" ? ui::PrintView(job) : ui::PrintView(job, everySample, ListSortMode::Unsorted);
 
-  namespace fs = std::filesystem;
-  const fs::path target(outPdfPath);
-  fs::path temporary = target;
-  temporary += ".part-" + std::to_string(getpid());
-  std::error_code ec;
-  if (fs::is_directory(target, ec)) {
-    std::cerr << "corvana-cli: " << outPdfPath << ": is a folder\n";
-    return 1;
-  }
-  const bool written = writePdf(view, temporary.string());
-  if (written) fs::rename(temporary, target, ec);
-  if (!written || ec) {
-    fs::remove(temporary, ec);
-    std::cerr << "corvana-cli: " << outPdfPath << ": cannot write the PDF\n";
+  const FileResult written =
+      ui::writePdfFile(outPdfPath, [&](QPdfWriter& writer) { return paintPdf(view, writer); });
+  if (!written.ok()) {
+    std::cerr << "corvana-cli: " << outPdfPath << ": " << written.reason << "\n";
     return 1;
   }
   return 0;

@@ -47,7 +47,7 @@ int runWordReport(std::string_view kind, const std::string& jobPath, const std::
       err << "corvana-cli: " << LookupText(Text::OpenWordFailed) << " (" << result.error << ")\n";
       return 1;
     case WordReportStatus::Failed:
-      err << "corvana-cli: " << outPath << ": " << result.error << "\n";
+      err << "corvana-cli: " << result.error << "\n";  // it names the file
       return 1;
   }
   return 1;

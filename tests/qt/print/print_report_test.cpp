@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <numeric>
+#include <optional>
 #include <string>
 
 #include "core/command_table.h"
@@ -29,6 +30,8 @@
 #include "reports/cumulative_pages.h"
 #include "reports/print_layout.h"
 #include "tests/core/job_fixtures.h"
+#include "tests/core/settings_fixtures.h"
+#include "tests/qt/ui_test_support.h"
 #include "tests/reports/external_tools.h"
 #include "tools/corvana_cli/print_report_command.h"
 
@@ -227,6 +230,74 @@ TEST_F(PrintJob, CommandLineFailuresLeaveNoFile) {
   }
   for (const auto& entry : fs::directory_iterator(dir.path().toStdString()))
     EXPECT_EQ(entry.path().extension(), ".job") << entry.path();
+}
+
+// The file system takes the first 16 KiB and refuses the rest, as a disk
+// that fills up: the PDF writer does not notice, the trailer never comes.
+TEST_F(PrintJob, CommandLineReportCutShortKeepsTheOldPdf) {
+  const std::string file = savedJob(), out = path("old.pdf");
+  ASSERT_EQ(cli::runPrintReport("diff", file, out, English), 0);
+  const std::string old = testing::readBytes(out);
+  ASSERT_GT(old.size(), 16384u);
+  for (const char* kind : {"diff", "cumulative"}) {
+    SCOPED_TRACE(kind);
+    int status = -1;
+    ::testing::internal::CaptureStderr();
+    {
+      testing::FileSizeLimit limit(16384);
+      ASSERT_TRUE(limit.isSet());
+      status = cli::runPrintReport(kind, file, out, English);
+    }
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err.rfind("corvana-cli: " + out + ": ", 0), 0u) << err;
+    EXPECT_TRUE(testing::readBytes(out) == old) << "the old PDF changed";
+  }
+  for (const auto& entry : fs::directory_iterator(dir.path().toStdString()))
+    EXPECT_EQ(entry.path().filename().string().find(".saving-"), std::string::npos);
+}
+
+// The print dialog's "Print to File": the same writer as the command line.
+// A PDF cut short is reported and the old file stays; a whole one replaces it.
+TEST_F(PrintJob, PrintingToAPdfFileIsWholeOrReported) {
+  const std::string out = pdfOf(ui::PrintView(job), "old.pdf");
+  const std::string old = testing::readBytes(out);
+  for (const bool cut : {true, false}) {
+    SCOPED_TRACE(cut ? "cut short" : "whole");
+    QWidget window;
+    ui::PrintFrame frame(
+        &window, std::make_unique<ui::PrintView>(job, everySample(), ListSortMode::Unsorted));
+    frame.printer().setOutputFormat(QPrinter::PdfFormat);
+    frame.printer().setOutputFileName(QString::fromStdString(out));
+    testing::MessageRecorder messages;
+    QTimer::singleShot(0, [&] {
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(w)) {
+          if (auto* widget = preview->findChild<QPrintPreviewWidget*>()) {
+            std::optional<testing::FileSizeLimit> limit;
+            if (cut) limit.emplace(16384);
+            widget->print();  // what the dialog's print button does once a file is chosen
+          }
+          preview->accept();
+        }
+    });
+    const bool printed = frame.run();
+    EXPECT_EQ(printed, !cut);
+    EXPECT_EQ(frame.printer().outputFileName(), QString::fromStdString(out));
+    if (cut) {
+      ASSERT_EQ(messages.messages.size(), 1u);
+      EXPECT_TRUE(messages.messages[0].text.startsWith("The file could not be written:\n" +
+                                                       QString::fromStdString(out) + ": "))
+          << messages.messages[0].text.toStdString();
+      EXPECT_TRUE(testing::readBytes(out) == old) << "the old PDF changed";
+    } else {
+      EXPECT_TRUE(messages.messages.empty());
+      EXPECT_TRUE(testing::readBytes(out) != old) << "the PDF was not replaced";
+      EXPECT_NE(pdfText(out).find("Lot 3"), std::string::npos);
+    }
+    for (const auto& entry : fs::directory_iterator(dir.path().toStdString()))
+      EXPECT_EQ(entry.path().filename().string().find(".saving-"), std::string::npos);
+  }
 }
 
 TEST_F(PrintJob, PrintFrameOwnsItsPrinterAtThreeHundredDpi) {

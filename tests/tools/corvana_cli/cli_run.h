@@ -33,9 +33,10 @@ inline std::vector<std::string> linesOf(const std::string& text) {
 }
 
 // Where the standard input comes from and the standard output goes, when
-// not the scratch files: a device such as /dev/full, a folder.
+// not the scratch files: a device such as /dev/full, a folder. `prefix` goes
+// before the program, e.g. "timeout 20" (a shell command that runs it).
 struct CliStreams {
-  std::string inputFrom, outputTo;
+  std::string inputFrom, outputTo, prefix;
 };
 
 // `args` as they stand on a command line (quoted by the caller).
@@ -47,8 +48,9 @@ inline CliRun runCli(const std::string& args, const std::string& input = {},
   std::ofstream(base / "in") << input;
   const std::string in = streams.inputFrom.empty() ? (base / "in").string() : streams.inputFrom;
   const std::string out = streams.outputTo.empty() ? (base / "out").string() : streams.outputTo;
-  const std::string command = std::string("'") + CORVANA_CLI + "' " + args + " < '" + in +
-                              "' > '" + out + "' 2> '" + (base / "err").string() + "'";
+  const std::string command = streams.prefix + (streams.prefix.empty() ? "" : " ") + "'" +
+                              CORVANA_CLI + "' " + args + " < '" + in + "' > '" + out + "' 2> '" +
+                              (base / "err").string() + "'";
   const int raw = std::system(command.c_str());
   CliRun r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
