@@ -147,8 +147,8 @@ FileResult writeThrough(const std::string& path, FileKind kind, const Write& wri
   if (::fsync(fd.get()) != 0) return abandon(failure<FileResult>(errno, ""));
   // The new file as it will stand under the target's name: a rename keeps
   // the inode and the modification time.
-  struct stat written {};
-  if (::fstat(fd.get(), &written) != 0) return abandon(failure<FileResult>(errno, ""));
+  struct stat asWritten {};
+  if (::fstat(fd.get(), &asWritten) != 0) return abandon(failure<FileResult>(errno, ""));
   // Renamed while its lock is held, so no other save takes it for a stale
   // temporary; the data is on the disk already, so closing cannot lose any.
   if (::rename(temp.c_str(), target.path.c_str()) != 0)
@@ -162,7 +162,7 @@ FileResult writeThrough(const std::string& path, FileKind kind, const Write& wri
     ::close(dirFd);
   }
   FileResult result;
-  result.stamp = stampOf(written);
+  result.stamp = stampOf(asWritten);
   return result;
 }
 

@@ -61,8 +61,7 @@ int runJob(std::span<const std::string_view> args, std::ostream& out, std::ostre
   if (saveTo) {
     std::string error;
     if (!writeJobFile(job, *saveTo, &error)) {
-      err << "corvana-cli: " << error << "
-";  // it names the file
+      err << "corvana-cli: " << error << "\n";  // it names the file
       return 1;
     }
     return 0;
